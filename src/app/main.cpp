@@ -1,0 +1,26 @@
+#include "app/programma.h"
+#include "platform/casuale.h"
+#include "platform/messaggi.h"
+#include "platform/nomeprogramma.h"
+#include "platform/orologio.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+#include <chrono>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    // One look on every desktop, and one that honours the windows' own colours.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    const QString nome = nomeProgrammaInEsecuzione();
+    OrologioDiSistema orologio;
+    GeneratoreMescolato casuale(
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+    MessaggiQt messaggi(nome);
+
+    Programma programma(Servizi{orologio, casuale, messaggi, nome});
+    programma.avvia();
+    return app.exec();
+}

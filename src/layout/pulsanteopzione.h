@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QPushButton>
+
+// An option button drawn as a push button: it acts when the mouse button goes down and never
+// stays pressed, so the choice is shown by colour alone. Buttons of one group share a handler
+// that receives the button's index in its group.
+class PulsanteOpzione : public QPushButton {
+    Q_OBJECT
+public:
+    static inline const QColor sfondoConFuoco{0xFF, 0xC0, 0x80};
+    static inline const QColor sfondoSenzaFuoco{0xFF, 0xE0, 0xC0};
+
+    PulsanteOpzione(const QString& testo, int indice, QWidget* parent);
+    int indice() const { return posto; }
+    // Buttons that show where the focus is: #FFC080 with it, #FFE0C0 without.
+    void usaColoriFuoco(bool si);
+
+signals:
+    void premuto(int indice);
+    void tastoGiu(int indice, QKeyEvent* evento);
+    void tastoSu(int indice, QKeyEvent* evento);
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+
+private:
+    int posto;
+    bool coloriFuoco = false;
+};

@@ -1,0 +1,65 @@
+#include "layout/twips.h"
+
+#include <QWidget>
+
+#include <cmath>
+
+namespace {
+constexpr double twipPerPollice = 1440.0;
+}
+
+double pixelPerTwip(const QWidget* w) {
+    return w->logicalDpiX() / twipPerPollice;
+}
+
+int twipInPixel(double twip, const QWidget* w) {
+    return static_cast<int>(std::lround(twip * pixelPerTwip(w)));
+}
+
+double pixelInTwip(int pixel, const QWidget* w) {
+    return pixel / pixelPerTwip(w);
+}
+
+void posizionaTwip(QWidget* w, double sinistra, double alto, double larghezza, double altezza) {
+    w->setGeometry(twipInPixel(sinistra, w), twipInPixel(alto, w), twipInPixel(larghezza, w),
+                   twipInPixel(altezza, w));
+}
+
+void impostaSfondo(QWidget* w, const QColor& sfondo) {
+    QPalette p = w->palette();
+    for (auto ruolo : {QPalette::Window, QPalette::Button, QPalette::Base}) {
+        p.setColor(ruolo, sfondo);
+    }
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+void impostaTesto(QWidget* w, const QColor& testo) {
+    QPalette p = w->palette();
+    for (auto gruppo : {QPalette::Active, QPalette::Inactive}) {
+        for (auto ruolo : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+            p.setColor(gruppo, ruolo, testo);
+        }
+    }
+    w->setPalette(p);
+}
+
+void impostaColori(QWidget* w, const QColor& sfondo, const QColor& testo) {
+    impostaSfondo(w, sfondo);
+    impostaTesto(w, testo);
+}
+
+QColor coloreSfondo(const QWidget* w) {
+    return w->palette().color(QPalette::Active, w->backgroundRole());
+}
+
+QColor coloreTesto(const QWidget* w) {
+    return w->palette().color(QPalette::Active, w->foregroundRole());
+}
+
+QFont carattere(const QString& famiglia, double punti, bool grassetto) {
+    QFont f(famiglia);
+    f.setPointSizeF(punti);
+    f.setBold(grassetto);
+    return f;
+}

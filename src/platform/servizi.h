@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+class Orologio;
+class SorgenteCasuale;
+class Messaggi;
+
+// What the windows ask of the system. The program passes the real services, tests their fakes.
+struct Servizi {
+    Orologio& orologio;
+    SorgenteCasuale& casuale;
+    Messaggi& messaggi;
+    QString nomeProgramma;
+};

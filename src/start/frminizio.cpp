@@ -1,0 +1,193 @@
+#include "start/frminizio.h"
+#include "start/coloriinizio.h"
+#include "start/finestranota.h"
+#include "start/impostazioni.h"
+#include "start/scelte.h"
+
+#include "layout/areaproporzionale.h"
+#include "layout/etichetta.h"
+#include "layout/pulsanteopzione.h"
+#include "layout/twips.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QTimer>
+
+frmInizio::frmInizio(Contesto& contesto)
+    : contesto(contesto), stato(contesto.stato) {
+    setObjectName(QStringLiteral("frmInizio"));
+    stato.NomeProgramma = contesto.servizi.nomeProgramma;
+    stato.Operazione = 1;
+
+    area = new AreaProporzionale(11910, 8340, this);
+    area->setObjectName(QStringLiteral("area"));
+    impostaSfondo(area, coloriInizio::sfondoFinestra);
+    setCentralWidget(area);
+    creaMenu();
+    creaTitolo();
+    creaRiepilogo();
+    creaObiettivi();
+    creaLivelli();
+    creaOperativita();
+    creaTendine();
+    resize(area->size() + QSize(0, menuBar()->sizeHint().height()));
+
+    TimerTendine = new QTimer(this);
+    TimerTendine->setInterval(5);
+    connect(TimerTendine, &QTimer::timeout, this, &frmInizio::tickTendine);
+    connect(lblCambiaOb, &Etichetta::cliccata, this, &frmInizio::cambiaObiettivi);
+    connect(area, &AreaProporzionale::ridimensionata, this, [this] {
+        tendine.destra = pixelInTwip(Picture1->width(), this);
+        tendine.sinistra = pixelInTwip(Picture2->width(), this);
+    });
+
+    preparaTendine();
+    area->registraPosizioni();
+
+    setWindowTitle(stato.NomeProgramma);
+    Label1->setText(QStringLiteral("Obiettivo: "));
+    Label3->setText(QStringLiteral("Livello: "));
+    Frame2->setEnabled(false);
+    Frame3->setEnabled(false);
+    leggiLivelli();
+    mostraGruppo(GruppoObiettivi);
+    setWindowState(Qt::WindowMaximized);
+}
+
+QString frmInizio::didascaliaObiettivo() const {
+    return Label1->text();
+}
+
+QString frmInizio::didascaliaLivello() const {
+    return Label3->text();
+}
+
+// Both panels start at half the window's outer width, so together they cover it all.
+void frmInizio::preparaTendine() {
+    tendine.chiudi(pixelInTwip(frameGeometry().width(), this));
+    disponiTendine();
+    TimerTendine->start();
+}
+
+void frmInizio::tickTendine() {
+    const bool aperta = tendine.avanza();
+    disponiTendine();
+    // The panels keep their new width through a resize, or a resize would close the curtain
+    // again for good once the timer has stopped.
+    area->posizioni().aggiorna(Picture1);
+    area->posizioni().aggiorna(Picture2);
+    if (aperta) {
+        TimerTendine->stop();
+        mnuSchede->setEnabled(true);
+    }
+}
+
+void frmInizio::disponiTendine() {
+    const int destra = twipInPixel(tendine.destra, this);
+    const int sinistra = twipInPixel(tendine.sinistra, this);
+    Picture2->setGeometry(0, 0, sinistra, area->height());
+    Picture1->setGeometry(area->width() - destra, 0, destra, area->height());
+}
+
+void frmInizio::leggiLivelli() {
+    ::leggiLivelli(nomeFileImpostazioni(stato.NomeProgramma), stato.Operazione, GruppoObiettivi);
+}
+
+void frmInizio::scriviLivelli() {
+    // A settings file that cannot be written is not worth interrupting the pupil for.
+    ::scriviLivelli(nomeFileImpostazioni(stato.NomeProgramma), stato.Operazione, GruppoObiettivi);
+}
+
+void frmInizio::sceltaObiettivo(int i) {
+    for (int k = 0; k < numeroObiettivi; ++k) {
+        impostaSfondo(Label9[k], coloriInizio::crema);
+        impostaTesto(Option1[k], coloriInizio::blu);
+    }
+    Label9[i]->raise();
+    impostaSfondo(Label9[i], coloriInizio::rosso);
+    impostaTesto(Option1[i], coloriInizio::rosso);
+    Label1->setText(scegliObiettivo(stato, i));
+    Frame2->setEnabled(true);
+}
+
+void frmInizio::sceltaLivello(int i) {
+    for (int k = 0; k < numeroLivelli; ++k) {
+        impostaSfondo(Label10[k], coloriInizio::crema);
+        impostaTesto(Option2[k], coloriInizio::blu);
+    }
+    Label3->setText(scegliLivello(stato, i));
+    Frame3->setEnabled(true);
+    impostaSfondo(Label10[i], coloriInizio::rosso);
+    impostaTesto(Option2[i], coloriInizio::rosso);
+}
+
+void frmInizio::sceltaOperativita(int i) {
+    stato.NomeAlunno.clear();
+    if (i == 0) {
+        scriviLivelli();
+        contesto.finestre.apri(Finestra::Operativo);
+    } else {
+        chiudiFinestre();
+    }
+}
+
+void frmInizio::azzeraScelte() {
+    for (QLabel* striscia : Label9) {
+        impostaSfondo(striscia, coloriInizio::crema);
+    }
+    for (QLabel* striscia : Label10) {
+        impostaSfondo(striscia, coloriInizio::crema);
+    }
+    for (PulsanteOpzione* p : Option1) {
+        impostaTesto(p, coloriInizio::blu);
+    }
+    for (PulsanteOpzione* p : Option2) {
+        impostaTesto(p, coloriInizio::blu);
+    }
+}
+
+void frmInizio::cambiaObiettivi() {
+    azzeraScelte();
+    Label1->setText(QStringLiteral("Obiettivo"));
+    Label3->setText(QStringLiteral("Livello"));
+    Frame2->setEnabled(false);
+    Frame3->setEnabled(false);
+    GruppoObiettivi = static_cast<qint16>(GruppoObiettivi + 1);
+    if (GruppoObiettivi >= 3) {
+        GruppoObiettivi = 1;
+    }
+    mostraGruppo(GruppoObiettivi == 1 ? 1 : 2);
+    scriviLivelli();
+}
+
+// Any set but 1 and 2 (only a hand-edited file holds one) leaves the design captions in place.
+void frmInizio::mostraGruppo(qint16 k) {
+    if (k != 1 && k != 2) {
+        return;
+    }
+    lblNomeOperazione->setText(stato.NomeProgramma + QStringLiteral(".%1").arg(k));
+    Frame1->setTitle(QStringLiteral("OBIETTIVI %1").arg(k));
+    const int primo = k == 1 ? 0 : 3;
+    const int altro = k == 1 ? 3 : 0;
+    for (int i = 0; i < 3; ++i) {
+        Option1[primo + i]->show();
+        Option1[primo + i]->raise();
+        Option1[altro + i]->hide();
+    }
+}
+
+void frmInizio::chiudiFinestre() {
+    contesto.finestre.chiudiAperte();
+}
+
+void frmInizio::alloScaricamento() {
+    scriviLivelli();
+    chiudiFinestre();
+}
+
+void frmInizio::apriNota(const QString& titolo) {
+    auto* nota = new FinestraNota(titolo, stato.NomeProgramma, this);
+    nota->show();
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "start/tendine.h"
+#include "state/contesto.h"
+#include "state/finestraveltrix.h"
+
+#include <array>
+
+class AreaProporzionale;
+class PulsanteOpzione;
+class QAction;
+class QGroupBox;
+class QLabel;
+class QTimer;
+class Etichetta;
+
+// The start window: the pupil picks an objective, then a level, then "Avanti" or "Esci".
+class frmInizio : public FinestraVeltrix {
+    Q_OBJECT
+public:
+    explicit frmInizio(Contesto& contesto);
+
+    qint16 gruppoObiettivi() const { return GruppoObiettivi; }
+    QString didascaliaObiettivo() const;
+    QString didascaliaLivello() const;
+
+    void preparaTendine();
+    void tickTendine();
+    void leggiLivelli();
+    void scriviLivelli();
+
+protected:
+    void alloScaricamento() override;
+
+private:
+    void creaTitolo();
+    void creaRiepilogo();
+    void creaObiettivi();
+    void creaLivelli();
+    void creaOperativita();
+    void creaTendine();
+    void creaMenu();
+    QGroupBox* creaCornice(const char* nome, const QString& titolo, double sinistra,
+                           double larghezza, double altezza);
+    QLabel* creaStriscia(QWidget* cornice, const QString& nome, double sinistra, double alto,
+                         double larghezza, double altezza);
+
+    void sceltaObiettivo(int i);
+    void sceltaLivello(int i);
+    void sceltaOperativita(int i);
+    void cambiaObiettivi();
+    void mostraGruppo(qint16 k);
+    void azzeraScelte();
+    void chiudiFinestre();
+    void apriNota(const QString& titolo);
+    void disponiTendine();
+
+    Contesto& contesto;
+    StatoCondiviso& stato;
+    qint16 GruppoObiettivi = 0;
+    Tendine tendine;
+
+    AreaProporzionale* area = nullptr;
+    QLabel* lblNomeOperazione = nullptr;
+    QLabel* lblVersione = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label3 = nullptr;
+    Etichetta* lblCambiaOb = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    std::array<PulsanteOpzione*, 6> Option1{};
+    std::array<QLabel*, 6> Label9{};
+    std::array<PulsanteOpzione*, 4> Option2{};
+    std::array<QLabel*, 4> Label10{};
+    std::array<PulsanteOpzione*, 2> Option3{};
+    QWidget* Picture1 = nullptr;
+    QWidget* Picture2 = nullptr;
+    QTimer* TimerTendine = nullptr;
+    QAction* mnuSchede = nullptr;
+    QAction* mnuValutazione = nullptr;
+    QAction* mnuEsempi = nullptr;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// The settings file: one line with the operation code and the objective set, " 3  1 " CR LF.
+
+QString nomeFileImpostazioni(const QString& nomeProgramma);
+
+// Reads both numbers. On any failure the objective set becomes 1 and the operation code keeps
+// what it held, or the first number if that one was read.
+void leggiLivelli(const QString& percorso, qint16& Operazione, qint16& GruppoObiettivi);
+
+// Replaces the file as a whole: the line goes to a temporary file beside it, which is then
+// renamed over the old one, so a failed write leaves the previous settings intact. A failure
+// is reported to the caller only; the program goes on silently.
+bool scriviLivelli(const QString& percorso, qint16 Operazione, qint16 GruppoObiettivi);
+
+QByteArray rigaImpostazioni(qint16 Operazione, qint16 GruppoObiettivi);

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+struct StatoCondiviso;
+
+// The objectives and levels of the start window and what choosing one stores.
+
+inline constexpr int numeroObiettivi = 6;
+inline constexpr int numeroLivelli = 4;
+
+struct Obiettivo {
+    const char* pulsante;
+    const char* descrizione;
+    qint16 tipoMin;
+    qint16 tipoMax;
+};
+
+struct LivelloScelta {
+    const char* pulsante;
+    qint16 numeroMin;
+    qint16 numeroMax;
+};
+
+const Obiettivo& obiettivo(int indice);
+const LivelloScelta& livello(int indice);
+
+// Each stores the row's values and returns the summary caption for the start window.
+QString scegliObiettivo(StatoCondiviso& stato, int indice);
+QString scegliLivello(StatoCondiviso& stato, int indice);

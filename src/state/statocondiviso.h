@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <array>
+
+// Everything that outlives a window. The names are the program's own vocabulary, used by every
+// window alike; a window keeps nothing here that another one does not need.
+
+using Testi6 = std::array<QString, 6>;
+using Testi91 = std::array<QString, 91>;
+
+struct Scelte {
+    QString NomeProgramma;
+    qint16 Operazione = 0;
+    qint16 Livello = 0;
+    qint16 NumeroMin = 0;
+    qint16 NumeroMax = 0;
+    QString DescrizioneLivello;
+    qint16 TipoMin = 0;
+    qint16 TipoMax = 0;
+    QString DescrizioneObiettivo;
+    QString NomeAlunno;
+    QString NomeProgrammaAttestato;
+};
+
+// The operation on screen, or the worksheet line being built.
+struct OperazioneCorrente {
+    qint16 TermineA = 0;
+    qint16 TermineB = 0;
+    qint16 TermineC = 0;
+    qint16 Risultato = 0;
+    qint16 PosizioneMancante = 0;
+    QString TestoA, TestoB, TestoC;
+    QString SpazioA, SpazioB, SpazioC, SpazioRisultato;
+    QString SpazioConfronto, SpazioRisposta;
+    qint16 Scarto = 0;
+    qint16 NumeroConfronto = 0;
+    QString TestoRisultato;
+    QString Risposta;
+    QString MarcaRisposta;
+    float InizioOperazione = 0;
+    float FineOperazione = 0;
+};
+
+struct Serie {
+    qint16 NumeroOperazione = 0;
+    qint16 ContaOperazioni = 0;
+    qint16 NumeroEsercizio = 0;
+    qint16 RisposteEsatte = 0;
+    qint16 RisposteErrate = 0;
+    qint16 TotaleEsatte = 0;
+    qint16 RifiutiAiuto = 0;
+    qint32 TempoParziale = 0;
+    qint32 TempoTotale = 0;
+    QString TestoTempoParziale;
+    Testi6 TempiEsercizio;
+    Testi91 RigheStampa;
+    QString Valutazione;
+};
+
+struct Schede {
+    Testi91 RigheAlunni;
+    Testi91 RigheDocenti;
+    qint16 RigheScheda = 0;
+    qint16 TipoStampa = 0;
+    qint16 IndiceRiga = 0;
+};
+
+struct StatoCondiviso : Scelte, OperazioneCorrente, Serie, Schede {};

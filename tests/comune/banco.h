@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/programma.h"
+#include "comune/finti.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+// A whole program with fake services, run in a fresh empty directory of its own, where its
+// settings file is written.
+class Banco {
+public:
+    explicit Banco(const QString& nomeProgramma = QStringLiteral("veltrix"));
+    ~Banco();
+    Banco(const Banco&) = delete;
+    Banco& operator=(const Banco&) = delete;
+
+    QString percorso(const QString& nomeFile) const;
+    template <typename F>
+    F* finestra(Finestra quale) {
+        return qobject_cast<F*>(programma->finestre.istanza(quale));
+    }
+
+    OrologioFinto orologio;
+    CasualeFinto casuale;
+    MessaggiFinti messaggi;
+    std::unique_ptr<Programma> programma;
+
+private:
+    QTemporaryDir cartella;
+    QString cartellaPrecedente;
+};
