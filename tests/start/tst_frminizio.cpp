@@ -1,0 +1,451 @@
+#include "comune/banco.h"
+#include "comune/registro.h"
+#include "layout/pulsanteopzione.h"
+#include "layout/twips.h"
+#include "start/frminizio.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTest>
+
+namespace {
+const QColor rosso(0xFF, 0x00, 0x00);
+
+QByteArray contenuto(const QString& percorso) {
+    QFile f(percorso);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<mancante>");
+}
+
+template <typename T = QWidget>
+T* trova(QWidget* finestra, const QString& nome) {
+    auto* w = finestra->findChild<T*>(nome);
+    if (!w) {
+        qWarning("controllo mancante: %s", qPrintable(nome));
+    }
+    return w;
+}
+
+QString testo(QWidget* finestra, const char* nome) {
+    return trova<QLabel>(finestra, QLatin1String(nome))->text();
+}
+
+void premi(QWidget* finestra, const QString& nome) {
+    QTest::mousePress(trova(finestra, nome), Qt::LeftButton);
+}
+
+void rilascia(QWidget* finestra, const QString& nome) {
+    QTest::mouseRelease(trova(finestra, nome), Qt::LeftButton);
+}
+
+void clic(QWidget* finestra, const char* nome) {
+    QTest::mouseClick(trova(finestra, QLatin1String(nome)), Qt::LeftButton);
+}
+
+bool qualcosaDiRosso(QWidget* finestra) {
+    for (const QString& gruppo : {QStringLiteral("Option1(%1)"), QStringLiteral("Option2(%1)")}) {
+        for (int i = 0; i < 6; ++i) {
+            if (auto* p = finestra->findChild<QWidget*>(gruppo.arg(i)); p && coloreTesto(p) == rosso) {
+                return true;
+            }
+        }
+    }
+    for (const QString& gruppo : {QStringLiteral("Label9(%1)"), QStringLiteral("Label10(%1)")}) {
+        for (int i = 0; i < 6; ++i) {
+            if (auto* s = finestra->findChild<QWidget*>(gruppo.arg(i)); s && coloreSfondo(s) == rosso) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+} // namespace
+
+class TestFrmInizio : public QObject {
+    Q_OBJECT
+private slots:
+    void dopoLAvvio();
+    void obiettivi_data();
+    void obiettivi();
+    void livelli_data();
+    void livelli();
+    void obiettivoCinqueLivelloQuattro();
+    void iPulsantiNonRestanoPremuti();
+    void laTastieraNonSceglie();
+    void coloriDelFuoco();
+    void cambioObiettiviTogliIlRosso();
+    void cambioDueVolteTornaAlPrimoGruppo();
+    void impostazioniLetteAllAvvio_data();
+    void impostazioniLetteAllAvvio();
+    void gruppoFuoriDaiDue();
+    void avantiApreGliEsercizi();
+    void esciChiudeTuttoEScriveIlFile();
+    void unaCopiaConAltroNomeHaIlSuoFile();
+    void tendina();
+    void tendinaApertaRestaApertaDopoUnRidimensionamento();
+    void proporzioniSuFinestraDoppia();
+    void etichettaVersione();
+    void menuValutazioneEEsempi();
+};
+
+void TestFrmInizio::dopoLAvvio() {
+    Banco banco;
+    auto* f = banco.finestra<frmInizio>(Finestra::Inizio);
+    QVERIFY(f);
+    QCOMPARE(f->windowTitle(), QStringLiteral("veltrix"));
+    QCOMPARE(testo(f, "Label1"), QStringLiteral("Obiettivo: "));
+    QCOMPARE(testo(f, "Label3"), QStringLiteral("Livello: "));
+    QCOMPARE(testo(f, "lblNomeOperazione"), QStringLiteral("veltrix.1"));
+    QCOMPARE(trova<QGroupBox>(f, "Frame1")->title(), QStringLiteral("OBIETTIVI 1"));
+    QCOMPARE(banco.programma->stato.Operazione, qint16(1));
+    QVERIFY(f->windowState() & Qt::WindowMaximized);
+
+    // Levels and "Avanti" are greyed and do not answer.
+    premi(f, QStringLiteral("Option2(0)"));
+    QCOMPARE(testo(f, "Label3"), QStringLiteral("Livello: "));
+    premi(f, QStringLiteral("Option3(0)"));
+    QVERIFY(!banco.programma->finestre.caricata(Finestra::Operativo));
+    QVERIFY(!trova(f, "Frame2")->isEnabled());
+    QVERIFY(!trova(f, "Frame3")->isEnabled());
+    QVERIFY(trova(f, "Option3(1)")->isEnabled());
+
+    premi(f, QStringLiteral("Option1(0)"));
+    QVERIFY(trova(f, "Frame2")->isEnabled());
+    QVERIFY(!trova(f, "Frame3")->isEnabled());
+}
+
+void TestFrmInizio::obiettivi_data() {
+    QTest::addColumn<int>("indice");
+    QTest::addColumn<int>("tipoMin");
+    QTest::addColumn<int>("tipoMax");
+    QTest::addColumn<QString>("didascalia");
+    QTest::newRow("1") << 0 << 1 << 1 << "Obiettivo n.1:     CALCOLO DEL RISULTATO";
+    QTest::newRow("2") << 1 << 2 << 3 << "Obiettivo n.2:     CALCOLO DEL TERMINE";
+    QTest::newRow("3") << 2 << 1 << 3
+                       << "Obiettivo n.3:     CALCOLO CASUALE DEL RISULTATO O DEL TERMINE";
+    QTest::newRow("4") << 3 << 1 << 6 << "Obiettivo n.4:     CALCOLO DEL NUMERO";
+    QTest::newRow("5") << 4 << 7 << 12 << "Obiettivo n.5:     CALCOLO DEL SEGNO";
+    QTest::newRow("6") << 5 << 1 << 12 << "Obiettivo n.6:     CALCOLO CASUALE DEL NUMERO O DEL SEGNO";
+}
+
+void TestFrmInizio::obiettivi() {
+    QFETCH(int, indice);
+    QFETCH(int, tipoMin);
+    QFETCH(int, tipoMax);
+    QFETCH(QString, didascalia);
+    Banco banco;
+    auto* f = banco.finestra<frmInizio>(Finestra::Inizio);
+    if (indice >= 3) {
+        clic(f, "lblCambiaOb");
+    }
+    const QString nome = QStringLiteral("Option1(%1)").arg(indice);
+    QVERIFY(trova(f, nome)->isVisibleTo(f));
+    premi(f, nome);
+    const StatoCondiviso& s = banco.programma->stato;
+    QCOMPARE(int(s.TipoMin), tipoMin);
+    QCOMPARE(int(s.TipoMax), tipoMax);
+    QCOMPARE(testo(f, "Label1"), didascalia);
+    QVERIFY(didascalia.endsWith(s.DescrizioneObiettivo));
+    QCOMPARE(coloreTesto(trova(f, nome)), rosso);
+    QCOMPARE(coloreSfondo(trova(f, QStringLiteral("Label9(%1)").arg(indice))), rosso);
+}
+
+void TestFrmInizio::livelli_data() {
+    QTest::addColumn<int>("indice");
+    QTest::addColumn<int>("minimo");
+    QTest::addColumn<int>("massimo");
+    QTest::addColumn<QString>("didascalia");
+    QTest::newRow("1") << 0 << 1 << 30 << "Livello n.1:         NUMERO MASSIMO da  1 a 30";
+    QTest::newRow("2") << 1 << 30 << 60 << "Livello n.2:         NUMERO MASSIMO da  30 a 60";
+    QTest::newRow("3") << 2 << 60 << 99 << "Livello n.3:         NUMERO MASSIMO da  60 a 99";
+    QTest::newRow("4") << 3 << 1 << 99 << "Livello n.4:         NUMERO MASSIMO da  1 a 99";
+}
+
+void TestFrmInizio::livelli() {
+    QFETCH(int, indice);
+    QFETCH(int, minimo);
+    QFETCH(int, massimo);
+    QFETCH(QString, didascalia);
+    Banco banco;
+    auto* f = banco.finestra<frmInizio>(Finestra::Inizio);
+    premi(f, QStringLiteral("Option1(0)"));
+    premi(f, QStringLiteral("Option2(%1)").arg(indice));
+    const StatoCondiviso& s = banco.programma->stato;
+    QCOMPARE(int(s.Livello), indice + 1);
+    QCOMPARE(int(s.NumeroMin), minimo);
+    QCOMPARE(int(s.NumeroMax), massimo);
+    QCOMPARE(testo(f, "Label3"), didascalia);
+    QVERIFY(trova(f, "Frame3")->isEnabled());
+    QCOMPARE(coloreSfondo(trova(f, QStringLiteral("Label10(%1)").arg(indice))), rosso);
+    // Only the chosen level is red.
+    for (int k = 0; k < 4; ++k) {
+        QCOMPARE(coloreTesto(trova(f, QStringLiteral("Option2(%1)").arg(k))) == rosso, k == indice);
+    }
+}
+
+void TestFrmInizio::obiettivoCinqueLivelloQuattro() {
+    Banco banco;
+    auto* f = banco.finestra<frmInizio>(Finestra::Inizio);
+    clic(f, "lblCambiaOb");
+    premi(f, QStringLiteral("Option1(4)"));
+    premi(f, QStringLiteral("Option2(3)"));
+    QCOMPARE(testo(f, "Label1"), QStringLiteral("Obiettivo n.5:     CALCOLO DEL SEGNO"));
+    QCOMPARE(testo(f, "Label3"),
+             QStringLiteral("Livello n.4:         NUMERO MASSIMO da  1 a 99"));
+    QCOMPARE(banco.programma->stato.DescrizioneLivello, QStringLiteral("NUMERO MASSIMO da  1 a 99"));
+}
+
+void TestFrmInizio::iPulsantiNonRestanoPremuti() {
+    Banco banco;
+    auto* f = banco.finestra<frmInizio>(Finestra::Inizio);
+    premi(f, QStringLiteral("Option1(1)"));
+    rilascia(f, QStringLiteral("Option1(1)"));
+    auto* p = trova<PulsanteOpzione>(f, "Option1(1)");
+    QVERIFY(!p->isDown());
+    QVERIFY(!p->isChecked());
+    QCOMPARE(coloreTesto(p), rosso);
+}
+
+void TestFrmInizio::laTastieraNonSceglie() {
+    Banco banco;
+    auto* f = banco.finestra<frmInizio>(Finestra::Inizio);
+    f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f));
+    auto* p = trova(f, "Option1(0)");
+    p->setFocus();
+    QTest::keyClick(p, Qt::Key_Space);
+    QTest::keyClick(p, Qt::Key_Return);
+    QTest::keyClick(p, Qt::Key_1);
+    QCOMPARE(testo(f, "Label1"), QStringLiteral("Obiettivo: "));
+    QVERIFY(!trova(f, "Frame2")->isEnabled());
+}
+
+void TestFrmInizio::coloriDelFuoco() {
+    Banco banco;
+    auto* f = banco.finestra<frmInizio>(Finestra::Inizio);
+    f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f));
+    QApplication::setActiveWindow(f);
+    auto* esci = trova(f, "Option3(1)");
+    auto* avanti = trova(f, "Option3(0)");
+    QCOMPARE(coloreSfondo(esci), PulsanteOpzione::sfondoSenzaFuoco);
+    esci->setFocus();
+    QTRY_VERIFY(esci->hasFocus());
+    QCOMPARE(coloreSfondo(esci), PulsanteOpzione::sfondoConFuoco);
+    premi(f, QStringLiteral("Option1(0)"));
+    QCOMPARE(coloreSfondo(esci), PulsanteOpzione::sfondoSenzaFuoco);
+    QCOMPARE(coloreSfondo(avanti), PulsanteOpzione::sfondoSenzaFuoco);
+}
+
+void TestFrmInizio::cambioObiettiviTogliIlRosso() {
+    Banco banco;
+    auto* f = banco.finestra<frmInizio>(Finestra::Inizio);
+    premi(f, QStringLiteral("Option1(2)"));
+    premi(f, QStringLiteral("Option2(3)"));
+    QVERIFY(qualcosaDiRosso(f));
+    clic(f, "lblCambiaOb");
+    QVERIFY(!qualcosaDiRosso(f));
+    QCOMPARE(testo(f, "Label1"), QStringLiteral("Obiettivo"));
+    QCOMPARE(testo(f, "Label3"), QStringLiteral("Livello"));
+    QVERIFY(!trova(f, "Frame2")->isEnabled());
+    QVERIFY(!trova(f, "Frame3")->isEnabled());
+    // The values chosen before stay in the shared state.
+    QCOMPARE(banco.programma->stato.Livello, qint16(4));
+}
+
+void TestFrmInizio::cambioDueVolteTornaAlPrimoGruppo() {
+    Banco banco;
+    auto* f = banco.finestra<frmInizio>(Finestra::Inizio);
+    const QString file = banco.percorso(QStringLiteral("veltrix.dat"));
+    clic(f, "lblCambiaOb");
+    QCOMPARE(contenuto(file), QByteArray(" 1  2 \r\n"));
+    QCOMPARE(testo(f, "lblNomeOperazione"), QStringLiteral("veltrix.2"));
+    QCOMPARE(trova<QGroupBox>(f, "Frame1")->title(), QStringLiteral("OBIETTIVI 2"));
+    QVERIFY(trova(f, "Option1(3)")->isVisibleTo(f));
+    QVERIFY(!trova(f, "Option1(0)")->isVisibleTo(f));
+    clic(f, "lblCambiaOb");
+    QCOMPARE(contenuto(file), QByteArray(" 1  1 \r\n"));
+    QCOMPARE(testo(f, "lblNomeOperazione"), QStringLiteral("veltrix.1"));
+    QVERIFY(trova(f, "Option1(0)")->isVisibleTo(f));
+    QVERIFY(!trova(f, "Option1(3)")->isVisibleTo(f));
+}
+
+void TestFrmInizio::impostazioniLetteAllAvvio_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("operazione");
+    QTest::addColumn<QString>("titolo");
+    QTest::newRow("moltiplicazioni, gruppo 2") << QByteArray(" 4  2 \r\n") << 4 << "veltrix.2";
+    QTest::newRow("un numero solo") << QByteArray(" 2 \r\n") << 2 << "veltrix.1";
+    QTest::newRow("illeggibile") << QByteArray("ciao") << 1 << "veltrix.1";
+}
+
+void TestFrmInizio::impostazioniLetteAllAvvio() {
+    QFETCH(QByteArray, file);
+    QFETCH(int, operazione);
+    QFETCH(QString, titolo);
+    Banco banco;
+    QFile f(banco.percorso(QStringLiteral("veltrix.dat")));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(file);
+    f.close();
+    auto* finestra = banco.finestra<frmInizio>(Finestra::Inizio);
+    QCOMPARE(int(banco.programma->stato.Operazione), operazione);
+    QCOMPARE(testo(finestra, "lblNomeOperazione"), titolo);
+}
+
+// A set other than 1 or 2 keeps the design captions until the pupil switches.
+void TestFrmInizio::gruppoFuoriDaiDue() {
+    Banco banco;
+    QFile file(banco.percorso(QStringLiteral("veltrix.dat")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(" 1  7 \r\n");
+    file.close();
+    auto* f = banco.finestra<frmInizio>(Finestra::Inizio);
+    QCOMPARE(f->gruppoObiettivi(), qint16(7));
+    QCOMPARE(testo(f, "lblNomeOperazione"), QStringLiteral("OPE"));
+    QCOMPARE(trova<QGroupBox>(f, "Frame1")->title(), QStringLiteral("OBIETTIVI"));
+    clic(f, "lblCambiaOb");
+    QCOMPARE(f->gruppoObiettivi(), qint16(1));
+    QCOMPARE(testo(f, "lblNomeOperazione"), QStringLiteral("veltrix.1"));
+}
+
+void TestFrmInizio::avantiApreGliEsercizi() {
+    Banco banco;
+    banco.programma->avvia();
+    auto* f = banco.finestra<frmInizio>(Finestra::Inizio);
+    banco.programma->stato.NomeAlunno = QStringLiteral("Marta");
+    premi(f, QStringLiteral("Option1(0)"));
+    premi(f, QStringLiteral("Option2(0)"));
+    premi(f, QStringLiteral("Option3(0)"));
+    QVERIFY(banco.programma->finestre.caricata(Finestra::Operativo));
+    QVERIFY(banco.programma->finestre.istanza(Finestra::Operativo)->isVisible());
+    QVERIFY(banco.programma->finestre.caricata(Finestra::Inizio));
+    QVERIFY(banco.programma->stato.NomeAlunno.isEmpty());
+    QCOMPARE(contenuto(banco.percorso(QStringLiteral("veltrix.dat"))), QByteArray(" 1  1 \r\n"));
+}
+
+void TestFrmInizio::esciChiudeTuttoEScriveIlFile() {
+    Banco banco;
+    banco.programma->avvia();
+    auto* f = banco.finestra<frmInizio>(Finestra::Inizio);
+    banco.programma->finestre.apri(Finestra::StampaSchede);
+    banco.programma->stato.NomeAlunno = QStringLiteral("Marta");
+    premi(f, QStringLiteral("Option3(1)"));
+    QVERIFY(banco.programma->finestre.caricateInOrdine().empty());
+    QVERIFY(banco.programma->stato.NomeAlunno.isEmpty());
+    QCOMPARE(contenuto(banco.percorso(QStringLiteral("veltrix.dat"))), QByteArray(" 1  1 \r\n"));
+}
+
+void TestFrmInizio::unaCopiaConAltroNomeHaIlSuoFile() {
+    Banco banco(QStringLiteral("sottrazioni"));
+    QFile file(banco.percorso(QStringLiteral("sottrazioni.dat")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(" 2  1 \r\n");
+    file.close();
+    auto* f = banco.finestra<frmInizio>(Finestra::Inizio);
+    QCOMPARE(banco.programma->stato.Operazione, qint16(2));
+    QCOMPARE(f->windowTitle(), QStringLiteral("sottrazioni"));
+    clic(f, "lblCambiaOb");
+    QCOMPARE(contenuto(banco.percorso(QStringLiteral("sottrazioni.dat"))), QByteArray(" 2  2 \r\n"));
+    QVERIFY(!QFile::exists(banco.percorso(QStringLiteral("veltrix.dat"))));
+}
+
+void TestFrmInizio::tendina() {
+    Banco banco;
+    auto* f = banco.finestra<frmInizio>(Finestra::Inizio);
+    f->setWindowState(Qt::WindowNoState);
+    // The window's outer width, frame included, is 15360 twips.
+    const int cornice = f->frameGeometry().width() - f->width();
+    f->resize(twipInPixel(15360, f) - cornice, 600);
+    f->preparaTendine();
+    auto* destra = trova(f, "Picture1");
+    auto* sinistra = trova(f, "Picture2");
+    QCOMPARE(pixelInTwip(destra->width(), f), 7680.0);
+    QCOMPARE(pixelInTwip(sinistra->width(), f), 7680.0);
+    QCOMPARE(sinistra->x(), 0);
+    QCOMPARE(destra->geometry().right() + 1, f->centralWidget()->width());
+    auto* menu = f->findChild<QAction*>(QStringLiteral("mnuSchede"));
+    // 7680 - 101 x 75 = 105 twips is still above 74; the 102nd tick leaves 30.
+    for (int tick = 1; tick <= 101; ++tick) {
+        f->tickTendine();
+        QVERIFY2(!menu->isEnabled(), qPrintable(QString::number(tick)));
+    }
+    f->tickTendine();
+    QVERIFY(menu->isEnabled());
+    QCOMPARE(pixelInTwip(destra->width(), f), 30.0);
+    QCOMPARE(pixelInTwip(sinistra->width(), f), 30.0);
+}
+
+void TestFrmInizio::tendinaApertaRestaApertaDopoUnRidimensionamento() {
+    Banco banco;
+    auto* f = banco.finestra<frmInizio>(Finestra::Inizio);
+    f->setWindowState(Qt::WindowNoState);
+    f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f));
+    f->preparaTendine();
+    for (int tick = 0; tick < 200; ++tick) {
+        f->tickTendine();
+    }
+    const int larghezza = f->centralWidget()->width();
+    f->resize(f->width() * 2, f->height());
+    QTRY_VERIFY(f->centralWidget()->width() > larghezza);
+    QVERIFY(trova(f, "Picture1")->width() < 10);
+    QVERIFY(trova(f, "Picture2")->width() < 10);
+}
+
+void TestFrmInizio::proporzioniSuFinestraDoppia() {
+    Banco banco;
+    auto* f = banco.finestra<frmInizio>(Finestra::Inizio);
+    f->setWindowState(Qt::WindowNoState);
+    f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f));
+    QWidget* area = f->centralWidget();
+    const QSize prima = area->size();
+    const QStringList nomi{QStringLiteral("Label1"), QStringLiteral("Frame2"),
+                           QStringLiteral("Option2(1)"), QStringLiteral("Option3(1)"),
+                           QStringLiteral("Label5"), QStringLiteral("lblNomeOperazione")};
+    QList<QRect> geometrie;
+    for (const QString& nome : nomi) {
+        geometrie << trova(f, nome)->geometry();
+    }
+    const QFont font = trova(f, "Label1")->font();
+    f->resize(f->width() + prima.width(), f->height() + prima.height());
+    QTRY_COMPARE(area->size(), prima * 2);
+    for (int i = 0; i < nomi.size(); ++i) {
+        const QRect ora = trova(f, nomi[i])->geometry();
+        const QRect attesa(geometrie[i].topLeft() * 2, geometrie[i].size() * 2);
+        QVERIFY2((ora.topLeft() - attesa.topLeft()).manhattanLength() <= 2 &&
+                     qAbs(ora.width() - attesa.width()) <= 2 && qAbs(ora.height() - attesa.height()) <= 2,
+                 qPrintable(nomi[i]));
+    }
+    QCOMPARE(trova(f, "Label1")->font(), font);
+}
+
+void TestFrmInizio::etichettaVersione() {
+    Banco banco;
+    auto* f = banco.finestra<frmInizio>(Finestra::Inizio);
+    QCOMPARE(testo(f, "lblVersione").split(QLatin1Char('\n')),
+             QStringList({"Ver.1.0.3", "", "Utilizza il MOUSE"}));
+}
+
+void TestFrmInizio::menuValutazioneEEsempi() {
+    Banco banco;
+    auto* f = banco.finestra<frmInizio>(Finestra::Inizio);
+    for (const char* voce : {"mnuValutazione", "mnuEsempi"}) {
+        auto* azione = f->findChild<QAction*>(QLatin1String(voce));
+        QVERIFY(azione->isEnabled());
+        azione->trigger();
+        auto* nota = f->findChild<QDialog*>();
+        QVERIFY(nota && nota->isVisible());
+        QCOMPARE(nota->windowModality(), Qt::ApplicationModal);
+        nota->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    QVERIFY(!f->findChild<QAction*>(QStringLiteral("mnuSchede"))->isEnabled());
+    QVERIFY(banco.programma->finestre.caricata(Finestra::Inizio));
+}
+
+VELTRIX_TEST(TestFrmInizio)
+#include "tst_frminizio.moc"
