@@ -4,6 +4,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 PulsanteOpzione::PulsanteOpzione(const QString& testo, int indice, QWidget* parent)
     : QPushButton(testo, parent), posto(indice) {
@@ -55,4 +57,21 @@ void PulsanteOpzione::focusOutEvent(QFocusEvent* e) {
     if (coloriFuoco) {
         impostaSfondo(this, sfondoSenzaFuoco);
     }
+}
+
+// Long captions wrap onto more lines, as they do on the buttons pupils know, instead of being cut.
+void PulsanteOpzione::paintEvent(QPaintEvent*) {
+    QStylePainter pittore(this);
+    QStyleOptionButton opzione;
+    initStyleOption(&opzione);
+    const QString didascalia = opzione.text;
+    opzione.text.clear();
+    pittore.drawControl(QStyle::CE_PushButton, opzione);
+    const auto gruppo = !isEnabled()       ? QPalette::Disabled
+                        : isActiveWindow() ? QPalette::Active
+                                           : QPalette::Inactive;
+    pittore.setPen(palette().color(gruppo, QPalette::ButtonText));
+    const int margine = style()->pixelMetric(QStyle::PM_ButtonMargin, &opzione, this) / 2 + 2;
+    pittore.drawText(rect().adjusted(margine, margine, -margine, -margine),
+                     Qt::AlignCenter | Qt::TextWordWrap, didascalia);
 }

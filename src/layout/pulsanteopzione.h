@@ -28,6 +28,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     int posto;

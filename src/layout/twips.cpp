@@ -1,5 +1,7 @@
 #include "layout/twips.h"
 
+#include <QFontMetricsF>
+#include <QLabel>
 #include <QWidget>
 
 #include <cmath>
@@ -62,4 +64,15 @@ QFont carattere(const QString& famiglia, double punti, bool grassetto) {
     f.setPointSizeF(punti);
     f.setBold(grassetto);
     return f;
+}
+
+void adattaAllaLarghezza(QLabel* etichetta) {
+    QFont font = etichetta->font();
+    const double disponibile = etichetta->width() - 2 * etichetta->margin();
+    while (font.pointSizeF() > 6 &&
+           QFontMetricsF(font).horizontalAdvance(etichetta->text()) > disponibile) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    }
+    etichetta->setFont(font);
+    etichetta->setWordWrap(false);
 }

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QRect>
 
+class QLabel;
 class QWidget;
 
 // Positions and sizes are designed in twips (1440 to the inch); the screen's logical resolution
@@ -20,5 +21,8 @@ void impostaSfondo(QWidget* w, const QColor& sfondo);
 void impostaTesto(QWidget* w, const QColor& testo);
 QColor coloreSfondo(const QWidget* w);
 QColor coloreTesto(const QWidget* w);
+
+// Shrinks a one-line label's font, never grows it, until its text fits the label's width.
+void adattaAllaLarghezza(QLabel* etichetta);
 
 QFont carattere(const QString& famiglia, double punti, bool grassetto = true);

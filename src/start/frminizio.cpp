@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTimer>
 
 frmInizio::frmInizio(Contesto& contesto)
@@ -53,6 +54,10 @@ frmInizio::frmInizio(Contesto& contesto)
     Frame3->setEnabled(false);
     leggiLivelli();
     mostraGruppo(GruppoObiettivi);
+    // Maximized; the size is set too, for desktops whose window manager ignores the state.
+    if (const QScreen* schermo = screen()) {
+        resize(schermo->availableGeometry().size());
+    }
     setWindowState(Qt::WindowMaximized);
 }
 

@@ -54,6 +54,7 @@ void frmInizio::creaTitolo() {
                              carattere("Arial", 20.25), Qt::AlignCenter);
     impostaTesto(Label6, coloriInizio::blu);
     posizionaTwip(Label6, 0, 1080, 8205, 375);
+    adattaAllaLarghezza(Label6);
 
     lblVersione = etichetta(fraTitolo, "lblVersione",
                             QStringLiteral("Ver.1.0.3\n\nUtilizza il MOUSE"), carattere("Arial", 12),
