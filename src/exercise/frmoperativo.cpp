@@ -1,12 +1,215 @@
 #include "exercise/frmoperativo.h"
+#include "exercise/colorioperativo.h"
+#include "exercise/generazione.h"
+#include "exercise/presentazione.h"
+#include "exercise/serie.h"
 
+#include "layout/areaproporzionale.h"
+#include "layout/linea.h"
+#include "layout/pulsanteopzione.h"
+#include "layout/twips.h"
+#include "platform/orologio.h"
+#include "start/frminizio.h"
+
+#include <QFrame>
 #include <QLabel>
+#include <QMenuBar>
 
-FrmOperativo::FrmOperativo(Contesto& contesto) : contesto(contesto) {
+namespace col = coloriOperativo;
+
+namespace {
+QString titoloPerOperazione(qint16 operazione) {
+    switch (operazione) {
+    case 1:
+        return QStringLiteral("ESERCIZI SULLE ADDIZIONI.1");
+    case 2:
+        return QStringLiteral("ESERCIZI SULLE SOTTRAZIONI.1");
+    case 3:
+        return QStringLiteral("ESERCIZI SULLE MOLTIPLICAZIONI.1");
+    default:
+        return QStringLiteral("ESERCIZI.1");
+    }
+}
+
+bool operazioneDisponibile(qint16 operazione) {
+    return operazione >= 1 && operazione <= 3;
+}
+} // namespace
+
+// The window keeps the size it opens with: a resize starts a new series, and a pupil must not
+// lose one by dragging an edge by mistake.
+FrmOperativo::FrmOperativo(Contesto& contesto) : contesto(contesto), stato(contesto.stato) {
     setObjectName(QStringLiteral("FrmOperativo"));
-    setWindowTitle(QStringLiteral("ESERCIZI SULLE ADDIZIONI.1"));
-    auto* avviso = new QLabel(QStringLiteral("Finestra in preparazione."), this);
-    avviso->setAlignment(Qt::AlignCenter);
-    setCentralWidget(avviso);
-    resize(640, 480);
+    setWindowTitle(titoloPerOperazione(stato.Operazione));
+    area = new AreaProporzionale(11910, 8520, this);
+    area->setObjectName(QStringLiteral("area"));
+    impostaSfondo(area, col::sfondoFinestra);
+    setCentralWidget(area);
+    creaMenu();
+    creaTitoli();
+    creaRiga();
+    creaCroci();
+    creaStatistiche();
+    creaTastierino();
+    creaAiuto();
+    creaAvviso();
+    creaIntervento();
+    area->registraPosizioni();
+
+    auto* inizio = qobject_cast<frmInizio*>(contesto.finestre.istanza(Finestra::Inizio));
+    const QString obiettivo = inizio ? inizio->didascaliaObiettivo() : QString();
+    const QString livello = inizio ? inizio->didascaliaLivello() : QString();
+    Label1[0]->setText(obiettivo + QStringLiteral("   "));
+    Label1[1]->setText(QStringLiteral("   Operazione:    ") + QStringLiteral("    ") +
+                       stato.NomeProgramma);
+    Label1[2]->setText(livello + QStringLiteral("   "));
+    stato.ContaOperazioni = 0;
+    NascondiCroci();
+
+    connect(area, &AreaProporzionale::ridimensionata, this, [this] {
+        NuovaSerie();
+        PosizionaPannelli();
+        PosizionaCroci();
+    });
+    connect(area, &AreaProporzionale::cliccata, this, &FrmOperativo::cliccaSfondo);
+    setFixedSize(area->size() + QSize(0, menuBar()->sizeHint().height()));
+}
+
+void FrmOperativo::cliccaSfondo() {
+    fraElaborazione->setVisible(!fraElaborazione->isVisible());
+}
+
+void FrmOperativo::NuovaSerie() {
+    iniziaSerie(stato);
+    LblTempoParziale->clear();
+    LblTempoTotale->clear();
+    lblRisultato1->setText(QStringLiteral("?"));
+    LblOperazione->clear();
+    lblRisEsatte->clear();
+    lblRisErrate->clear();
+    NuovoEsercizio();
+}
+
+void FrmOperativo::NuovoEsercizio() {
+    // The counting itself was done with the series; here the window shows it.
+    LblTempoTotale->setText(QStringLiteral("0"));
+    ProssimaOperazione();
+}
+
+void FrmOperativo::ProssimaOperazione() {
+    lblCorrezione->clear();
+    for (QLabel* numero : {lblRisultato1, LblNumero1, LblNumero2, lblNumero3}) {
+        impostaTesto(numero, col::bluNumeri);
+    }
+    NascondiCroci();
+    LblEsito->clear();
+    stato.Risposta.clear();
+    if (!operazioneDisponibile(stato.Operazione)) {
+        mostraNonDisponibile();
+        return;
+    }
+    // A full record takes no more operations: the pupil prints or starts again.
+    if (!avanzaOperazione(stato)) {
+        attivaPannello(fraAvviso);
+        fuoco(optAvviso[0]);
+        return;
+    }
+    attivaPannello(fraTastierino);
+    LblOperazione->setText(QString::number(stato.NumeroOperazione));
+    GeneraOperazione();
+    PreparaTastierino();
+}
+
+void FrmOperativo::GeneraOperazione() {
+    const QString segno = GeneraOperazioneTermini(stato, contesto.servizi.casuale,
+                                                  contesto.servizi.orologio);
+    LblSegno->setText(segno);
+    lblSegno1->setText(segno);
+    LblUguale->setText(QStringLiteral("="));
+    const RigaOperazione riga =
+        PresentaOperazione(stato, contesto.servizi.casuale, contesto.servizi.orologio);
+    const std::array<QLabel*, 4> numeri{LblNumero1, LblNumero2, lblNumero3, lblRisultato1};
+    for (int i = 0; i < 4; ++i) {
+        scriviNumero(numeri[i], riga.numeri[i]);
+    }
+    if (riga.mancante >= 0) {
+        impostaTesto(numeri[riga.mancante], col::marroneMancante);
+    }
+}
+
+// Only additions, subtractions and multiplications have exercises; the other codes belong to
+// the worksheets. The pupil is told so and can only leave.
+void FrmOperativo::mostraNonDisponibile() {
+    for (QLabel* l : {LblNumero1, LblSegno, LblNumero2, lblSegno1, lblNumero3, LblUguale,
+                      lblRisultato1}) {
+        l->hide();
+    }
+    lblNonDisponibile->setText(
+        QStringLiteral("Esercizi disponibili solo per addizioni, sottrazioni e moltiplicazioni"));
+    lblNonDisponibile->show();
+    attivaPannello(fraTastierino);
+    for (PulsanteOpzione* tasto : Option2) {
+        tasto->setEnabled(tasto == Option2[13]);
+    }
+    fuoco(Option2[13]);
+}
+
+void FrmOperativo::VerificaRisposta() {
+    if (::VerificaRisposta(stato)) {
+        LblEsito->setText(QStringLiteral("Esatto"));
+        lblRisEsatte->setText(QString::number(stato.RisposteEsatte));
+        BloccaRisposta();
+    } else {
+        LblEsito->setText(QStringLiteral("Errato"));
+        MostraCroce();
+        lblRisErrate->setText(QString::number(stato.RisposteErrate));
+        attivaPannello(fraAiuto);
+    }
+    AggiornaTempi();
+}
+
+void FrmOperativo::AggiornaTempi() {
+    const TempiMostrati tempi =
+        ::AggiornaTempi(stato, contesto.servizi.orologio.secondiDaMezzanotte());
+    LblTempoParziale->setText(tempi.parziale);
+    LblTempoTotale->setText(tempi.totale);
+}
+
+void FrmOperativo::MostraCroce() {
+    const int k = stato.PosizioneMancante >= 1 && stato.PosizioneMancante <= 4
+                      ? indiceEtichetta(stato.PosizioneMancante)
+                      : -1;
+    if (k >= 0) {
+        Line1[k]->show();
+        Line2[k]->show();
+        Line1[k]->raise();
+        Line2[k]->raise();
+    }
+}
+
+void FrmOperativo::NascondiCroci() {
+    for (int k = 0; k < 4; ++k) {
+        Line1[k]->hide();
+        Line2[k]->hide();
+    }
+}
+
+void FrmOperativo::PosizionaCroci() {
+    const std::array<QLabel*, 4> numeri{LblNumero1, LblNumero2, lblNumero3, lblRisultato1};
+    for (int k = 0; k < 4; ++k) {
+        const QRect r = numeri[k]->geometry();
+        const int destra = r.x() + r.width();
+        const int basso = r.y() + r.height();
+        Line1[k]->impostaEstremi(r.topLeft(), {destra, basso});
+        Line2[k]->impostaEstremi({r.x(), basso}, {destra, r.y()});
+    }
+}
+
+void FrmOperativo::scriviNumero(QLabel* numero, const QString& testo) {
+    const bool cambiato = numero->text() != testo;
+    numero->setText(testo);
+    // A number that gets a value can be checked.
+    if (cambiato && testo != QLatin1String("?")) {
+        Option2[11]->setEnabled(true);
+    }
 }

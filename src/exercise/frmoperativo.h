@@ -3,11 +3,98 @@
 #include "state/contesto.h"
 #include "state/finestraveltrix.h"
 
+#include <array>
+
+class AreaProporzionale;
+class Linea;
+class PulsanteOpzione;
+class QAction;
+class QFrame;
+class QLabel;
+class QTimer;
+
+// The exercise window: one operation after another, each judged, counted, timed and recorded.
 class FrmOperativo : public FinestraVeltrix {
     Q_OBJECT
 public:
     explicit FrmOperativo(Contesto& contesto);
 
+    // The life of a series.
+    void NuovaSerie();
+    void NuovoEsercizio();
+    void ProssimaOperazione();
+    void VerificaRisposta();
+    void AggiornaTempi();
+    void MostraCroce();
+    void NascondiCroci();
+    void PosizionaCroci();
+
+    // The keypad and the panels over it.
+    void PremiTasto(int indice);
+    void PreparaTastierino();
+    void BloccaRisposta();
+    void PosizionaPannelli();
+    void DisattivaPannelli();
+    void SiSi();
+    void NoNo();
+    void ControllaAvviso();
+
 private:
+    void creaTitoli();
+    void creaRiga();
+    void creaCroci();
+    void creaStatistiche();
+    void creaTastierino();
+    void creaAiuto();
+    void creaAvviso();
+    void creaIntervento();
+    void creaMenu();
+    QFrame* creaPannello(const char* nome, double sinistra, double alto);
+
+    void GeneraOperazione();
+    void mostraNonDisponibile();
+    void attivaPannello(QFrame* pannello);
+    void sceltaAvviso(int indice);
+    void sceltaAiuto(int indice);
+    bool fuoco(QWidget* controllo);
+    QLabel* etichettaRisposta() const;
+    void mostraRisposta();
+    void scriviNumero(QLabel* numero, const QString& testo);
+    void cliccaSfondo();
+
     Contesto& contesto;
+    StatoCondiviso& stato;
+
+    AreaProporzionale* area = nullptr;
+    std::array<QLabel*, 3> Label1{};
+    QFrame* frmNumero = nullptr;
+    QLabel* LblNumero1 = nullptr;
+    QLabel* LblSegno = nullptr;
+    QLabel* LblNumero2 = nullptr;
+    QLabel* lblSegno1 = nullptr;
+    QLabel* lblNumero3 = nullptr;
+    QLabel* LblUguale = nullptr;
+    QLabel* lblRisultato1 = nullptr;
+    QLabel* lblCorrezione = nullptr;
+    QLabel* lblNonDisponibile = nullptr;
+    std::array<Linea*, 4> Line1{};
+    std::array<Linea*, 4> Line2{};
+    QLabel* LblEsito = nullptr;
+    QFrame* fraElaborazione = nullptr;
+    QLabel* LblOperazione = nullptr;
+    QLabel* lblRisEsatte = nullptr;
+    QLabel* lblRisErrate = nullptr;
+    QLabel* LblTempoParziale = nullptr;
+    QLabel* LblTempoTotale = nullptr;
+    QTimer* Timer1 = nullptr;
+    QFrame* fraTastierino = nullptr;
+    std::array<PulsanteOpzione*, 14> Option2{};
+    QFrame* fraAiuto = nullptr;
+    std::array<PulsanteOpzione*, 2> Option3{};
+    QFrame* fraAvviso = nullptr;
+    std::array<PulsanteOpzione*, 2> optAvviso{};
+    QFrame* fraIntervento = nullptr;
+    PulsanteOpzione* optOK = nullptr;
+    QLabel* lblRiferimento = nullptr;
+    QAction* mnuVisualizza = nullptr;
 };

@@ -17,10 +17,12 @@ struct Limiti {
     int massimo;
 };
 
+constexpr int livelliConLimiti = 3;
+
 struct RegolaOperazione {
     const char* segno;
     bool prodotto;
-    std::array<Limiti, 3> livelli;
+    std::array<Limiti, livelliConLimiti> livelli;
 };
 
 // The sum of a subtraction's numbers is its minuend: its rows draw fewer or larger numbers than
@@ -34,7 +36,7 @@ constexpr std::array<RegolaOperazione, 3> regole{{
 // Level 4 ("numbers from 1 to 99") has no bounds of its own; drawing one of the other three
 // levels gives the pupil operations of every size instead of an empty row.
 int livelloDaUsare(qint16 livello, SorgenteCasuale& casuale) {
-    return livello == 4 ? estraiNumero(casuale, 3, 1) : livello;
+    return livello == 4 ? estraiNumero(casuale, livelliConLimiti, 1) : livello;
 }
 
 QString genera(int operazione, StatoCondiviso& stato, SorgenteCasuale& casuale,
@@ -42,7 +44,7 @@ QString genera(int operazione, StatoCondiviso& stato, SorgenteCasuale& casuale,
     const RegolaOperazione& regola = regole[static_cast<size_t>(operazione - 1)];
     casuale.rimescola(orologio.secondiDaMezzanotte());
     const int livello = livelloDaUsare(stato.Livello, casuale);
-    if (livello < 1 || livello > 3) {
+    if (livello < 1 || livello > livelliConLimiti) {
         return QString::fromLatin1(regola.segno);
     }
     const Limiti& l = regola.livelli[static_cast<size_t>(livello - 1)];

@@ -70,8 +70,9 @@ QString rigaStampa(const StatoCondiviso& s, const FormaRiga& forma, const Numeri
                    int nascosto) {
     std::array<QString, 4> celle;
     for (int i = 0; i < 4; ++i) {
-        const char* nascosta = i == indiceRisultato ? forma.risultatoNascosto : forma.termineNascosto;
-        celle[i] = i == nascosto      ? QString::fromLatin1(nascosta)
+        const char* nascosta =
+            i == indiceRisultato ? forma.risultatoNascosto : forma.termineNascosto;
+        celle[i] = i == nascosto       ? QString::fromLatin1(nascosta)
                    : forma.incolonnata ? incolonnato(s, numeri, i)
                                        : QString::number(numeri[i]);
     }

@@ -155,7 +155,8 @@ void TestGenerazione::estrazioniScritte_data() {
     QTest::addColumn<QList<float>>("valori");
     QTest::addColumn<QList<int>>("termini");
     const float quasiUno = 0.99999994f; // the largest value below 1
-    QTest::newRow("somma 10 accettata") << 1 << 1 << QList<float>{0, 0, 0.375f} << QList<int>{1, 1, 8};
+    QTest::newRow("somma 10 accettata")
+        << 1 << 1 << QList<float>{0, 0, 0.375f} << QList<int>{1, 1, 8};
     QTest::newRow("somma 41 scartata, poi 40")
         << 1 << 1 << QList<float>{0.975f, 0.975f, 0, 0.975f, 0.925f, 0} << QList<int>{20, 19, 1};
     QTest::newRow("somma 3 scartata, si estraggono di nuovo tutti e tre")
@@ -163,27 +164,26 @@ void TestGenerazione::estrazioniScritte_data() {
     QTest::newRow("r quasi 1 non supera 20")
         << 1 << 1 << QList<float>{quasiUno, 0, 0} << QList<int>{20, 1, 1};
     QTest::newRow("addizione livello 3, somma 99")
-        << 1 << 3 << QList<float>{quasiUno, quasiUno, 0.475f} << QList<int>{40, 40, 19};
+        << 1 << 3 << QList<float>{quasiUno, quasiUno, 0.4625f} << QList<int>{40, 40, 19};
     QTest::newRow("sottrazione livello 2 pesca fino a 20")
         << 2 << 2 << QList<float>{quasiUno, quasiUno, quasiUno} << QList<int>{20, 20, 20};
     QTest::newRow("sottrazione livello 3, da 20 a 49")
         << 2 << 3 << QList<float>{quasiUno, 0, 0} << QList<int>{49, 20, 20};
     QTest::newRow("sottrazione livello 3, 99 scartato, 98 accettato")
-        << 2 << 3 << QList<float>{quasiUno, 0.35f, 0.35f, quasiUno, 0.35f, 0.32f}
-        << QList<int>{49, 30, 29};
+        << 2 << 3 << QList<float>{quasiUno, 0.35f, 0, quasiUno, 0.32f, 0} << QList<int>{49, 29, 20};
     QTest::newRow("moltiplicazione livello 2, 2x4x5=40")
         << 3 << 2 << QList<float>{0.15f, 0.35f, 0.45f} << QList<int>{2, 4, 5};
     QTest::newRow("moltiplicazione livello 2, 3x3x8=72 scartato")
         << 3 << 2 << QList<float>{0.25f, 0.25f, 0.75f, 0.65f, 0.95f, 0.05f} << QList<int>{7, 10, 1};
     // Level 4: the first draw picks the row of level floor(r x 3) + 1.
     QTest::newRow("livello 4 su riga 1")
-        << 2 << 4 << QList<float>{0.3f, 0, 0, 0.375f} << QList<int>{1, 1, 9};
+        << 2 << 4 << QList<float>{0.3f, 0, 0, 0.375f} << QList<int>{1, 1, 8};
     QTest::newRow("livello 4 su riga 2")
         << 2 << 4 << QList<float>{0.5f, 0.975f, 0.975f, 0} << QList<int>{20, 20, 1};
     QTest::newRow("livello 4 su riga 3")
         << 2 << 4 << QList<float>{quasiUno, 0, 0, 0} << QList<int>{20, 20, 20};
-    QTest::newRow("livello 4 moltiplicazione su riga 3")
-        << 3 << 4 << QList<float>{0.7f, 0.45f, 0.95f, 0} << QList<int>{5, 10, 1};
+    QTest::newRow("livello 4 moltiplicazione su riga 3, 72")
+        << 3 << 4 << QList<float>{0.7f, 0.75f, 0.85f, 0} << QList<int>{8, 9, 1};
 }
 
 // Scripted draws pin the order A, B, C, the floor of r x span plus base, both bounds included and

@@ -1,0 +1,171 @@
+// The keypad and the three panels that take its place: help, intervention and warning.
+#include "exercise/frmoperativo.h"
+#include "exercise/presentazione.h"
+#include "exercise/serie.h"
+
+#include "layout/pulsanteopzione.h"
+
+#include <QFrame>
+#include <QLabel>
+
+namespace {
+constexpr int tastoCancella = 10;
+constexpr int tastoVerifica = 11;
+constexpr int tastoAvanti = 12;
+constexpr int tastoEsco = 13;
+constexpr int cifreMassime = 4;
+constexpr int rifiutiPrimaDellIntervento = 3;
+constexpr int operazioniPrimaDellAvviso = 20;
+} // namespace
+
+// The focus cannot move to a control that is not on screen yet; the caller then stops quietly.
+bool FrmOperativo::fuoco(QWidget* controllo) {
+    if (!controllo->isVisible() || !controllo->isEnabled()) {
+        return false;
+    }
+    controllo->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+QLabel* FrmOperativo::etichettaRisposta() const {
+    switch (stato.PosizioneMancante) {
+    case 1:
+        return lblRisultato1;
+    case 2:
+        return LblNumero1;
+    case 3:
+        return LblNumero2;
+    case 4:
+        return lblNumero3;
+    default:
+        return nullptr;
+    }
+}
+
+void FrmOperativo::mostraRisposta() {
+    if (QLabel* risposta = etichettaRisposta()) {
+        scriviNumero(risposta, stato.Risposta);
+    }
+}
+
+void FrmOperativo::PremiTasto(int indice) {
+    if (indice >= 0 && indice <= 9) {
+        QLabel* risposta = etichettaRisposta();
+        if (risposta && risposta->text() == QLatin1String("?")) {
+            stato.Risposta.clear();
+        }
+        stato.Risposta = (stato.Risposta + Option2[indice]->text()).left(cifreMassime);
+        mostraRisposta();
+    } else if (indice == tastoCancella) {
+        stato.Risposta.chop(1);
+        if (stato.Risposta.isEmpty()) {
+            stato.Risposta = QStringLiteral("?");
+        }
+        mostraRisposta();
+    } else if (indice == tastoVerifica) {
+        VerificaRisposta();
+    } else if (indice == tastoAvanti) {
+        ProssimaOperazione();
+    } else if (indice == tastoEsco) {
+        close();
+    }
+}
+
+void FrmOperativo::PreparaTastierino() {
+    for (int i = 0; i <= tastoVerifica; ++i) {
+        Option2[i]->setEnabled(true);
+    }
+    if (!fuoco(Option2[1])) {
+        return;
+    }
+    Option2[tastoAvanti]->setEnabled(false);
+    Option2[tastoEsco]->setEnabled(false);
+}
+
+void FrmOperativo::BloccaRisposta() {
+    for (int i = 0; i <= tastoVerifica; ++i) {
+        Option2[i]->setEnabled(false);
+    }
+    Option2[tastoAvanti]->setEnabled(true);
+    Option2[tastoEsco]->setEnabled(true);
+    fuoco(Option2[tastoAvanti]);
+}
+
+void FrmOperativo::PosizionaPannelli() {
+    for (QFrame* pannello : {fraAiuto, fraTastierino, fraAvviso, fraIntervento}) {
+        pannello->move(lblRiferimento->pos());
+    }
+}
+
+void FrmOperativo::DisattivaPannelli() {
+    for (QFrame* pannello : {fraAiuto, fraTastierino, fraAvviso, fraIntervento}) {
+        pannello->setEnabled(false);
+    }
+}
+
+void FrmOperativo::attivaPannello(QFrame* pannello) {
+    DisattivaPannelli();
+    pannello->setEnabled(true);
+    pannello->raise();
+}
+
+void FrmOperativo::SiSi() {
+    LblTempoParziale->setText(QString::number(stato.TempoParziale));
+    LblTempoTotale->setText(QString::number(stato.TempoTotale));
+    if (QString* riga = rigaInCorso(stato)) {
+        *riga += stato.TestoRisultato + QStringLiteral("° ");
+    }
+    lblRisErrate->setText(QString::number(stato.RisposteErrate));
+    LblOperazione->setText(QString::number(stato.NumeroOperazione));
+    lblCorrezione->setText(stato.TestoRisultato);
+    if (QLabel* risposta = etichettaRisposta()) {
+        lblCorrezione->move(risposta->x(), lblCorrezione->y());
+    }
+    LblEsito->clear();
+    attivaPannello(fraTastierino);
+    BloccaRisposta();
+    ControllaAvviso();
+}
+
+void FrmOperativo::NoNo() {
+    LblEsito->clear();
+    ++stato.RifiutiAiuto;
+    if (stato.RifiutiAiuto < rifiutiPrimaDellIntervento) {
+        NascondiCroci();
+        attivaPannello(fraTastierino);
+        if (QLabel* risposta = etichettaRisposta()) {
+            scriviNumero(risposta, QStringLiteral("?"));
+        }
+        PreparaTastierino();
+        return;
+    }
+    stato.RifiutiAiuto = 0;
+    attivaPannello(fraIntervento);
+    fuoco(optOK);
+}
+
+void FrmOperativo::ControllaAvviso() {
+    if (stato.ContaOperazioni < operazioniPrimaDellAvviso) {
+        return;
+    }
+    attivaPannello(fraAvviso);
+    fuoco(optAvviso[0]);
+}
+
+void FrmOperativo::sceltaAiuto(int indice) {
+    if (indice == 0) {
+        SiSi();
+    } else {
+        NoNo();
+    }
+}
+
+void FrmOperativo::sceltaAvviso(int indice) {
+    if (indice == 0) {
+        contesto.finestre.apri(Finestra::StampaEsercizio);
+        return;
+    }
+    attivaPannello(fraTastierino);
+    PreparaTastierino();
+    NuovaSerie();
+}

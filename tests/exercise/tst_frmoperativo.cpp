@@ -1,0 +1,362 @@
+#include "comune/banco.h"
+#include "comune/registro.h"
+#include "exercise/frmoperativo.h"
+#include "layout/linea.h"
+#include "layout/twips.h"
+#include "start/frminizio.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QTest>
+
+namespace {
+const QColor marrone(0x80, 0x40, 0x00);
+
+// Start, objective, level and "Avanti", with the mouse, as a pupil does.
+FrmOperativo* apriEsercizi(Banco& banco, int obiettivo, int livello, qint16 operazione = 1) {
+    banco.programma->avvia();
+    auto* inizio = banco.finestra<frmInizio>(Finestra::Inizio);
+    banco.programma->stato.Operazione = operazione;
+    QTest::mousePress(inizio->findChild<QWidget*>(QStringLiteral("Option1(%1)").arg(obiettivo)),
+                      Qt::LeftButton);
+    QTest::mousePress(inizio->findChild<QWidget*>(QStringLiteral("Option2(%1)").arg(livello)),
+                      Qt::LeftButton);
+    QTest::mousePress(inizio->findChild<QWidget*>(QStringLiteral("Option3(0)")), Qt::LeftButton);
+    auto* f = banco.finestra<FrmOperativo>(Finestra::Operativo);
+    if (f) {
+        QTest::qWaitForWindowExposed(f);
+    }
+    return f;
+}
+
+QString testo(QWidget* f, const QString& nome) {
+    auto* l = f->findChild<QLabel*>(nome);
+    return l ? l->text() : QStringLiteral("<manca %1>").arg(nome);
+}
+
+void tasto(QWidget* f, int indice) {
+    QTest::mousePress(f->findChild<QWidget*>(QStringLiteral("Option2(%1)").arg(indice)),
+                      Qt::LeftButton);
+}
+
+void scrivi(QWidget* f, const QString& numero) {
+    for (QChar cifra : numero) {
+        tasto(f, cifra.digitValue());
+    }
+}
+
+void rispondi(QWidget* f, const QString& numero) {
+    scrivi(f, numero);
+    tasto(f, 11);
+}
+
+QString giusta(const StatoCondiviso& s) {
+    return s.TestoRisultato.trimmed();
+}
+
+QString sbagliata(const StatoCondiviso& s) {
+    return QString::number(s.Risultato + 1);
+}
+
+bool attivo(QWidget* f, const QString& nome) {
+    auto* w = f->findChild<QWidget*>(nome);
+    return w && w->isEnabled();
+}
+
+QFrame* pannelloDavanti(FrmOperativo* f) {
+    QFrame* davanti = nullptr;
+    for (QObject* figlio : f->centralWidget()->children()) {
+        auto* pannello = qobject_cast<QFrame*>(figlio);
+        if (pannello && pannello->objectName().startsWith(QLatin1String("fra")) &&
+            pannello->objectName() != QLatin1String("fraElaborazione")) {
+            davanti = pannello; // children() lists the front-most last
+        }
+    }
+    return davanti;
+}
+} // namespace
+
+class TestFrmOperativo : public QObject {
+    Q_OBJECT
+private slots:
+    void primaOperazione();
+    void titoloPerOperazione_data();
+    void titoloPerOperazione();
+    void rispostaGiusta();
+    void rispostaSbagliataCroceEAiuto();
+    void siMostraLaCorrezione();
+    void treRifiutiPortanoLIntervento();
+    void tempiConTetto();
+    void ridimensionareRicominciaLaSerie();
+    void crociSuEtichetteSpostate();
+    void clicSulloSfondo();
+    void livelloQuattro();
+    void codiceSenzaEsercizi();
+    void novantaOperazioniPoiBasta();
+    void riaprireTieneIlRegistro();
+    void esco();
+};
+
+void TestFrmOperativo::primaOperazione() {
+    Banco banco;
+    auto* f = apriEsercizi(banco, 0, 0);
+    QVERIFY(f);
+    const StatoCondiviso& s = banco.programma->stato;
+    QCOMPARE(testo(f, "lblRisultato1"), QStringLiteral("?"));
+    QCOMPARE(coloreTesto(f->findChild<QLabel*>(QStringLiteral("lblRisultato1"))), marrone);
+    QCOMPARE(testo(f, "LblSegno"), QStringLiteral("+"));
+    QCOMPARE(testo(f, "LblUguale"), QStringLiteral("="));
+    QCOMPARE(testo(f, "LblNumero1"), QString::number(s.TermineA));
+    QCOMPARE(testo(f, "LblOperazione"), QStringLiteral("1"));
+    QCOMPARE(testo(f, "LblTempoTotale"), QStringLiteral("0"));
+    QCOMPARE(testo(f, "LblTempoParziale"), QString());
+    QCOMPARE(testo(f, "lblRisEsatte"), QString());
+    QCOMPARE(testo(f, "lblRisErrate"), QString());
+    QCOMPARE(s.ContaOperazioni, qint16(1));
+    QCOMPARE(testo(f, "Label1(0)"), QStringLiteral("Obiettivo n.1:     CALCOLO DEL RISULTATO   "));
+    QCOMPARE(testo(f, "Label1(1)"), QStringLiteral("   Operazione:        veltrix"));
+    QCOMPARE(testo(f, "Label1(2)"),
+             QStringLiteral("Livello n.1:         NUMERO MASSIMO da  1 a 30   "));
+    QCOMPARE(pannelloDavanti(f)->objectName(), QStringLiteral("fraTastierino"));
+    QVERIFY(!s.RigheStampa[1].isEmpty());
+}
+
+void TestFrmOperativo::titoloPerOperazione_data() {
+    QTest::addColumn<int>("operazione");
+    QTest::addColumn<QString>("titolo");
+    QTest::addColumn<QString>("segno");
+    QTest::newRow("addizioni") << 1 << "ESERCIZI SULLE ADDIZIONI.1" << "+";
+    QTest::newRow("sottrazioni") << 2 << "ESERCIZI SULLE SOTTRAZIONI.1" << "-";
+    QTest::newRow("moltiplicazioni") << 3 << "ESERCIZI SULLE MOLTIPLICAZIONI.1" << "x";
+}
+
+void TestFrmOperativo::titoloPerOperazione() {
+    QFETCH(int, operazione);
+    QFETCH(QString, titolo);
+    QFETCH(QString, segno);
+    Banco banco;
+    auto* f = apriEsercizi(banco, 0, 1, qint16(operazione));
+    QCOMPARE(f->windowTitle(), titolo);
+    QCOMPARE(testo(f, "lblSegno1"), segno);
+}
+
+void TestFrmOperativo::rispostaGiusta() {
+    Banco banco;
+    auto* f = apriEsercizi(banco, 0, 0);
+    StatoCondiviso& s = banco.programma->stato;
+    rispondi(f, giusta(s));
+    QCOMPARE(testo(f, "LblEsito"), QStringLiteral("Esatto"));
+    QCOMPARE(testo(f, "lblRisultato1"), giusta(s));
+    QCOMPARE(testo(f, "lblRisEsatte"), QStringLiteral("1"));
+    QVERIFY(s.RigheStampa[1].endsWith(giusta(s) + QStringLiteral("  ")));
+    QVERIFY(!attivo(f, QStringLiteral("Option2(5)")));
+    QVERIFY(attivo(f, QStringLiteral("Option2(12)")));
+    tasto(f, 12);
+    QCOMPARE(testo(f, "LblOperazione"), QStringLiteral("2"));
+    QCOMPARE(testo(f, "lblRisultato1"), QStringLiteral("?"));
+    QCOMPARE(testo(f, "LblEsito"), QString());
+}
+
+void TestFrmOperativo::rispostaSbagliataCroceEAiuto() {
+    Banco banco;
+    auto* f = apriEsercizi(banco, 0, 0);
+    StatoCondiviso& s = banco.programma->stato;
+    rispondi(f, sbagliata(s));
+    QCOMPARE(testo(f, "LblEsito"), QStringLiteral("Errato"));
+    QCOMPARE(testo(f, "lblRisErrate"), QStringLiteral("1"));
+    QVERIFY(s.RigheStampa[1].endsWith(sbagliata(s) + QStringLiteral("* ")));
+    for (int k = 0; k < 4; ++k) {
+        QCOMPARE(f->findChild<Linea*>(QStringLiteral("Line1(%1)").arg(k))->isVisibleTo(f), k == 3);
+        QCOMPARE(f->findChild<Linea*>(QStringLiteral("Line2(%1)").arg(k))->isVisibleTo(f), k == 3);
+    }
+    QCOMPARE(pannelloDavanti(f)->objectName(), QStringLiteral("fraAiuto"));
+    QVERIFY(!attivo(f, QStringLiteral("fraTastierino")));
+    QVERIFY(attivo(f, QStringLiteral("fraAiuto")));
+}
+
+void TestFrmOperativo::siMostraLaCorrezione() {
+    Banco banco;
+    auto* f = apriEsercizi(banco, 1, 1); // level 2: a term is missing
+    StatoCondiviso& s = banco.programma->stato;
+    rispondi(f, sbagliata(s));
+    QTest::mousePress(f->findChild<QWidget*>(QStringLiteral("Option3(0)")), Qt::LeftButton);
+    auto* correzione = f->findChild<QLabel*>(QStringLiteral("lblCorrezione"));
+    QCOMPARE(correzione->text(), s.TestoRisultato);
+    const QStringList etichette{"lblRisultato1", "LblNumero1", "LblNumero2", "lblNumero3"};
+    QCOMPARE(correzione->x(), f->findChild<QLabel*>(etichette[s.PosizioneMancante - 1])->x());
+    QVERIFY(s.RigheStampa[1].endsWith(s.TestoRisultato + QStringLiteral("° ")));
+    QCOMPARE(pannelloDavanti(f)->objectName(), QStringLiteral("fraTastierino"));
+    QVERIFY(attivo(f, QStringLiteral("Option2(12)")));
+    QVERIFY(!attivo(f, QStringLiteral("Option2(3)")));
+}
+
+void TestFrmOperativo::treRifiutiPortanoLIntervento() {
+    Banco banco;
+    auto* f = apriEsercizi(banco, 0, 0);
+    StatoCondiviso& s = banco.programma->stato;
+    for (int rifiuto = 1; rifiuto <= 2; ++rifiuto) {
+        rispondi(f, sbagliata(s));
+        QTest::mousePress(f->findChild<QWidget*>(QStringLiteral("Option3(1)")), Qt::LeftButton);
+        QCOMPARE(testo(f, "lblRisultato1"), QStringLiteral("?"));
+        QCOMPARE(pannelloDavanti(f)->objectName(), QStringLiteral("fraTastierino"));
+        QVERIFY(!f->findChild<Linea*>(QStringLiteral("Line1(3)"))->isVisibleTo(f));
+    }
+    rispondi(f, sbagliata(s));
+    QTest::mousePress(f->findChild<QWidget*>(QStringLiteral("Option3(1)")), Qt::LeftButton);
+    QCOMPARE(pannelloDavanti(f)->objectName(), QStringLiteral("fraIntervento"));
+    QCOMPARE(s.RifiutiAiuto, qint16(0));
+    QCOMPARE(s.RisposteErrate, qint16(3));
+    QTest::mousePress(f->findChild<QWidget*>(QStringLiteral("optOK")), Qt::LeftButton);
+    QCOMPARE(testo(f, "lblCorrezione"), s.TestoRisultato);
+    QVERIFY(attivo(f, QStringLiteral("Option2(12)")));
+}
+
+void TestFrmOperativo::tempiConTetto() {
+    Banco banco;
+    banco.orologio.secondi = 1000.0f;
+    auto* f = apriEsercizi(banco, 0, 0);
+    StatoCondiviso& s = banco.programma->stato;
+    banco.orologio.secondi = 1150.5f;
+    rispondi(f, giusta(s));
+    QCOMPARE(testo(f, "LblTempoParziale"), QStringLiteral("99"));
+    QCOMPARE(s.TempoTotale, 150);
+    QCOMPARE(testo(f, "LblTempoTotale"), QStringLiteral(" 150"));
+    tasto(f, 12);
+    banco.orologio.secondi = 2100.0f;
+    rispondi(f, giusta(s));
+    QCOMPARE(s.TempoTotale, 150 + 949);
+    QCOMPARE(testo(f, "LblTempoTotale"), QStringLiteral("999"));
+}
+
+void TestFrmOperativo::ridimensionareRicominciaLaSerie() {
+    Banco banco;
+    auto* f = apriEsercizi(banco, 0, 0);
+    StatoCondiviso& s = banco.programma->stato;
+    rispondi(f, giusta(s));
+    tasto(f, 12);
+    rispondi(f, sbagliata(s));
+    QCOMPARE(s.ContaOperazioni, qint16(2));
+    f->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    f->resize(f->width() + 100, f->height());
+    QTRY_COMPARE(s.ContaOperazioni, qint16(1));
+    QCOMPARE(s.RisposteEsatte, qint16(0));
+    QCOMPARE(s.RisposteErrate, qint16(0));
+    QCOMPARE(testo(f, "LblOperazione"), QStringLiteral("1"));
+    QCOMPARE(testo(f, "lblRisErrate"), QString());
+    QCOMPARE(pannelloDavanti(f)->objectName(), QStringLiteral("fraTastierino"));
+    QVERIFY(s.RigheStampa[2].isEmpty());
+}
+
+void TestFrmOperativo::crociSuEtichetteSpostate() {
+    Banco banco;
+    auto* f = apriEsercizi(banco, 0, 0);
+    auto* numero2 = f->findChild<QLabel*>(QStringLiteral("LblNumero2"));
+    const QRect prima = numero2->geometry();
+    QWidget* area = f->centralWidget();
+    const QSize dimensione = area->size();
+    f->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    f->resize(f->width() + dimensione.width(), f->height());
+    QTRY_COMPARE(area->width(), dimensione.width() * 2);
+    const QRect dopo = numero2->geometry();
+    QVERIFY(qAbs(dopo.x() - 2 * prima.x()) <= 2);
+    QVERIFY(qAbs(dopo.width() - 2 * prima.width()) <= 2);
+    QCOMPARE(dopo.height(), prima.height());
+    QCOMPARE(dopo.y(), prima.y());
+    auto* linea1 = f->findChild<Linea*>(QStringLiteral("Line1(1)"));
+    auto* linea2 = f->findChild<Linea*>(QStringLiteral("Line2(1)"));
+    QCOMPARE(linea1->inizio(), dopo.topLeft());
+    QCOMPARE(linea1->fine(), QPoint(dopo.x() + dopo.width(), dopo.y() + dopo.height()));
+    QCOMPARE(linea2->inizio(), QPoint(dopo.x(), dopo.y() + dopo.height()));
+    QCOMPARE(linea2->fine(), QPoint(dopo.x() + dopo.width(), dopo.y()));
+}
+
+void TestFrmOperativo::clicSulloSfondo() {
+    Banco banco;
+    auto* f = apriEsercizi(banco, 0, 0);
+    auto* statistiche = f->findChild<QWidget*>(QStringLiteral("fraElaborazione"));
+    QWidget* area = f->centralWidget();
+    const QPoint sfondo(area->width() - 3, area->height() - 3);
+    QVERIFY(!area->childAt(sfondo));
+    QTest::mouseClick(area, Qt::LeftButton, {}, sfondo);
+    QVERIFY(!statistiche->isVisible());
+    QTest::mouseClick(area, Qt::LeftButton, {}, sfondo);
+    QVERIFY(statistiche->isVisible());
+    // A click on a label is not a click on the background.
+    QTest::mouseClick(f->findChild<QWidget*>(QStringLiteral("LblEsito")), Qt::LeftButton);
+    QVERIFY(statistiche->isVisible());
+}
+
+void TestFrmOperativo::livelloQuattro() {
+    Banco banco;
+    auto* f = apriEsercizi(banco, 0, 3);
+    StatoCondiviso& s = banco.programma->stato;
+    for (int i = 0; i < 30; ++i) {
+        QVERIFY(s.PosizioneMancante >= 1 && s.PosizioneMancante <= 4);
+        QCOMPARE(s.TermineA + s.TermineB + s.TermineC >= 10, true);
+        rispondi(f, giusta(s));
+        QCOMPARE(testo(f, "LblEsito"), QStringLiteral("Esatto"));
+        tasto(f, 12);
+    }
+}
+
+void TestFrmOperativo::codiceSenzaEsercizi() {
+    Banco banco;
+    auto* f = apriEsercizi(banco, 0, 0, 5);
+    StatoCondiviso& s = banco.programma->stato;
+    QCOMPARE(testo(f, "lblNonDisponibile"),
+             QStringLiteral("Esercizi disponibili solo per addizioni, sottrazioni e moltiplicazioni"));
+    QVERIFY(f->findChild<QWidget*>(QStringLiteral("lblNonDisponibile"))->isVisible());
+    QVERIFY(!f->findChild<QWidget*>(QStringLiteral("LblNumero1"))->isVisible());
+    for (int i = 0; i < 13; ++i) {
+        QVERIFY(!attivo(f, QStringLiteral("Option2(%1)").arg(i)));
+    }
+    QVERIFY(attivo(f, QStringLiteral("Option2(13)")));
+    QCOMPARE(s.ContaOperazioni, qint16(0));
+    QVERIFY(s.RigheStampa[1].isEmpty());
+    tasto(f, 13);
+    QVERIFY(!banco.programma->finestre.caricata(Finestra::Operativo));
+}
+
+void TestFrmOperativo::novantaOperazioniPoiBasta() {
+    Banco banco;
+    auto* f = apriEsercizi(banco, 0, 0);
+    StatoCondiviso& s = banco.programma->stato;
+    for (int i = 1; i <= 90; ++i) {
+        QCOMPARE(s.ContaOperazioni, qint16(i));
+        rispondi(f, giusta(s));
+        tasto(f, 12);
+    }
+    QCOMPARE(s.ContaOperazioni, qint16(90));
+    QCOMPARE(s.RisposteEsatte, qint16(90));
+    QCOMPARE(pannelloDavanti(f)->objectName(), QStringLiteral("fraAvviso"));
+    // "Ricomincia" starts over.
+    QTest::mousePress(f->findChild<QWidget*>(QStringLiteral("optAvviso(1)")), Qt::LeftButton);
+    QCOMPARE(s.ContaOperazioni, qint16(1));
+    QCOMPARE(pannelloDavanti(f)->objectName(), QStringLiteral("fraTastierino"));
+}
+
+void TestFrmOperativo::riaprireTieneIlRegistro() {
+    Banco banco;
+    auto* f = apriEsercizi(banco, 0, 0);
+    StatoCondiviso& s = banco.programma->stato;
+    rispondi(f, giusta(s));
+    const QString riga = s.RigheStampa[1];
+    f->close();
+    QVERIFY(!banco.programma->finestre.caricata(Finestra::Operativo));
+    QCOMPARE(s.RigheStampa[1], riga);
+    QCOMPARE(s.ContaOperazioni, qint16(1));
+    QVERIFY(banco.programma->finestre.caricata(Finestra::Inizio));
+}
+
+void TestFrmOperativo::esco() {
+    Banco banco;
+    auto* f = apriEsercizi(banco, 0, 0);
+    rispondi(f, giusta(banco.programma->stato));
+    tasto(f, 13);
+    QVERIFY(!banco.programma->finestre.caricata(Finestra::Operativo));
+    QVERIFY(banco.programma->finestre.istanza(Finestra::Inizio)->isVisible());
+}
+
+VELTRIX_TEST(TestFrmOperativo)
+#include "tst_frmoperativo.moc"
