@@ -62,6 +62,29 @@ private:
     void scriviNumero(QLabel* numero, const QString& testo);
     void cliccaSfondo();
 
+    // The keyboard on the button groups. A key held down acts once: its first key down (and its
+    // first character) sets a flag, and further ones are ignored until a key is let go.
+    struct TastiTenuti {
+        bool giu = false;
+        bool carattere = false;
+    };
+    void collegaTastiera(PulsanteOpzione* pulsante, void (FrmOperativo::*giu)(int, int),
+                         void (FrmOperativo::*carattere)(int, int));
+    void tastoGiuTastierino(int indice, int codice);
+    void carattereTastierino(int indice, int codice);
+    void tastoGiuAiuto(int indice, int codice);
+    void carattereAiuto(int indice, int codice);
+    void tastoGiuAvviso(int indice, int codice);
+    void carattereAvviso(int indice, int codice);
+    void tastoGiuOK(int indice, int codice);
+    void carattereOK(int indice, int codice);
+    void tastoRilasciato();
+    bool fuocoSeAttivo(QWidget* pulsante);
+    bool fuocoNellaCoppia(const std::array<PulsanteOpzione*, 2>& coppia, int codice, int tasto1,
+                          int tasto2);
+
+    TastiTenuti tenuti;
+
     Contesto& contesto;
     StatoCondiviso& stato;
 

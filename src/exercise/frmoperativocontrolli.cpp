@@ -161,6 +161,8 @@ void FrmOperativo::creaTastierino() {
                               QLatin1String(t.testo), i, 24);
         posizionaTwip(Option2[i], t.sinistra, t.alto, t.larghezza, 585);
         connect(Option2[i], &PulsanteOpzione::premuto, this, &FrmOperativo::PremiTasto);
+        collegaTastiera(Option2[i], &FrmOperativo::tastoGiuTastierino,
+                        &FrmOperativo::carattereTastierino);
     }
 }
 
@@ -176,6 +178,7 @@ void FrmOperativo::creaAiuto() {
                               QLatin1String(testi[i]), i, 20.25);
         posizionaTwip(Option3[i], 780, 1320 + 975 * i, 3120, 945);
         connect(Option3[i], &PulsanteOpzione::premuto, this, &FrmOperativo::sceltaAiuto);
+        collegaTastiera(Option3[i], &FrmOperativo::tastoGiuAiuto, &FrmOperativo::carattereAiuto);
     }
 }
 
@@ -192,6 +195,8 @@ void FrmOperativo::creaAvviso() {
                                 QLatin1String(testi[i]), i, 20.25);
         posizionaTwip(optAvviso[i], 780, 1260 + 870 * i, 3330, 840);
         connect(optAvviso[i], &PulsanteOpzione::premuto, this, &FrmOperativo::sceltaAvviso);
+        collegaTastiera(optAvviso[i], &FrmOperativo::tastoGiuAvviso,
+                        &FrmOperativo::carattereAvviso);
     }
 }
 
@@ -207,6 +212,7 @@ void FrmOperativo::creaIntervento() {
     impostaSfondo(optOK, col::arancio);
     posizionaTwip(optOK, 720, 1155, 3330, 945);
     connect(optOK, &PulsanteOpzione::premuto, this, &FrmOperativo::SiSi);
+    collegaTastiera(optOK, &FrmOperativo::tastoGiuOK, &FrmOperativo::carattereOK);
 
     lblRiferimento = new QLabel(area);
     lblRiferimento->setObjectName(QStringLiteral("lblRiferimento"));

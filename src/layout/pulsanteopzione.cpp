@@ -1,6 +1,9 @@
 #include "layout/pulsanteopzione.h"
 
+#include "layout/tasti.h"
 #include "layout/twips.h"
+
+#include <QPointer>
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -32,15 +35,29 @@ void PulsanteOpzione::mouseReleaseEvent(QMouseEvent* e) {
     e->accept();
 }
 
-// Keys never press the button: the window decides what a key means for the group.
+// Keys never press the button: the window decides what a key means for the group. Only the
+// arrows keep the toolkit's meaning, moving the focus between the buttons.
 void PulsanteOpzione::keyPressEvent(QKeyEvent* e) {
+    const int codice = tasti::codice(e);
+    const int carattere = tasti::carattere(e);
+    QPointer<PulsanteOpzione> vivo(this);
     e->accept();
-    emit tastoGiu(posto, e);
+    emit tastoGiu(posto, codice);
+    if (vivo && carattere != 0) {
+        emit this->carattere(posto, carattere);
+    }
+    if (vivo && tasti::perIlToolkit(codice)) {
+        QPushButton::keyPressEvent(e);
+    }
 }
 
+// On X11 a held key sends release and press pairs marked as repeats: those releases are not
+// the key being let go.
 void PulsanteOpzione::keyReleaseEvent(QKeyEvent* e) {
     e->accept();
-    emit tastoSu(posto, e);
+    if (!e->isAutoRepeat()) {
+        emit tastoSu(posto);
+    }
 }
 
 void PulsanteOpzione::focusInEvent(QFocusEvent* e) {

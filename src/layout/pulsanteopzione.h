@@ -18,8 +18,11 @@ public:
 
 signals:
     void premuto(int indice);
-    void tastoGiu(int indice, QKeyEvent* evento);
-    void tastoSu(int indice, QKeyEvent* evento);
+    // Key down, the character it types, key up; codes as in layout/tasti.h. A key held down
+    // repeats its key down and character, but its release comes once, when it is let go.
+    void tastoGiu(int indice, int codice);
+    void carattere(int indice, int codice);
+    void tastoSu(int indice);
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;

@@ -24,10 +24,7 @@ FrmOperativo* apriEsercizi(Banco& banco, int obiettivo, int livello, qint16 oper
                       Qt::LeftButton);
     QTest::mousePress(inizio->findChild<QWidget*>(QStringLiteral("Option3(0)")), Qt::LeftButton);
     auto* f = banco.finestra<FrmOperativo>(Finestra::Operativo);
-    if (f) {
-        QTest::qWaitForWindowExposed(f);
-    }
-    return f;
+    return f && QTest::qWaitForWindowExposed(f) ? f : nullptr;
 }
 
 QString testo(QWidget* f, const QString& nome) {
