@@ -39,6 +39,9 @@ public:
     void NoNo();
     void ControllaAvviso();
 
+protected:
+    void keyReleaseEvent(QKeyEvent* e) override;
+
 private:
     void creaTitoli();
     void creaRiga();

@@ -5,6 +5,7 @@
 #include "layout/tasti.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 
 namespace {
 constexpr int tastoCancella = 10;
@@ -42,6 +43,15 @@ void FrmOperativo::collegaTastiera(PulsanteOpzione* pulsante,
 // focus meanwhile, nor may a flag left set swallow the pupil's next key.
 void FrmOperativo::tastoRilasciato() {
     tenuti = {};
+}
+
+// A panel that takes the place of the focused button leaves no button with the focus: the key
+// is then let go on the window itself, and that ends the hold too.
+void FrmOperativo::keyReleaseEvent(QKeyEvent* e) {
+    if (!e->isAutoRepeat()) {
+        tastoRilasciato();
+    }
+    FinestraVeltrix::keyReleaseEvent(e);
 }
 
 bool FrmOperativo::fuocoSeAttivo(QWidget* pulsante) {

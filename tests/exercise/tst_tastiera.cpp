@@ -1,0 +1,262 @@
+#include "comune/banco.h"
+#include "comune/registro.h"
+#include "exercise/frmoperativo.h"
+#include "start/frminizio.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+
+namespace {
+FrmOperativo* apri(Banco& banco, int livello) {
+    banco.programma->avvia();
+    auto* inizio = banco.finestra<frmInizio>(Finestra::Inizio);
+    for (const QString& nome : {QStringLiteral("Option1(0)"), QStringLiteral("Option2(%1)").arg(livello),
+                                QStringLiteral("Option3(0)")}) {
+        QTest::mousePress(inizio->findChild<QWidget*>(nome), Qt::LeftButton);
+    }
+    auto* f = banco.finestra<FrmOperativo>(Finestra::Operativo);
+    if (!f || !QTest::qWaitForWindowExposed(f)) {
+        return nullptr;
+    }
+    QApplication::setActiveWindow(f);
+    return f;
+}
+
+QWidget* controllo(QWidget* f, const QString& nome) {
+    return f->findChild<QWidget*>(nome);
+}
+
+QWidget* tasto(QWidget* f, int i) {
+    return controllo(f, QStringLiteral("Option2(%1)").arg(i));
+}
+
+QString risultato(QWidget* f) {
+    return f->findChild<QLabel*>(QStringLiteral("lblRisultato1"))->text();
+}
+
+// Keys go where the focus is, as on a real keyboard: the release goes to the button that has
+// the focus once the press has done its work.
+// With no button focused the window itself gets the key.
+QWidget* destinatario() {
+    return QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+}
+
+void premi(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+    QTest::keyPress(destinatario(), k, m);
+    QTest::keyRelease(destinatario(), k, m);
+}
+
+void digita(const QString& numero, Qt::KeyboardModifiers m = Qt::NoModifier) {
+    for (QChar c : numero) {
+        premi(Qt::Key(Qt::Key_0 + c.digitValue()), m);
+    }
+}
+
+QString nomeFuoco() {
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+}
+} // namespace
+
+class TestTastiera : public QObject {
+    Q_OBJECT
+private slots:
+    void cifreECancella();
+    void tastierinoNumericoNonSpostaIlFuoco();
+    void tastoTenutoEntraUnaVolta();
+    void lettereSpostanoIlFuoco();
+    void spazioGiraTraIPulsanti();
+    void aiutoDaTastiera();
+    void dieciOperazioniSoloTastiera();
+    void avvisoDallaVentesima();
+};
+
+void TestTastiera::cifreECancella() {
+    Banco banco;
+    auto* f = apri(banco, 0);
+    QVERIFY(f);
+    tasto(f, 1)->setFocus();
+    digita(QStringLiteral("42"));
+    QCOMPARE(risultato(f), QStringLiteral("42"));
+    QCOMPARE(banco.programma->stato.Risposta, QStringLiteral("42"));
+    digita(QStringLiteral("123"));
+    QCOMPARE(risultato(f), QStringLiteral("4212"));
+    for (int i = 0; i < 4; ++i) {
+        premi(i % 2 ? Qt::Key_C : Qt::Key_Backspace);
+    }
+    QCOMPARE(risultato(f), QStringLiteral("?"));
+    premi(Qt::Key_Backspace);
+    QCOMPARE(banco.programma->stato.Risposta, QStringLiteral("?"));
+    digita(QStringLiteral("7"), Qt::KeypadModifier);
+    QCOMPARE(risultato(f), QStringLiteral("7"));
+    QCOMPARE(nomeFuoco(), QStringLiteral("Option2(1)"));
+}
+
+void TestTastiera::tastierinoNumericoNonSpostaIlFuoco() {
+    Banco banco;
+    auto* f = apri(banco, 0);
+    tasto(f, 10)->setFocus();
+    premi(Qt::Key_8, Qt::KeypadModifier);
+    QCOMPARE(risultato(f), QStringLiteral("8"));
+    QCOMPARE(nomeFuoco(), QStringLiteral("Option2(10)"));
+    // Other keys are discarded.
+    premi(Qt::Key_X);
+    premi(Qt::Key_Plus);
+    QCOMPARE(risultato(f), QStringLiteral("8"));
+}
+
+// A held key repeats its press, and on X11 a release marked as a repeat before each one.
+void TestTastiera::tastoTenutoEntraUnaVolta() {
+    Banco banco;
+    auto* f = apri(banco, 0);
+    QWidget* uno = tasto(f, 1);
+    uno->setFocus();
+    QTest::keyPress(uno, Qt::Key_7);
+    for (int i = 0; i < 5; ++i) {
+        QKeyEvent rilascio(QEvent::KeyRelease, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"), true);
+        QApplication::sendEvent(uno, &rilascio);
+        QKeyEvent ripetuto(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"), true);
+        QApplication::sendEvent(uno, &ripetuto);
+    }
+    QTest::keyRelease(uno, Qt::Key_7);
+    QCOMPARE(risultato(f), QStringLiteral("7"));
+    QTest::keyClick(uno, Qt::Key_7);
+    QCOMPARE(risultato(f), QStringLiteral("77"));
+}
+
+void TestTastiera::lettereSpostanoIlFuoco() {
+    Banco banco;
+    auto* f = apri(banco, 0);
+    StatoCondiviso& s = banco.programma->stato;
+    tasto(f, 1)->setFocus();
+    digita(s.TestoRisultato.trimmed());
+    premi(Qt::Key_V);
+    QCOMPARE(nomeFuoco(), QStringLiteral("Option2(11)"));
+    premi(Qt::Key_Return);
+    QCOMPARE(f->findChild<QLabel*>(QStringLiteral("LblEsito"))->text(), QStringLiteral("Esatto"));
+    // After the answer "Verifica" is off: V does nothing, A reaches "Avanti".
+    premi(Qt::Key_E);
+    QCOMPARE(nomeFuoco(), QStringLiteral("Option2(13)"));
+    premi(Qt::Key_V);
+    QCOMPARE(nomeFuoco(), QStringLiteral("Option2(13)"));
+    premi(Qt::Key_A, Qt::ShiftModifier);
+    QCOMPARE(nomeFuoco(), QStringLiteral("Option2(12)"));
+    premi(Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(s.ContaOperazioni, qint16(2));
+    QCOMPARE(nomeFuoco(), QStringLiteral("Option2(1)"));
+}
+
+void TestTastiera::spazioGiraTraIPulsanti() {
+    Banco banco;
+    auto* f = apri(banco, 0);
+    // The first operation is laid out before the window is on screen, so its keypad could not
+    // take the focus and kept "Avanti" and "Esco" on: the table is for the operations after it.
+    QTest::mousePress(tasto(f, 12), Qt::LeftButton);
+    tasto(f, 9)->setFocus();
+    premi(Qt::Key_Space);
+    QCOMPARE(nomeFuoco(), QStringLiteral("Option2(10)"));
+    tasto(f, 11)->setFocus();
+    premi(Qt::Key_Space);
+    QCOMPARE(nomeFuoco(), QStringLiteral("Option2(0)"));
+    tasto(f, 1)->setFocus();
+    digita(banco.programma->stato.TestoRisultato.trimmed());
+    premi(Qt::Key_V);
+    premi(Qt::Key_Return);
+    QCOMPARE(nomeFuoco(), QStringLiteral("Option2(12)"));
+    premi(Qt::Key_Space);
+    QCOMPARE(nomeFuoco(), QStringLiteral("Option2(13)"));
+    premi(Qt::Key_Space);
+    QCOMPARE(nomeFuoco(), QStringLiteral("Option2(12)"));
+}
+
+void TestTastiera::aiutoDaTastiera() {
+    Banco banco;
+    auto* f = apri(banco, 0);
+    StatoCondiviso& s = banco.programma->stato;
+    tasto(f, 1)->setFocus();
+    digita(QString::number(s.Risultato + 1));
+    premi(Qt::Key_V);
+    premi(Qt::Key_Return);
+    controllo(f, QStringLiteral("Option3(0)"))->setFocus();
+    premi(Qt::Key_Space);
+    QCOMPARE(nomeFuoco(), QStringLiteral("Option3(1)"));
+    premi(Qt::Key_1);
+    QCOMPARE(nomeFuoco(), QStringLiteral("Option3(0)"));
+    premi(Qt::Key_2);
+    QCOMPARE(nomeFuoco(), QStringLiteral("Option3(1)"));
+    premi(Qt::Key_Return);
+    QCOMPARE(risultato(f), QStringLiteral("?"));
+    QCOMPARE(s.RifiutiAiuto, qint16(1));
+    QCOMPARE(nomeFuoco(), QStringLiteral("Option2(1)"));
+    // The first digit after the refusal is not lost.
+    digita(QString::number(s.Risultato + 2));
+    QCOMPARE(risultato(f), QString::number(s.Risultato + 2));
+    premi(Qt::Key_V);
+    premi(Qt::Key_Return);
+    controllo(f, QStringLiteral("Option3(1)"))->setFocus();
+    premi(Qt::Key_S);
+    premi(Qt::Key_Return);
+    QCOMPARE(f->findChild<QLabel*>(QStringLiteral("lblCorrezione"))->text(), s.TestoRisultato);
+    QCOMPARE(nomeFuoco(), QStringLiteral("Option2(12)"));
+}
+
+void TestTastiera::dieciOperazioniSoloTastiera() {
+    Banco banco;
+    auto* f = apri(banco, 2);
+    StatoCondiviso& s = banco.programma->stato;
+    tasto(f, 1)->setFocus();
+    for (int i = 1; i <= 10; ++i) {
+        const bool giusta = i % 3 != 0;
+        digita(giusta ? s.TestoRisultato.trimmed() : QString::number(s.Risultato + 1));
+        premi(Qt::Key_V);
+        premi(Qt::Key_Return);
+        if (!giusta) {
+            controllo(f, QStringLiteral("Option3(0)"))->setFocus(); // Tab reaches the panel
+            premi(Qt::Key_S);
+            premi(Qt::Key_Return);
+        }
+        premi(Qt::Key_A);
+        premi(Qt::Key_Return);
+    }
+    QCOMPARE(s.ContaOperazioni, qint16(11));
+    QCOMPARE(s.RisposteEsatte, qint16(7));
+    QCOMPARE(s.RisposteErrate, qint16(3));
+    QVERIFY(s.RigheStampa[3].endsWith(s.RigheStampa[3].section(QLatin1Char('*'), -1)));
+    QVERIFY(s.RigheStampa[3].contains(QStringLiteral("* ")));
+    QVERIFY(s.RigheStampa[3].endsWith(QStringLiteral("° ")));
+}
+
+void TestTastiera::avvisoDallaVentesima() {
+    Banco banco;
+    auto* f = apri(banco, 0);
+    StatoCondiviso& s = banco.programma->stato;
+    for (int i = 1; i < 20; ++i) {
+        QTest::mousePress(tasto(f, 1), Qt::LeftButton);
+        s.Risposta = s.TestoRisultato.trimmed();
+        QTest::mousePress(tasto(f, 11), Qt::LeftButton);
+        QTest::mousePress(tasto(f, 12), Qt::LeftButton);
+    }
+    QCOMPARE(s.ContaOperazioni, qint16(20));
+    tasto(f, 1)->setFocus();
+    digita(QString::number(s.Risultato + 1));
+    premi(Qt::Key_V);
+    premi(Qt::Key_Return);
+    controllo(f, QStringLiteral("Option3(0)"))->setFocus();
+    premi(Qt::Key_Return);
+    QCOMPARE(nomeFuoco(), QStringLiteral("optAvviso(0)"));
+    QVERIFY(!controllo(f, QStringLiteral("fraTastierino"))->isEnabled());
+    premi(Qt::Key_Return);
+    QVERIFY(banco.programma->finestre.caricata(Finestra::StampaEsercizio));
+    QVERIFY(controllo(f, QStringLiteral("fraAvviso"))->isEnabled());
+    QApplication::setActiveWindow(f);
+    controllo(f, QStringLiteral("optAvviso(0)"))->setFocus();
+    premi(Qt::Key_R);
+    QCOMPARE(nomeFuoco(), QStringLiteral("optAvviso(1)"));
+    premi(Qt::Key_Return);
+    QCOMPARE(s.ContaOperazioni, qint16(1));
+    QVERIFY(s.RigheStampa[2].isEmpty());
+    QVERIFY(controllo(f, QStringLiteral("fraTastierino"))->isEnabled());
+}
+
+VELTRIX_TEST(TestTastiera)
+#include "tst_tastiera.moc"
