@@ -7,8 +7,7 @@
 #include "worksheets/frmstampaschede.h"
 
 namespace {
-template <typename F>
-Finestre::Fabbrica fabbrica(Contesto& contesto) {
+template <typename F> Finestre::Fabbrica fabbrica(Contesto& contesto) {
     return [&contesto]() -> QWidget* { return new F(contesto); };
 }
 } // namespace

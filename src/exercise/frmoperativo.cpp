@@ -1,8 +1,8 @@
 #include "exercise/frmoperativo.h"
-#include "exercise/colorioperativo.h"
 #include "exercise/generazione.h"
 #include "exercise/presentazione.h"
 #include "exercise/serie.h"
+#include "layout/colori.h"
 
 #include "layout/areaproporzionale.h"
 #include "layout/linea.h"
@@ -14,8 +14,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
-
-namespace col = coloriOperativo;
 
 namespace {
 QString titoloPerOperazione(qint16 operazione) {
@@ -43,7 +41,7 @@ FrmOperativo::FrmOperativo(Contesto& contesto) : contesto(contesto), stato(conte
     setWindowTitle(titoloPerOperazione(stato.Operazione));
     area = new AreaProporzionale(11910, 8520, this);
     area->setObjectName(QStringLiteral("area"));
-    impostaSfondo(area, col::sfondoFinestra);
+    impostaSfondo(area, colori::crema);
     setCentralWidget(area);
     creaMenu();
     creaTitoli();
@@ -99,7 +97,7 @@ void FrmOperativo::NuovoEsercizio() {
 void FrmOperativo::ProssimaOperazione() {
     lblCorrezione->clear();
     for (QLabel* numero : {lblRisultato1, LblNumero1, LblNumero2, lblNumero3}) {
-        impostaTesto(numero, col::bluNumeri);
+        impostaTesto(numero, colori::blu);
     }
     NascondiCroci();
     LblEsito->clear();
@@ -121,8 +119,8 @@ void FrmOperativo::ProssimaOperazione() {
 }
 
 void FrmOperativo::GeneraOperazione() {
-    const QString segno = GeneraOperazioneTermini(stato, contesto.servizi.casuale,
-                                                  contesto.servizi.orologio);
+    const QString segno =
+        GeneraOperazioneTermini(stato, contesto.servizi.casuale, contesto.servizi.orologio);
     LblSegno->setText(segno);
     lblSegno1->setText(segno);
     LblUguale->setText(QStringLiteral("="));
@@ -133,15 +131,15 @@ void FrmOperativo::GeneraOperazione() {
         scriviNumero(numeri[i], riga.numeri[i]);
     }
     if (riga.mancante >= 0) {
-        impostaTesto(numeri[riga.mancante], col::marroneMancante);
+        impostaTesto(numeri[riga.mancante], colori::marrone);
     }
 }
 
 // Only additions, subtractions and multiplications have exercises; the other codes belong to
 // the worksheets. The pupil is told so and can only leave.
 void FrmOperativo::mostraNonDisponibile() {
-    for (QLabel* l : {LblNumero1, LblSegno, LblNumero2, lblSegno1, lblNumero3, LblUguale,
-                      lblRisultato1}) {
+    for (QLabel* l :
+         {LblNumero1, LblSegno, LblNumero2, lblSegno1, lblNumero3, LblUguale, lblRisultato1}) {
         l->hide();
     }
     lblNonDisponibile->setText(

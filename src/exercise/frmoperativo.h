@@ -83,6 +83,9 @@ private:
     void carattereOK(int indice, int codice);
     void tastoRilasciato();
     bool fuocoSeAttivo(QWidget* pulsante);
+    void tastoGiuCoppia(const std::array<PulsanteOpzione*, 2>& coppia, int indice, int codice,
+                        int lettera1, int lettera2, void (FrmOperativo::*scelta)(int));
+    void carattereCoppia(const std::array<PulsanteOpzione*, 2>& coppia, int indice, int codice);
     bool fuocoNellaCoppia(const std::array<PulsanteOpzione*, 2>& coppia, int codice, int tasto1,
                           int tasto2);
 

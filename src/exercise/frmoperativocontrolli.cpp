@@ -1,6 +1,6 @@
 // Building the controls of the exercise window at their designed places, colours and fonts.
-#include "exercise/colorioperativo.h"
 #include "exercise/frmoperativo.h"
+#include "layout/colori.h"
 
 #include "layout/areaproporzionale.h"
 #include "layout/linea.h"
@@ -12,8 +12,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QTimer>
-
-namespace col = coloriOperativo;
 
 namespace {
 QLabel* etichetta(QWidget* genitore, const QString& nome, const QFont& font, const QColor& testo,
@@ -31,7 +29,7 @@ PulsanteOpzione* pulsante(QWidget* genitore, const QString& nome, const QString&
     auto* p = new PulsanteOpzione(testo, i, genitore);
     p->setObjectName(nome);
     p->setFont(carattere("Arial", punti));
-    impostaColori(p, PulsanteOpzione::sfondoSenzaFuoco, col::bluNumeri);
+    impostaColori(p, PulsanteOpzione::sfondoSenzaFuoco, colori::blu);
     p->usaColoriFuoco(true);
     return p;
 }
@@ -40,8 +38,8 @@ PulsanteOpzione* pulsante(QWidget* genitore, const QString& nome, const QString&
 void FrmOperativo::creaTitoli() {
     for (int i = 0; i < 3; ++i) {
         Label1[i] = etichetta(area, QStringLiteral("Label1(%1)").arg(i), carattere("Arial", 18),
-                              col::rosso, Qt::AlignLeft | Qt::AlignVCenter);
-        impostaSfondo(Label1[i], col::pesca);
+                              colori::rosso, Qt::AlignLeft | Qt::AlignVCenter);
+        impostaSfondo(Label1[i], colori::pesca);
         posizionaTwip(Label1[i], 105, 30 + 360 * i, 11655, 360);
     }
 }
@@ -50,7 +48,7 @@ void FrmOperativo::creaRiga() {
     frmNumero = new QFrame(area);
     frmNumero->setObjectName(QStringLiteral("frmNumero"));
     frmNumero->setFrameShape(QFrame::Box);
-    impostaSfondo(frmNumero, col::sfondoFinestra);
+    impostaSfondo(frmNumero, colori::crema);
     posizionaTwip(frmNumero, 60, 1410, 11730, 2745);
 
     struct Posto {
@@ -59,23 +57,26 @@ void FrmOperativo::creaRiga() {
         double sinistra, larghezza, altezza;
     };
     const Posto posti[] = {
-        {&LblNumero1, "LblNumero1", 45, 2235, 1095}, {&LblSegno, "LblSegno", 2280, 765, 1245},
-        {&LblNumero2, "LblNumero2", 3060, 2235, 1095}, {&lblSegno1, "lblSegno1", 5340, 765, 1140},
-        {&lblNumero3, "lblNumero3", 6135, 2235, 1095}, {&LblUguale, "LblUguale", 8430, 915, 1110},
+        {&LblNumero1, "LblNumero1", 45, 2235, 1095},
+        {&LblSegno, "LblSegno", 2280, 765, 1245},
+        {&LblNumero2, "LblNumero2", 3060, 2235, 1095},
+        {&lblSegno1, "lblSegno1", 5340, 765, 1140},
+        {&lblNumero3, "lblNumero3", 6135, 2235, 1095},
+        {&LblUguale, "LblUguale", 8430, 915, 1110},
         {&lblRisultato1, "lblRisultato1", 9405, 2235, 1095},
     };
     for (const Posto& p : posti) {
-        *p.etichetta = etichetta(frmNumero, QLatin1String(p.nome), carattere("Arial", 60),
-                                 col::bluNumeri);
+        *p.etichetta =
+            etichetta(frmNumero, QLatin1String(p.nome), carattere("Arial", 60), colori::blu);
         posizionaTwip(*p.etichetta, p.sinistra, 120, p.larghezza, p.altezza);
     }
     lblCorrezione = etichetta(frmNumero, QStringLiteral("lblCorrezione"), carattere("Arial", 60),
-                              col::rosso);
+                              colori::rosso);
     posizionaTwip(lblCorrezione, 9420, 1230, 2235, 1095);
 
     // Where the row stands, for an operation code this window has no exercises for.
     lblNonDisponibile = etichetta(frmNumero, QStringLiteral("lblNonDisponibile"),
-                                  carattere("Arial", 24), col::rosso);
+                                  carattere("Arial", 24), colori::rosso);
     lblNonDisponibile->setWordWrap(true);
     posizionaTwip(lblNonDisponibile, 45, 120, 11595, 2400);
     lblNonDisponibile->hide();
@@ -83,21 +84,21 @@ void FrmOperativo::creaRiga() {
 
 void FrmOperativo::creaCroci() {
     for (int k = 0; k < 4; ++k) {
-        Line1[k] = new Linea(frmNumero, col::rosso, 4);
+        Line1[k] = new Linea(frmNumero, colori::rosso, 4);
         Line1[k]->setObjectName(QStringLiteral("Line1(%1)").arg(k));
-        Line2[k] = new Linea(frmNumero, col::rosso, 4);
+        Line2[k] = new Linea(frmNumero, colori::rosso, 4);
         Line2[k]->setObjectName(QStringLiteral("Line2(%1)").arg(k));
     }
 }
 
 void FrmOperativo::creaStatistiche() {
-    LblEsito = etichetta(area, QStringLiteral("LblEsito"), carattere("Arial", 48), col::bluNumeri);
+    LblEsito = etichetta(area, QStringLiteral("LblEsito"), carattere("Arial", 48), colori::blu);
     posizionaTwip(LblEsito, 420, 4155, 5400, 1515);
 
     fraElaborazione = new QFrame(area);
     fraElaborazione->setObjectName(QStringLiteral("fraElaborazione"));
     fraElaborazione->setFrameShape(QFrame::Box);
-    impostaSfondo(fraElaborazione, col::sfondoFinestra);
+    impostaSfondo(fraElaborazione, colori::crema);
     posizionaTwip(fraElaborazione, 60, 6780, 5700, 1620);
 
     struct Voce {
@@ -117,12 +118,12 @@ void FrmOperativo::creaStatistiche() {
     for (int i = 0; i < 5; ++i) {
         const Voce& v = voci[i];
         auto* didascalia = etichetta(fraElaborazione, QStringLiteral("Label5(%1)").arg(v.indice),
-                                     carattere("MS Sans Serif", 8.25), col::bluDidascalie);
+                                     carattere("MS Sans Serif", 8.25), colori::bluScuro);
         didascalia->setText(QLatin1String(v.didascalia));
         didascalia->setWordWrap(true);
         posizionaTwip(didascalia, 45 + colonna * i, 150, colonna - 30, 600);
         *v.valore = etichetta(fraElaborazione, QLatin1String(v.nome), carattere("Arial", 14.25),
-                              col::bluValori);
+                              colori::bluChiaro);
         posizionaTwip(*v.valore, 45 + colonna * i, 810, colonna - 30, 600);
     }
     LblTempoParziale->setToolTip(QStringLiteral("Secondi impiegati per ogni risposta"));
@@ -137,7 +138,7 @@ QFrame* FrmOperativo::creaPannello(const char* nome, double sinistra, double alt
     auto* pannello = new QFrame(area);
     pannello->setObjectName(QLatin1String(nome));
     pannello->setFrameShape(QFrame::Box);
-    impostaSfondo(pannello, col::pesca);
+    impostaSfondo(pannello, colori::pesca);
     posizionaTwip(pannello, sinistra, alto, 4605, 3300);
     return pannello;
 }
@@ -149,11 +150,11 @@ void FrmOperativo::creaTastierino() {
         double sinistra, alto, larghezza;
     };
     constexpr Tasto tasti[14] = {
-        {"0", 30, 120, 1110},         {"1", 1170, 120, 1110},      {"2", 2295, 120, 1110},
-        {"3", 3435, 120, 1110},       {"4", 45, 705, 1110},        {"5", 1170, 705, 1110},
-        {"6", 2295, 705, 1110},       {"7", 3435, 705, 1110},      {"8", 45, 1290, 1110},
-        {"9", 1170, 1290, 1110},      {"Cancella", 45, 1875, 2250}, {"Verifica", 2295, 1875, 2250},
-        {"Avanti", 45, 2460, 2250},   {"Esco", 2295, 2460, 2250},
+        {"0", 30, 120, 1110},       {"1", 1170, 120, 1110},       {"2", 2295, 120, 1110},
+        {"3", 3435, 120, 1110},     {"4", 45, 705, 1110},         {"5", 1170, 705, 1110},
+        {"6", 2295, 705, 1110},     {"7", 3435, 705, 1110},       {"8", 45, 1290, 1110},
+        {"9", 1170, 1290, 1110},    {"Cancella", 45, 1875, 2250}, {"Verifica", 2295, 1875, 2250},
+        {"Avanti", 45, 2460, 2250}, {"Esco", 2295, 2460, 2250},
     };
     for (int i = 0; i < 14; ++i) {
         const Tasto& t = tasti[i];
@@ -168,8 +169,8 @@ void FrmOperativo::creaTastierino() {
 
 void FrmOperativo::creaAiuto() {
     fraAiuto = creaPannello("fraAiuto", 5865, 5610);
-    auto* LblAiuto = etichetta(fraAiuto, QStringLiteral("LblAiuto"), carattere("Arial", 18),
-                               col::nero);
+    auto* LblAiuto =
+        etichetta(fraAiuto, QStringLiteral("LblAiuto"), carattere("Arial", 18), colori::nero);
     LblAiuto->setText(QStringLiteral("Ti aiuto ?"));
     posizionaTwip(LblAiuto, 1065, 300, 2385, 585);
     const char* testi[2] = {"SI", "NO"};
@@ -184,8 +185,8 @@ void FrmOperativo::creaAiuto() {
 
 void FrmOperativo::creaAvviso() {
     fraAvviso = creaPannello("fraAvviso", 6090, 5280);
-    auto* Label4 = etichetta(fraAvviso, QStringLiteral("Label4(1)"), carattere("Arial", 18),
-                             col::nero);
+    auto* Label4 =
+        etichetta(fraAvviso, QStringLiteral("Label4(1)"), carattere("Arial", 18), colori::nero);
     Label4->setText(QStringLiteral("Se ricominci gli esercizi andranno persi"));
     Label4->setWordWrap(true);
     posizionaTwip(Label4, 75, 225, 3780, 870);
@@ -203,13 +204,13 @@ void FrmOperativo::creaAvviso() {
 void FrmOperativo::creaIntervento() {
     fraIntervento = creaPannello("fraIntervento", 5880, 5595);
     auto* lblIntervento = etichetta(fraIntervento, QStringLiteral("lblIntervento"),
-                                    carattere("Arial", 18), col::nero);
+                                    carattere("Arial", 18), colori::nero);
     lblIntervento->setText(QStringLiteral("Intervengo io"));
-    impostaSfondo(lblIntervento, col::sfondoFinestra);
+    impostaSfondo(lblIntervento, colori::crema);
     posizionaTwip(lblIntervento, 420, 195, 4095, 510);
     optOK = pulsante(fraIntervento, QStringLiteral("optOK"), QStringLiteral("OK"), 0, 20.25);
     optOK->usaColoriFuoco(false);
-    impostaSfondo(optOK, col::arancio);
+    impostaSfondo(optOK, colori::arancio);
     posizionaTwip(optOK, 720, 1155, 3330, 945);
     connect(optOK, &PulsanteOpzione::premuto, this, &FrmOperativo::SiSi);
     collegaTastiera(optOK, &FrmOperativo::tastoGiuOK, &FrmOperativo::carattereOK);

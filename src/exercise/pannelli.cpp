@@ -2,6 +2,7 @@
 #include "exercise/frmoperativo.h"
 #include "exercise/presentazione.h"
 #include "exercise/serie.h"
+#include "exercise/tastierino.h"
 
 #include "layout/pulsanteopzione.h"
 
@@ -9,10 +10,6 @@
 #include <QLabel>
 
 namespace {
-constexpr int tastoCancella = 10;
-constexpr int tastoVerifica = 11;
-constexpr int tastoAvanti = 12;
-constexpr int tastoEsco = 13;
 constexpr int cifreMassime = 4;
 constexpr int rifiutiPrimaDellIntervento = 3;
 constexpr int operazioniPrimaDellAvviso = 20;
@@ -56,39 +53,39 @@ void FrmOperativo::PremiTasto(int indice) {
         }
         stato.Risposta = (stato.Risposta + Option2[indice]->text()).left(cifreMassime);
         mostraRisposta();
-    } else if (indice == tastoCancella) {
+    } else if (indice == tastierino::cancella) {
         stato.Risposta.chop(1);
         if (stato.Risposta.isEmpty()) {
             stato.Risposta = QStringLiteral("?");
         }
         mostraRisposta();
-    } else if (indice == tastoVerifica) {
+    } else if (indice == tastierino::verifica) {
         VerificaRisposta();
-    } else if (indice == tastoAvanti) {
+    } else if (indice == tastierino::avanti) {
         ProssimaOperazione();
-    } else if (indice == tastoEsco) {
+    } else if (indice == tastierino::esco) {
         close();
     }
 }
 
 void FrmOperativo::PreparaTastierino() {
-    for (int i = 0; i <= tastoVerifica; ++i) {
+    for (int i = 0; i <= tastierino::verifica; ++i) {
         Option2[i]->setEnabled(true);
     }
     if (!fuoco(Option2[1])) {
         return;
     }
-    Option2[tastoAvanti]->setEnabled(false);
-    Option2[tastoEsco]->setEnabled(false);
+    Option2[tastierino::avanti]->setEnabled(false);
+    Option2[tastierino::esco]->setEnabled(false);
 }
 
 void FrmOperativo::BloccaRisposta() {
-    for (int i = 0; i <= tastoVerifica; ++i) {
+    for (int i = 0; i <= tastierino::verifica; ++i) {
         Option2[i]->setEnabled(false);
     }
-    Option2[tastoAvanti]->setEnabled(true);
-    Option2[tastoEsco]->setEnabled(true);
-    fuoco(Option2[tastoAvanti]);
+    Option2[tastierino::avanti]->setEnabled(true);
+    Option2[tastierino::esco]->setEnabled(true);
+    fuoco(Option2[tastierino::avanti]);
 }
 
 void FrmOperativo::PosizionaPannelli() {

@@ -1,5 +1,6 @@
 // The exercise window's keyboard: what each key does on the keypad and on the panels' buttons.
 #include "exercise/frmoperativo.h"
+#include "exercise/tastierino.h"
 
 #include "layout/pulsanteopzione.h"
 #include "layout/tasti.h"
@@ -8,11 +9,6 @@
 #include <QKeyEvent>
 
 namespace {
-constexpr int tastoCancella = 10;
-constexpr int tastoVerifica = 11;
-constexpr int tastoAvanti = 12;
-constexpr int tastoEsco = 13;
-constexpr int numeroTasti = 14;
 
 bool cifra(int codice, int zero) {
     return codice >= zero && codice <= zero + 9;
@@ -30,8 +26,7 @@ int sceltaDellaCoppia(int codice, int lettera1, int lettera2) {
 }
 } // namespace
 
-void FrmOperativo::collegaTastiera(PulsanteOpzione* pulsante,
-                                   void (FrmOperativo::*giu)(int, int),
+void FrmOperativo::collegaTastiera(PulsanteOpzione* pulsante, void (FrmOperativo::*giu)(int, int),
                                    void (FrmOperativo::*carattere)(int, int)) {
     connect(pulsante, &PulsanteOpzione::tastoGiu, this, giu);
     connect(pulsante, &PulsanteOpzione::carattere, this, carattere);
@@ -67,9 +62,11 @@ void FrmOperativo::tastoGiuTastierino(int indice, int codice) {
     } else if (cifra(codice, tasti::zeroTastierino)) {
         PremiTasto(codice - tasti::zeroTastierino);
     } else if (codice == 'C' || codice == tasti::cancella) {
-        PremiTasto(tastoCancella);
+        PremiTasto(tastierino::cancella);
     } else if (codice == 'V' || codice == 'A' || codice == 'E') {
-        const int destinazione = codice == 'V' ? tastoVerifica : codice == 'A' ? tastoAvanti : tastoEsco;
+        const int destinazione = codice == 'V'   ? tastierino::verifica
+                                 : codice == 'A' ? tastierino::avanti
+                                                 : tastierino::esco;
         fuocoSeAttivo(Option2[destinazione]);
     } else if (codice == tasti::invio) {
         PremiTasto(indice);
@@ -84,8 +81,8 @@ void FrmOperativo::carattereTastierino(int indice, int codice) {
     if (tenuti.carattere || codice != tasti::spazio) {
         return;
     }
-    for (int passo = 1; passo <= numeroTasti; ++passo) {
-        const int prossimo = (indice + passo) % numeroTasti;
+    for (int passo = 1; passo <= tastierino::numeroTasti; ++passo) {
+        const int prossimo = (indice + passo) % tastierino::numeroTasti;
         if (Option2[prossimo]->isEnabled()) {
             fuoco(Option2[prossimo]);
             break;
@@ -104,44 +101,45 @@ bool FrmOperativo::fuocoNellaCoppia(const std::array<PulsanteOpzione*, 2>& coppi
     return true;
 }
 
-void FrmOperativo::tastoGiuAiuto(int indice, int codice) {
+// The help and warning panels: two buttons each, a letter or "1"/"2" for each, Enter for the
+// focused one's choice, Space to the other one.
+void FrmOperativo::tastoGiuCoppia(const std::array<PulsanteOpzione*, 2>& coppia, int indice,
+                                  int codice, int lettera1, int lettera2,
+                                  void (FrmOperativo::*scelta)(int)) {
     if (tenuti.giu) {
         return;
     }
     if (codice == tasti::invio) {
-        sceltaAiuto(indice);
-    } else if (!fuocoNellaCoppia(Option3, codice, 'S', 'N')) {
+        (this->*scelta)(indice);
+    } else if (!fuocoNellaCoppia(coppia, codice, lettera1, lettera2)) {
         return;
     }
     tenuti.giu = true;
+}
+
+void FrmOperativo::carattereCoppia(const std::array<PulsanteOpzione*, 2>& coppia, int indice,
+                                   int codice) {
+    if (tenuti.carattere || codice != tasti::spazio) {
+        return;
+    }
+    fuoco(coppia[(indice + 1) % 2]);
+    tenuti.carattere = true;
+}
+
+void FrmOperativo::tastoGiuAiuto(int indice, int codice) {
+    tastoGiuCoppia(Option3, indice, codice, 'S', 'N', &FrmOperativo::sceltaAiuto);
 }
 
 void FrmOperativo::carattereAiuto(int indice, int codice) {
-    if (tenuti.carattere || codice != tasti::spazio) {
-        return;
-    }
-    fuoco(Option3[(indice + 1) % 2]);
-    tenuti.carattere = true;
+    carattereCoppia(Option3, indice, codice);
 }
 
 void FrmOperativo::tastoGiuAvviso(int indice, int codice) {
-    if (tenuti.giu) {
-        return;
-    }
-    if (codice == tasti::invio) {
-        sceltaAvviso(indice);
-    } else if (!fuocoNellaCoppia(optAvviso, codice, 'S', 'R')) {
-        return;
-    }
-    tenuti.giu = true;
+    tastoGiuCoppia(optAvviso, indice, codice, 'S', 'R', &FrmOperativo::sceltaAvviso);
 }
 
 void FrmOperativo::carattereAvviso(int indice, int codice) {
-    if (tenuti.carattere || codice != tasti::spazio) {
-        return;
-    }
-    fuoco(optAvviso[(indice + 1) % 2]);
-    tenuti.carattere = true;
+    carattereCoppia(optAvviso, indice, codice);
 }
 
 // "OK" cannot be refused: Space selects it, and Enter presses it like any focused button.

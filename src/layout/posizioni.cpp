@@ -61,10 +61,9 @@ void Posizioni::applica(const QSize& interno) const {
         if (!v.controllo || escluso(v.controllo)) {
             continue;
         }
-        v.controllo->setGeometry(
-            arrotonda(interno.width() * double(v.sinistra)),
-            arrotonda(interno.height() * double(v.alto)),
-            arrotonda(interno.width() * double(v.larghezza)),
-            arrotonda(interno.height() * double(v.altezza)));
+        v.controllo->setGeometry(arrotonda(interno.width() * double(v.sinistra)),
+                                 arrotonda(interno.height() * double(v.alto)),
+                                 arrotonda(interno.width() * double(v.larghezza)),
+                                 arrotonda(interno.height() * double(v.altezza)));
     }
 }

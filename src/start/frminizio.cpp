@@ -1,5 +1,5 @@
 #include "start/frminizio.h"
-#include "start/coloriinizio.h"
+#include "layout/colori.h"
 #include "start/finestranota.h"
 #include "start/impostazioni.h"
 #include "start/scelte.h"
@@ -16,15 +16,14 @@
 #include <QScreen>
 #include <QTimer>
 
-frmInizio::frmInizio(Contesto& contesto)
-    : contesto(contesto), stato(contesto.stato) {
+frmInizio::frmInizio(Contesto& contesto) : contesto(contesto), stato(contesto.stato) {
     setObjectName(QStringLiteral("frmInizio"));
     stato.NomeProgramma = contesto.servizi.nomeProgramma;
     stato.Operazione = 1;
 
     area = new AreaProporzionale(11910, 8340, this);
     area->setObjectName(QStringLiteral("area"));
-    impostaSfondo(area, coloriInizio::sfondoFinestra);
+    impostaSfondo(area, colori::crema);
     setCentralWidget(area);
     creaMenu();
     creaTitolo();
@@ -107,25 +106,25 @@ void frmInizio::scriviLivelli() {
 
 void frmInizio::sceltaObiettivo(int i) {
     for (int k = 0; k < numeroObiettivi; ++k) {
-        impostaSfondo(Label9[k], coloriInizio::crema);
-        impostaTesto(Option1[k], coloriInizio::blu);
+        impostaSfondo(Label9[k], colori::crema);
+        impostaTesto(Option1[k], colori::blu);
     }
     Label9[i]->raise();
-    impostaSfondo(Label9[i], coloriInizio::rosso);
-    impostaTesto(Option1[i], coloriInizio::rosso);
+    impostaSfondo(Label9[i], colori::rosso);
+    impostaTesto(Option1[i], colori::rosso);
     Label1->setText(scegliObiettivo(stato, i));
     Frame2->setEnabled(true);
 }
 
 void frmInizio::sceltaLivello(int i) {
     for (int k = 0; k < numeroLivelli; ++k) {
-        impostaSfondo(Label10[k], coloriInizio::crema);
-        impostaTesto(Option2[k], coloriInizio::blu);
+        impostaSfondo(Label10[k], colori::crema);
+        impostaTesto(Option2[k], colori::blu);
     }
     Label3->setText(scegliLivello(stato, i));
     Frame3->setEnabled(true);
-    impostaSfondo(Label10[i], coloriInizio::rosso);
-    impostaTesto(Option2[i], coloriInizio::rosso);
+    impostaSfondo(Label10[i], colori::rosso);
+    impostaTesto(Option2[i], colori::rosso);
 }
 
 void frmInizio::sceltaOperativita(int i) {
@@ -140,16 +139,16 @@ void frmInizio::sceltaOperativita(int i) {
 
 void frmInizio::azzeraScelte() {
     for (QLabel* striscia : Label9) {
-        impostaSfondo(striscia, coloriInizio::crema);
+        impostaSfondo(striscia, colori::crema);
     }
     for (QLabel* striscia : Label10) {
-        impostaSfondo(striscia, coloriInizio::crema);
+        impostaSfondo(striscia, colori::crema);
     }
     for (PulsanteOpzione* p : Option1) {
-        impostaTesto(p, coloriInizio::blu);
+        impostaTesto(p, colori::blu);
     }
     for (PulsanteOpzione* p : Option2) {
-        impostaTesto(p, coloriInizio::blu);
+        impostaTesto(p, colori::blu);
     }
 }
 

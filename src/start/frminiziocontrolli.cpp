@@ -1,6 +1,6 @@
 // Building the controls of the start window at their designed places, colours and fonts.
+#include "layout/colori.h"
 #include "start/frminizio.h"
-#include "start/coloriinizio.h"
 #include "start/scelte.h"
 
 #include "layout/areaproporzionale.h"
@@ -29,7 +29,7 @@ PulsanteOpzione* pulsante(QWidget* genitore, const QString& nome, const QString&
     auto* p = new PulsanteOpzione(testo, i, genitore);
     p->setObjectName(nome);
     p->setFont(font);
-    impostaColori(p, PulsanteOpzione::sfondoSenzaFuoco, coloriInizio::testoPulsante);
+    impostaColori(p, PulsanteOpzione::sfondoSenzaFuoco, colori::blu);
     return p;
 }
 } // namespace
@@ -37,55 +37,57 @@ PulsanteOpzione* pulsante(QWidget* genitore, const QString& nome, const QString&
 void frmInizio::creaTitolo() {
     auto* fraTitolo = new QWidget(area);
     fraTitolo->setObjectName(QStringLiteral("fraTitolo"));
-    impostaSfondo(fraTitolo, coloriInizio::crema);
+    impostaSfondo(fraTitolo, colori::crema);
     posizionaTwip(fraTitolo, 90, 0, 11745, 1800);
 
     auto* Frame5 = new QWidget(fraTitolo);
     Frame5->setObjectName(QStringLiteral("Frame5"));
-    impostaSfondo(Frame5, coloriInizio::pesca);
+    impostaSfondo(Frame5, colori::pesca);
     posizionaTwip(Frame5, 135, 120, 8256, 1500);
 
     lblNomeOperazione = etichetta(Frame5, "lblNomeOperazione", QStringLiteral("OPE"),
                                   carattere("Arial", 48), Qt::AlignCenter);
-    impostaTesto(lblNomeOperazione, coloriInizio::blu);
+    impostaTesto(lblNomeOperazione, colori::blu);
     posizionaTwip(lblNomeOperazione, 240, 165, 7755, 945);
 
-    auto* Label6 = etichetta(Frame5, "Label6", QStringLiteral(" OPERAZIONI IN  RIGA CON NUMERI INTERI"),
-                             carattere("Arial", 20.25), Qt::AlignCenter);
-    impostaTesto(Label6, coloriInizio::blu);
+    auto* Label6 =
+        etichetta(Frame5, "Label6", QStringLiteral(" OPERAZIONI IN  RIGA CON NUMERI INTERI"),
+                  carattere("Arial", 20.25), Qt::AlignCenter);
+    impostaTesto(Label6, colori::blu);
     posizionaTwip(Label6, 0, 1080, 8205, 375);
     adattaAllaLarghezza(Label6);
 
-    lblVersione = etichetta(fraTitolo, "lblVersione",
-                            QStringLiteral("Ver.1.0.3\n\nUtilizza il MOUSE"), carattere("Arial", 12),
-                            Qt::AlignCenter);
-    impostaTesto(lblVersione, coloriInizio::blu);
+    lblVersione =
+        etichetta(fraTitolo, "lblVersione", QStringLiteral("Ver.1.0.3\n\nUtilizza il MOUSE"),
+                  carattere("Arial", 12), Qt::AlignCenter);
+    impostaTesto(lblVersione, colori::blu);
     posizionaTwip(lblVersione, 8790, 345, 2250, 1005);
 }
 
 void frmInizio::creaRiepilogo() {
-    auto* Label7 = etichetta(area, "Label7", QStringLiteral("Le tue scelte"), carattere("Arial", 20.25));
-    impostaTesto(Label7, coloriInizio::rossoScuro);
+    auto* Label7 =
+        etichetta(area, "Label7", QStringLiteral("Le tue scelte"), carattere("Arial", 20.25));
+    impostaTesto(Label7, colori::rossoScuro);
     posizionaTwip(Label7, 540, 2085, 2490, 480);
 
     Label1 = etichetta(area, "Label1", QStringLiteral("Obiettivo"), carattere("Arial", 18));
-    impostaColori(Label1, coloriInizio::giallo, coloriInizio::rossoScuro);
+    impostaColori(Label1, colori::giallo, colori::rossoScuro);
     posizionaTwip(Label1, 3270, 2130, 7875, 495);
 
     Label3 = etichetta(area, "Label3", QStringLiteral("Livello"), carattere("Arial", 18));
-    impostaColori(Label3, coloriInizio::giallo, coloriInizio::rossoScuro);
+    impostaColori(Label3, colori::giallo, colori::rossoScuro);
     posizionaTwip(Label3, 3270, 2580, 7875, 495);
 
     lblCambiaOb = new Etichetta(QStringLiteral("Cambia gli obiettivi"), area);
     lblCambiaOb->setObjectName(QStringLiteral("lblCambiaOb"));
     lblCambiaOb->setFont(carattere("Arial", 18));
     lblCambiaOb->setCursor(Qt::PointingHandCursor);
-    impostaColori(lblCambiaOb, coloriInizio::crema, coloriInizio::blu);
+    impostaColori(lblCambiaOb, colori::crema, colori::blu);
     posizionaTwip(lblCambiaOb, 495, 3165, 3645, 435);
 
     auto* Label5 = etichetta(area, "Label5", QStringLiteral("Il nuovo software di Quendil"),
                              carattere("Arial", 27.75), Qt::AlignCenter);
-    impostaColori(Label5, coloriInizio::arancio, coloriInizio::marrone);
+    impostaColori(Label5, colori::arancio, colori::marrone);
     posizionaTwip(Label5, 270, 7440, 11445, 705);
 }
 
@@ -94,16 +96,16 @@ QGroupBox* frmInizio::creaCornice(const char* nome, const QString& titolo, doubl
     auto* cornice = new QGroupBox(titolo, area);
     cornice->setObjectName(QLatin1String(nome));
     cornice->setFont(carattere("MS Sans Serif", 8.25));
-    impostaColori(cornice, coloriInizio::crema, coloriInizio::rossoScuro);
+    impostaColori(cornice, colori::crema, colori::rossoScuro);
     posizionaTwip(cornice, sinistra, 3615, larghezza, altezza);
     return cornice;
 }
 
-QLabel* frmInizio::creaStriscia(QWidget* cornice, const QString& nome, double sinistra,
-                                double alto, double larghezza, double altezza) {
+QLabel* frmInizio::creaStriscia(QWidget* cornice, const QString& nome, double sinistra, double alto,
+                                double larghezza, double altezza) {
     auto* striscia = new QLabel(cornice);
     striscia->setObjectName(nome);
-    impostaSfondo(striscia, coloriInizio::crema);
+    impostaSfondo(striscia, colori::crema);
     posizionaTwip(striscia, sinistra, alto, larghezza, altezza);
     return striscia;
 }
@@ -113,15 +115,16 @@ void frmInizio::creaObiettivi() {
     constexpr std::array<double, 3> alti{300, 1380, 2445};
     for (int i = 0; i < numeroObiettivi; ++i) {
         const double alto = alti[i % 3];
-        Option1[i] = pulsante(Frame1, QStringLiteral("Option1(%1)").arg(i),
-                              QString::fromUtf8(obiettivo(i).pulsante), i, carattere("Arial", 13.5));
+        Option1[i] =
+            pulsante(Frame1, QStringLiteral("Option1(%1)").arg(i),
+                     QString::fromUtf8(obiettivo(i).pulsante), i, carattere("Arial", 13.5));
         posizionaTwip(Option1[i], 90, alto, 3585, 1050);
         connect(Option1[i], &PulsanteOpzione::premuto, this, &frmInizio::sceltaObiettivo);
         Label9[i] = creaStriscia(Frame1, QStringLiteral("Label9(%1)").arg(i), 3750, alto, 240, 960);
     }
     // At design the second set lies on top, its strips in the window's colour.
     for (int i = 3; i < numeroObiettivi; ++i) {
-        impostaSfondo(Label9[i], coloriInizio::sfondoFinestra);
+        impostaSfondo(Label9[i], colori::crema);
         Label9[i]->raise();
         Option1[i]->raise();
     }
@@ -135,7 +138,8 @@ void frmInizio::creaLivelli() {
                               QString::fromUtf8(livello(i).pulsante), i, carattere("Arial", 14.25));
         posizionaTwip(Option2[i], 90, alti[i], 3585, 795);
         connect(Option2[i], &PulsanteOpzione::premuto, this, &frmInizio::sceltaLivello);
-        Label10[i] = creaStriscia(Frame2, QStringLiteral("Label10(%1)").arg(i), 3720, alti[i], 240, 795);
+        Label10[i] =
+            creaStriscia(Frame2, QStringLiteral("Label10(%1)").arg(i), 3720, alti[i], 240, 795);
     }
 }
 
@@ -160,7 +164,7 @@ void frmInizio::creaTendine() {
     Picture1 = new QWidget(area);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     for (QWidget* pannello : {Picture2, Picture1}) {
-        impostaSfondo(pannello, coloriInizio::rosa);
+        impostaSfondo(pannello, colori::rosa);
         pannello->raise();
     }
 }

@@ -4,8 +4,8 @@
 #include <QRegularExpression>
 
 #include <cstdio>
-#include <unistd.h>
 #include <optional>
+#include <unistd.h>
 
 namespace {
 std::optional<qint16> leggiNumero(const QString& testo) {
@@ -63,9 +63,8 @@ bool scriviLivelli(const QString& percorso, qint16 Operazione, qint16 GruppoObie
     const bool scritto =
         file.write(riga) == riga.size() && file.flush() && ::fsync(file.handle()) == 0;
     file.close();
-    const bool rinominato =
-        scritto && std::rename(QFile::encodeName(provvisorio).constData(),
-                               QFile::encodeName(percorso).constData()) == 0;
+    const bool rinominato = scritto && std::rename(QFile::encodeName(provvisorio).constData(),
+                                                   QFile::encodeName(percorso).constData()) == 0;
     if (!rinominato) {
         QFile::remove(provvisorio);
     }

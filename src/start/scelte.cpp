@@ -45,6 +45,7 @@ QString scegliLivello(StatoCondiviso& stato, int indice) {
     stato.NumeroMin = l.numeroMin;
     stato.NumeroMax = l.numeroMax;
     stato.Livello = static_cast<qint16>(indice + 1);
-    stato.DescrizioneLivello = QStringLiteral("NUMERO MASSIMO da  %1 a %2").arg(l.numeroMin).arg(l.numeroMax);
+    stato.DescrizioneLivello =
+        QStringLiteral("NUMERO MASSIMO da  %1 a %2").arg(l.numeroMin).arg(l.numeroMax);
     return QStringLiteral("Livello n.%1:         ").arg(indice + 1) + stato.DescrizioneLivello;
 }

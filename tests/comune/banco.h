@@ -17,8 +17,7 @@ public:
     Banco& operator=(const Banco&) = delete;
 
     QString percorso(const QString& nomeFile) const;
-    template <typename F>
-    F* finestra(Finestra quale) {
+    template <typename F> F* finestra(Finestra quale) {
         return qobject_cast<F*>(programma->finestre.istanza(quale));
     }
 

@@ -123,9 +123,12 @@ void TestFrmOperativo::titoloPerOperazione_data() {
     QTest::addColumn<int>("operazione");
     QTest::addColumn<QString>("titolo");
     QTest::addColumn<QString>("segno");
-    QTest::newRow("addizioni") << 1 << "ESERCIZI SULLE ADDIZIONI.1" << "+";
-    QTest::newRow("sottrazioni") << 2 << "ESERCIZI SULLE SOTTRAZIONI.1" << "-";
-    QTest::newRow("moltiplicazioni") << 3 << "ESERCIZI SULLE MOLTIPLICAZIONI.1" << "x";
+    QTest::newRow("addizioni") << 1 << "ESERCIZI SULLE ADDIZIONI.1"
+                               << "+";
+    QTest::newRow("sottrazioni") << 2 << "ESERCIZI SULLE SOTTRAZIONI.1"
+                                 << "-";
+    QTest::newRow("moltiplicazioni") << 3 << "ESERCIZI SULLE MOLTIPLICAZIONI.1"
+                                     << "x";
 }
 
 void TestFrmOperativo::titoloPerOperazione() {
@@ -301,8 +304,9 @@ void TestFrmOperativo::codiceSenzaEsercizi() {
     Banco banco;
     auto* f = apriEsercizi(banco, 0, 0, 5);
     StatoCondiviso& s = banco.programma->stato;
-    QCOMPARE(testo(f, "lblNonDisponibile"),
-             QStringLiteral("Esercizi disponibili solo per addizioni, sottrazioni e moltiplicazioni"));
+    QCOMPARE(
+        testo(f, "lblNonDisponibile"),
+        QStringLiteral("Esercizi disponibili solo per addizioni, sottrazioni e moltiplicazioni"));
     QVERIFY(f->findChild<QWidget*>(QStringLiteral("lblNonDisponibile"))->isVisible());
     QVERIFY(!f->findChild<QWidget*>(QStringLiteral("LblNumero1"))->isVisible());
     for (int i = 0; i < 13; ++i) {

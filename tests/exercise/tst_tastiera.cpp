@@ -11,8 +11,9 @@ namespace {
 FrmOperativo* apri(Banco& banco, int livello) {
     banco.programma->avvia();
     auto* inizio = banco.finestra<frmInizio>(Finestra::Inizio);
-    for (const QString& nome : {QStringLiteral("Option1(0)"), QStringLiteral("Option2(%1)").arg(livello),
-                                QStringLiteral("Option3(0)")}) {
+    for (const QString& nome :
+         {QStringLiteral("Option1(0)"), QStringLiteral("Option2(%1)").arg(livello),
+          QStringLiteral("Option3(0)")}) {
         QTest::mousePress(inizio->findChild<QWidget*>(nome), Qt::LeftButton);
     }
     auto* f = banco.finestra<FrmOperativo>(Finestra::Operativo);
@@ -113,7 +114,8 @@ void TestTastiera::tastoTenutoEntraUnaVolta() {
     uno->setFocus();
     QTest::keyPress(uno, Qt::Key_7);
     for (int i = 0; i < 5; ++i) {
-        QKeyEvent rilascio(QEvent::KeyRelease, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"), true);
+        QKeyEvent rilascio(QEvent::KeyRelease, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"),
+                           true);
         QApplication::sendEvent(uno, &rilascio);
         QKeyEvent ripetuto(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"), true);
         QApplication::sendEvent(uno, &ripetuto);

@@ -57,11 +57,16 @@ void TestCasuale::copreTuttoLIntervallo() {
 void TestCasuale::nomeDelProgramma_data() {
     QTest::addColumn<QString>("percorso");
     QTest::addColumn<QString>("nome");
-    QTest::newRow("eseguibile") << "/usr/bin/veltrix" << "veltrix";
-    QTest::newRow("collegamento") << "/home/maestra/sottrazioni" << "sottrazioni";
-    QTest::newRow("relativo") << "./build/veltrix" << "veltrix";
-    QTest::newRow("estensione") << "C:/scuola/ADDIZIONI.EXE" << "ADDIZIONI";
-    QTest::newRow("due punti") << "/opt/calcolo.v2.exe" << "calcolo.v2";
+    QTest::newRow("eseguibile") << "/usr/bin/veltrix"
+                                << "veltrix";
+    QTest::newRow("collegamento") << "/home/maestra/sottrazioni"
+                                  << "sottrazioni";
+    QTest::newRow("relativo") << "./build/veltrix"
+                              << "veltrix";
+    QTest::newRow("estensione") << "C:/scuola/ADDIZIONI.EXE"
+                                << "ADDIZIONI";
+    QTest::newRow("due punti") << "/opt/calcolo.v2.exe"
+                               << "calcolo.v2";
 }
 
 void TestCasuale::nomeDelProgramma() {

@@ -19,8 +19,7 @@ QByteArray contenuto(const QString& percorso) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<mancante>");
 }
 
-template <typename T = QWidget>
-T* trova(QWidget* finestra, const QString& nome) {
+template <typename T = QWidget> T* trova(QWidget* finestra, const QString& nome) {
     auto* w = finestra->findChild<T*>(nome);
     if (!w) {
         qWarning("controllo mancante: %s", qPrintable(nome));
@@ -47,14 +46,16 @@ void clic(QWidget* finestra, const char* nome) {
 bool qualcosaDiRosso(QWidget* finestra) {
     for (const QString& gruppo : {QStringLiteral("Option1(%1)"), QStringLiteral("Option2(%1)")}) {
         for (int i = 0; i < 6; ++i) {
-            if (auto* p = finestra->findChild<QWidget*>(gruppo.arg(i)); p && coloreTesto(p) == rosso) {
+            if (auto* p = finestra->findChild<QWidget*>(gruppo.arg(i));
+                p && coloreTesto(p) == rosso) {
                 return true;
             }
         }
     }
     for (const QString& gruppo : {QStringLiteral("Label9(%1)"), QStringLiteral("Label10(%1)")}) {
         for (int i = 0; i < 6; ++i) {
-            if (auto* s = finestra->findChild<QWidget*>(gruppo.arg(i)); s && coloreSfondo(s) == rosso) {
+            if (auto* s = finestra->findChild<QWidget*>(gruppo.arg(i));
+                s && coloreSfondo(s) == rosso) {
                 return true;
             }
         }
@@ -127,7 +128,8 @@ void TestFrmInizio::obiettivi_data() {
                        << "Obiettivo n.3:     CALCOLO CASUALE DEL RISULTATO O DEL TERMINE";
     QTest::newRow("4") << 3 << 1 << 6 << "Obiettivo n.4:     CALCOLO DEL NUMERO";
     QTest::newRow("5") << 4 << 7 << 12 << "Obiettivo n.5:     CALCOLO DEL SEGNO";
-    QTest::newRow("6") << 5 << 1 << 12 << "Obiettivo n.6:     CALCOLO CASUALE DEL NUMERO O DEL SEGNO";
+    QTest::newRow("6") << 5 << 1 << 12
+                       << "Obiettivo n.6:     CALCOLO CASUALE DEL NUMERO O DEL SEGNO";
 }
 
 void TestFrmInizio::obiettivi() {
@@ -192,9 +194,9 @@ void TestFrmInizio::obiettivoCinqueLivelloQuattro() {
     premi(f, QStringLiteral("Option1(4)"));
     premi(f, QStringLiteral("Option2(3)"));
     QCOMPARE(testo(f, "Label1"), QStringLiteral("Obiettivo n.5:     CALCOLO DEL SEGNO"));
-    QCOMPARE(testo(f, "Label3"),
-             QStringLiteral("Livello n.4:         NUMERO MASSIMO da  1 a 99"));
-    QCOMPARE(banco.programma->stato.DescrizioneLivello, QStringLiteral("NUMERO MASSIMO da  1 a 99"));
+    QCOMPARE(testo(f, "Label3"), QStringLiteral("Livello n.4:         NUMERO MASSIMO da  1 a 99"));
+    QCOMPARE(banco.programma->stato.DescrizioneLivello,
+             QStringLiteral("NUMERO MASSIMO da  1 a 99"));
 }
 
 void TestFrmInizio::iPulsantiNonRestanoPremuti() {
@@ -348,7 +350,8 @@ void TestFrmInizio::unaCopiaConAltroNomeHaIlSuoFile() {
     QCOMPARE(banco.programma->stato.Operazione, qint16(2));
     QCOMPARE(f->windowTitle(), QStringLiteral("sottrazioni"));
     clic(f, "lblCambiaOb");
-    QCOMPARE(contenuto(banco.percorso(QStringLiteral("sottrazioni.dat"))), QByteArray(" 2  2 \r\n"));
+    QCOMPARE(contenuto(banco.percorso(QStringLiteral("sottrazioni.dat"))),
+             QByteArray(" 2  2 \r\n"));
     QVERIFY(!QFile::exists(banco.percorso(QStringLiteral("veltrix.dat"))));
 }
 
@@ -403,9 +406,9 @@ void TestFrmInizio::proporzioniSuFinestraDoppia() {
     QVERIFY(QTest::qWaitForWindowExposed(f));
     QWidget* area = f->centralWidget();
     const QSize prima = area->size();
-    const QStringList nomi{QStringLiteral("Label1"), QStringLiteral("Frame2"),
+    const QStringList nomi{QStringLiteral("Label1"),     QStringLiteral("Frame2"),
                            QStringLiteral("Option2(1)"), QStringLiteral("Option3(1)"),
-                           QStringLiteral("Label5"), QStringLiteral("lblNomeOperazione")};
+                           QStringLiteral("Label5"),     QStringLiteral("lblNomeOperazione")};
     QList<QRect> geometrie;
     for (const QString& nome : nomi) {
         geometrie << trova(f, nome)->geometry();
@@ -417,7 +420,8 @@ void TestFrmInizio::proporzioniSuFinestraDoppia() {
         const QRect ora = trova(f, nomi[i])->geometry();
         const QRect attesa(geometrie[i].topLeft() * 2, geometrie[i].size() * 2);
         QVERIFY2((ora.topLeft() - attesa.topLeft()).manhattanLength() <= 2 &&
-                     qAbs(ora.width() - attesa.width()) <= 2 && qAbs(ora.height() - attesa.height()) <= 2,
+                     qAbs(ora.width() - attesa.width()) <= 2 &&
+                     qAbs(ora.height() - attesa.height()) <= 2,
                  qPrintable(nomi[i]));
     }
     QCOMPARE(trova(f, "Label1")->font(), font);

@@ -21,8 +21,8 @@ private:
     QStringList& scaricate;
 };
 
-const QStringList nomi{"Attestato", "Autore", "Inizio", "NonFunziona", "Operativo",
-                       "SceltaStampante", "StampaEsercizio", "StampaSchede"};
+const QStringList nomi{"Attestato", "Autore",          "Inizio",          "NonFunziona",
+                       "Operativo", "SceltaStampante", "StampaEsercizio", "StampaSchede"};
 } // namespace
 
 class TestFinestre : public QObject {
@@ -72,8 +72,8 @@ void TestFinestre::chiusuraInOrdineFisso() {
         finestre->apri(f);
     }
     finestre->CloseAllWindows();
-    QCOMPARE(scaricate, QStringList({"Attestato", "Inizio", "Operativo", "StampaEsercizio",
-                                     "StampaSchede"}));
+    QCOMPARE(scaricate,
+             QStringList({"Attestato", "Inizio", "Operativo", "StampaEsercizio", "StampaSchede"}));
     QVERIFY(finestre->caricateInOrdine().empty());
 }
 
