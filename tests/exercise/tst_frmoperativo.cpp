@@ -6,6 +6,7 @@
 #include "start/frminizio.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QTest>
@@ -84,6 +85,8 @@ private slots:
     void rispostaSbagliataCroceEAiuto();
     void siMostraLaCorrezione();
     void treRifiutiPortanoLIntervento();
+    void noSulSecondoTermine();
+    void menuVisualizzaEsercizio();
     void tempiConTetto();
     void ridimensionareRicominciaLaSerie();
     void crociSuEtichetteSpostate();
@@ -210,6 +213,40 @@ void TestFrmOperativo::treRifiutiPortanoLIntervento() {
     QTest::mousePress(f->findChild<QWidget*>(QStringLiteral("optOK")), Qt::LeftButton);
     QCOMPARE(testo(f, "lblCorrezione"), s.TestoRisultato);
     QVERIFY(attivo(f, QStringLiteral("Option2(12)")));
+}
+
+void TestFrmOperativo::noSulSecondoTermine() {
+    Banco banco;
+    auto* f = apriEsercizi(banco, 1, 1);
+    StatoCondiviso& s = banco.programma->stato;
+    for (int i = 0; i < 60 && s.PosizioneMancante != 3; ++i) {
+        rispondi(f, giusta(s));
+        tasto(f, 12);
+    }
+    QCOMPARE(s.PosizioneMancante, qint16(3));
+    const QString risultato = testo(f, "lblRisultato1");
+    rispondi(f, sbagliata(s));
+    QVERIFY(f->findChild<Linea*>(QStringLiteral("Line1(1)"))->isVisibleTo(f));
+    QTest::mousePress(f->findChild<QWidget*>(QStringLiteral("Option3(1)")), Qt::LeftButton);
+    QCOMPARE(testo(f, "LblNumero2"), QStringLiteral("?"));
+    QVERIFY(!f->findChild<Linea*>(QStringLiteral("Line1(1)"))->isVisibleTo(f));
+    QCOMPARE(testo(f, "lblRisultato1"), risultato);
+    QCOMPARE(pannelloDavanti(f)->objectName(), QStringLiteral("fraTastierino"));
+    QCOMPARE(QApplication::focusWidget(), f->findChild<QWidget*>(QStringLiteral("Option2(1)")));
+    rispondi(f, giusta(s));
+    QCOMPARE(testo(f, "LblEsito"), QStringLiteral("Esatto"));
+    QVERIFY(s.RigheStampa[s.ContaOperazioni].endsWith(QStringLiteral("* ") + giusta(s) +
+                                                      QStringLiteral("  ")));
+}
+
+void TestFrmOperativo::menuVisualizzaEsercizio() {
+    Banco banco;
+    auto* f = apriEsercizi(banco, 0, 0);
+    rispondi(f, giusta(banco.programma->stato));
+    f->findChild<QAction*>(QStringLiteral("mnuVisualizza"))->trigger();
+    QVERIFY(banco.programma->finestre.caricata(Finestra::StampaEsercizio));
+    QVERIFY(banco.programma->finestre.caricata(Finestra::Operativo));
+    QCOMPARE(testo(f, "LblEsito"), QStringLiteral("Esatto"));
 }
 
 void TestFrmOperativo::tempiConTetto() {
