@@ -2,6 +2,7 @@
 #include "exercise/generazione.h"
 #include "exercise/presentazione.h"
 #include "exercise/serie.h"
+#include "exercise/tastierino.h"
 #include "layout/colori.h"
 
 #include "layout/areaproporzionale.h"
@@ -96,7 +97,7 @@ void FrmOperativo::NuovoEsercizio() {
 
 void FrmOperativo::ProssimaOperazione() {
     lblCorrezione->clear();
-    for (QLabel* numero : {lblRisultato1, LblNumero1, LblNumero2, lblNumero3}) {
+    for (QLabel* numero : numeri) {
         impostaTesto(numero, colori::blu);
     }
     NascondiCroci();
@@ -126,7 +127,6 @@ void FrmOperativo::GeneraOperazione() {
     LblUguale->setText(QStringLiteral("="));
     const RigaOperazione riga =
         PresentaOperazione(stato, contesto.servizi.casuale, contesto.servizi.orologio);
-    const std::array<QLabel*, 4> numeri{LblNumero1, LblNumero2, lblNumero3, lblRisultato1};
     for (int i = 0; i < 4; ++i) {
         scriviNumero(numeri[i], riga.numeri[i]);
     }
@@ -174,10 +174,7 @@ void FrmOperativo::AggiornaTempi() {
 }
 
 void FrmOperativo::MostraCroce() {
-    const int k = stato.PosizioneMancante >= 1 && stato.PosizioneMancante <= 4
-                      ? indiceEtichetta(stato.PosizioneMancante)
-                      : -1;
-    if (k >= 0) {
+    if (const int k = indiceMancante(); k >= 0) {
         Line1[k]->show();
         Line2[k]->show();
         Line1[k]->raise();
@@ -193,7 +190,6 @@ void FrmOperativo::NascondiCroci() {
 }
 
 void FrmOperativo::PosizionaCroci() {
-    const std::array<QLabel*, 4> numeri{LblNumero1, LblNumero2, lblNumero3, lblRisultato1};
     for (int k = 0; k < 4; ++k) {
         const QRect r = numeri[k]->geometry();
         const int destra = r.x() + r.width();
@@ -208,6 +204,6 @@ void FrmOperativo::scriviNumero(QLabel* numero, const QString& testo) {
     numero->setText(testo);
     // A number that gets a value can be checked.
     if (cambiato && testo != QLatin1String("?")) {
-        Option2[11]->setEnabled(true);
+        Option2[tastierino::verifica]->setEnabled(true);
     }
 }

@@ -60,7 +60,9 @@ private:
     void sceltaAvviso(int indice);
     void sceltaAiuto(int indice);
     bool fuoco(QWidget* controllo);
+    // The label of the missing element, null when none is missing.
     QLabel* etichettaRisposta() const;
+    int indiceMancante() const;
     void mostraRisposta();
     void scriviNumero(QLabel* numero, const QString& testo);
     void cliccaSfondo();
@@ -82,7 +84,6 @@ private:
     void tastoGiuOK(int indice, int codice);
     void carattereOK(int indice, int codice);
     void tastoRilasciato();
-    bool fuocoSeAttivo(QWidget* pulsante);
     void tastoGiuCoppia(const std::array<PulsanteOpzione*, 2>& coppia, int indice, int codice,
                         int lettera1, int lettera2, void (FrmOperativo::*scelta)(int));
     void carattereCoppia(const std::array<PulsanteOpzione*, 2>& coppia, int indice, int codice);
@@ -104,6 +105,8 @@ private:
     QLabel* lblNumero3 = nullptr;
     QLabel* LblUguale = nullptr;
     QLabel* lblRisultato1 = nullptr;
+    // The four number labels in the order of the row, as the crosses and the captions use them.
+    std::array<QLabel*, 4> numeri{};
     QLabel* lblCorrezione = nullptr;
     QLabel* lblNonDisponibile = nullptr;
     std::array<Linea*, 4> Line1{};

@@ -70,6 +70,7 @@ void FrmOperativo::creaRiga() {
             etichetta(frmNumero, QLatin1String(p.nome), carattere("Arial", 60), colori::blu);
         posizionaTwip(*p.etichetta, p.sinistra, 120, p.larghezza, p.altezza);
     }
+    numeri = {LblNumero1, LblNumero2, lblNumero3, lblRisultato1};
     lblCorrezione = etichetta(frmNumero, QStringLiteral("lblCorrezione"), carattere("Arial", 60),
                               colori::rosso);
     posizionaTwip(lblCorrezione, 9420, 1230, 2235, 1095);

@@ -24,19 +24,14 @@ bool FrmOperativo::fuoco(QWidget* controllo) {
     return true;
 }
 
+int FrmOperativo::indiceMancante() const {
+    const int posizione = stato.PosizioneMancante;
+    return posizione >= 1 && posizione <= 4 ? indiceEtichetta(posizione) : -1;
+}
+
 QLabel* FrmOperativo::etichettaRisposta() const {
-    switch (stato.PosizioneMancante) {
-    case 1:
-        return lblRisultato1;
-    case 2:
-        return LblNumero1;
-    case 3:
-        return LblNumero2;
-    case 4:
-        return lblNumero3;
-    default:
-        return nullptr;
-    }
+    const int k = indiceMancante();
+    return k >= 0 ? numeri[k] : nullptr;
 }
 
 void FrmOperativo::mostraRisposta() {

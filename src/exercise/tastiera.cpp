@@ -49,10 +49,6 @@ void FrmOperativo::keyReleaseEvent(QKeyEvent* e) {
     FinestraVeltrix::keyReleaseEvent(e);
 }
 
-bool FrmOperativo::fuocoSeAttivo(QWidget* pulsante) {
-    return pulsante->isEnabled() && fuoco(pulsante);
-}
-
 void FrmOperativo::tastoGiuTastierino(int indice, int codice) {
     if (tenuti.giu) {
         return;
@@ -67,7 +63,7 @@ void FrmOperativo::tastoGiuTastierino(int indice, int codice) {
         const int destinazione = codice == 'V'   ? tastierino::verifica
                                  : codice == 'A' ? tastierino::avanti
                                                  : tastierino::esco;
-        fuocoSeAttivo(Option2[destinazione]);
+        fuoco(Option2[destinazione]); // only when its button is on
     } else if (codice == tasti::invio) {
         PremiTasto(indice);
     } else if (!tasti::perIlToolkit(codice)) {

@@ -104,11 +104,22 @@ void frmInizio::scriviLivelli() {
     ::scriviLivelli(nomeFileImpostazioni(stato.NomeProgramma), stato.Operazione, GruppoObiettivi);
 }
 
-void frmInizio::sceltaObiettivo(int i) {
+void frmInizio::azzeraObiettivi() {
     for (int k = 0; k < numeroObiettivi; ++k) {
         impostaSfondo(Label9[k], colori::crema);
         impostaTesto(Option1[k], colori::blu);
     }
+}
+
+void frmInizio::azzeraLivelli() {
+    for (int k = 0; k < numeroLivelli; ++k) {
+        impostaSfondo(Label10[k], colori::crema);
+        impostaTesto(Option2[k], colori::blu);
+    }
+}
+
+void frmInizio::sceltaObiettivo(int i) {
+    azzeraObiettivi();
     Label9[i]->raise();
     impostaSfondo(Label9[i], colori::rosso);
     impostaTesto(Option1[i], colori::rosso);
@@ -117,10 +128,7 @@ void frmInizio::sceltaObiettivo(int i) {
 }
 
 void frmInizio::sceltaLivello(int i) {
-    for (int k = 0; k < numeroLivelli; ++k) {
-        impostaSfondo(Label10[k], colori::crema);
-        impostaTesto(Option2[k], colori::blu);
-    }
+    azzeraLivelli();
     Label3->setText(scegliLivello(stato, i));
     Frame3->setEnabled(true);
     impostaSfondo(Label10[i], colori::rosso);
@@ -137,23 +145,9 @@ void frmInizio::sceltaOperativita(int i) {
     }
 }
 
-void frmInizio::azzeraScelte() {
-    for (QLabel* striscia : Label9) {
-        impostaSfondo(striscia, colori::crema);
-    }
-    for (QLabel* striscia : Label10) {
-        impostaSfondo(striscia, colori::crema);
-    }
-    for (PulsanteOpzione* p : Option1) {
-        impostaTesto(p, colori::blu);
-    }
-    for (PulsanteOpzione* p : Option2) {
-        impostaTesto(p, colori::blu);
-    }
-}
-
 void frmInizio::cambiaObiettivi() {
-    azzeraScelte();
+    azzeraObiettivi();
+    azzeraLivelli();
     Label1->setText(QStringLiteral("Obiettivo"));
     Label3->setText(QStringLiteral("Livello"));
     Frame2->setEnabled(false);

@@ -50,7 +50,8 @@ private:
     void sceltaOperativita(int i);
     void cambiaObiettivi();
     void mostraGruppo(qint16 k);
-    void azzeraScelte();
+    void azzeraObiettivi();
+    void azzeraLivelli();
     void chiudiFinestre();
     void apriNota(const QString& titolo);
     void disponiTendine();
