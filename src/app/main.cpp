@@ -3,6 +3,7 @@
 #include "platform/messaggi.h"
 #include "platform/nomeprogramma.h"
 #include "platform/orologio.h"
+#include "platform/stampanteqt.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -19,8 +20,9 @@ int main(int argc, char* argv[]) {
     GeneratoreMescolato casuale(
         static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
     MessaggiQt messaggi(nome);
+    StampanteQt stampante(messaggi, nome);
 
-    Programma programma(Servizi{orologio, casuale, messaggi, nome});
+    Programma programma(Servizi{orologio, casuale, messaggi, stampante, nome});
     programma.avvia();
     return app.exec();
 }

@@ -5,11 +5,13 @@
 class Orologio;
 class SorgenteCasuale;
 class Messaggi;
+class Stampante;
 
 // What the windows ask of the system. The program passes the real services, tests their fakes.
 struct Servizi {
     Orologio& orologio;
     SorgenteCasuale& casuale;
     Messaggi& messaggi;
+    Stampante& stampante;
     QString nomeProgramma;
 };

@@ -5,7 +5,7 @@
 
 Banco::Banco(const QString& nomeProgramma) : cartellaPrecedente(QDir::currentPath()) {
     QDir::setCurrent(cartella.path());
-    programma = std::make_unique<Programma>(Servizi{orologio, casuale, messaggi, nomeProgramma});
+    programma = std::make_unique<Programma>(Servizi{orologio, casuale, messaggi, stampante, nomeProgramma});
 }
 
 Banco::~Banco() {

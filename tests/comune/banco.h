@@ -24,6 +24,7 @@ public:
     OrologioFinto orologio;
     CasualeFinto casuale;
     MessaggiFinti messaggi;
+    StampanteFinta stampante;
     std::unique_ptr<Programma> programma;
 
 private:

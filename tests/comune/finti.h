@@ -1,12 +1,15 @@
 #pragma once
 
 #include "platform/casuale.h"
+#include "platform/immagine.h"
 #include "platform/messaggi.h"
 #include "platform/orologio.h"
+#include "platform/stampante.h"
 
 #include <QStringList>
 
 #include <deque>
+#include <vector>
 
 // Test doubles of the system's services.
 
@@ -44,4 +47,67 @@ class MessaggiFinti final : public Messaggi {
 public:
     QStringList mostrati;
     void mostra(const QString& testo) override { mostrati << testo; }
+};
+
+// A printer that keeps every text, picture and page it is given, with the font and position of
+// each. Its font metrics are those of a fixed-pitch face: a character 0.6 of the size wide, a
+// line 1.2 of the size high.
+class StampanteFinta final : public Stampante {
+public:
+    struct Scritta {
+        int pagina;
+        QString testo;
+        QString font;
+        double punti;
+        bool grassetto;
+        double x, y;
+    };
+    struct Disegno {
+        int pagina;
+        Immagine immagine;
+        QRectF twip;
+    };
+
+    QStringList nomiFont{QStringLiteral("Arial"), QStringLiteral("Courier New"),
+                         QStringLiteral("Courier")};
+    std::vector<Scritta> scritte;
+    std::vector<Disegno> immagini;
+    QStringList documenti;
+    int pagine = 0;
+    int lavori = 0;
+
+    QStringList fonts() const override { return nomiFont; }
+    static double altezza(double punti) { return punti * 20 * 1.2; }
+
+protected:
+    void scrivi(const QString& testo, const QPointF& t, const Carattere& c) override {
+        apri();
+        scritte.push_back({pagine, testo, c.nome, c.punti, c.grassetto, t.x(), t.y()});
+    }
+    double larghezzaTesto(const QString& testo, const Carattere& c) override {
+        return testo.size() * c.punti * 20 * 0.6;
+    }
+    double altezzaRiga(const Carattere& c) override { return altezza(c.punti); }
+    void disegna(const Immagine& immagine, const QRectF& twip) override {
+        apri();
+        immagini.push_back({pagine, immagine, twip});
+    }
+    void pagina() override { ++pagine; }
+    bool fine() override {
+        if (aperto) {
+            ++lavori;
+        }
+        aperto = false;
+        return true;
+    }
+
+private:
+    void apri() {
+        if (!aperto) {
+            aperto = true;
+            pagine = 1;
+            documenti << documento;
+        }
+    }
+    bool aperto = false;
 };
