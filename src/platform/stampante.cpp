@@ -29,3 +29,12 @@ bool Stampante::fineDocumento() {
     corrente = {};
     return riuscito;
 }
+
+QString fontCourier(const Stampante& stampante) {
+    for (const QString& nome : stampante.fonts()) {
+        if (nome == QLatin1String("Courier") || nome == QLatin1String("Courier New")) {
+            return nome;
+        }
+    }
+    return {};
+}

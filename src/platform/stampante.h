@@ -65,3 +65,7 @@ private:
     Carattere corrente;
     QPointF posizione;
 };
+
+// The first of the printer's fonts named exactly "Courier" or "Courier New", in the printer's
+// order; empty when it has neither. The printouts line numbers up with blanks and need one.
+QString fontCourier(const Stampante& stampante);

@@ -1,12 +1,103 @@
 #include "reports/frmstampaesercizio.h"
 
-#include <QLabel>
+#include "layout/areaproporzionale.h"
+#include "layout/gruppotasti.h"
+#include "layout/pulsanteopzione.h"
+#include "layout/twips.h"
+#include "platform/messaggi.h"
+#include "reports/stampaelenco.h"
 
-FrmStampaEsercizio::FrmStampaEsercizio(Contesto& contesto) : contesto(contesto) {
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+enum Scelta { esci, scriviNome, stampa, attestato };
+constexpr int operazioniMinime = 10;
+} // namespace
+
+FrmStampaEsercizio::FrmStampaEsercizio(Contesto& contesto)
+    : contesto(contesto), stato(contesto.stato) {
     setObjectName(QStringLiteral("FrmStampaEsercizio"));
-    setWindowTitle(QStringLiteral("Esercizi svolti"));
-    auto* avviso = new QLabel(QStringLiteral("Finestra in preparazione."), this);
-    avviso->setAlignment(Qt::AlignCenter);
-    setCentralWidget(avviso);
-    resize(640, 480);
+    setWindowTitle(QStringLiteral("STAMPA DEGLI ESERCIZI ESEGUITI"));
+    area = new AreaProporzionale(11910, 8520, this);
+    area->setObjectName(QStringLiteral("area"));
+    setCentralWidget(area);
+    creaElenco();
+    creaScelte();
+    creaNome();
+    area->registraPosizioni();
+
+    // The list shows the record as it is now; lines past the thirtieth have no place on screen.
+    const int righe = std::min<int>(stato.ContaOperazioni, int(LblOp.size()) - 1);
+    for (int k = 1; k <= righe; ++k) {
+        LblOp[static_cast<size_t>(k)]->setText(stato.RigheStampa[static_cast<size_t>(k)]);
+        LblOp[static_cast<size_t>(k)]->setToolTip(stato.RigheStampa[static_cast<size_t>(k)]);
+    }
+    for (PulsanteOpzione* p : Option1) {
+        p->setEnabled(true);
+    }
+    if (const QScreen* schermo = screen()) {
+        resize(schermo->availableGeometry().size());
+    }
+    setWindowState(Qt::WindowMaximized);
+}
+
+void FrmStampaEsercizio::keyReleaseEvent(QKeyEvent* e) {
+    if (!e->isAutoRepeat()) {
+        tastiScelte->rilascia();
+    }
+    FinestraVeltrix::keyReleaseEvent(e);
+}
+
+void FrmStampaEsercizio::EseguiScelta(int indice) {
+    switch (indice) {
+    case esci:
+        for (int e = 1; e <= 3; ++e) {
+            stato.TempiEsercizio[static_cast<size_t>(e)].clear();
+        }
+        close();
+        break;
+    case scriviNome:
+        mostraNome();
+        break;
+    case stampa:
+        if (stato.ContaOperazioni >= operazioniMinime) {
+            StampaElenco();
+        } else {
+            contesto.servizi.messaggi.mostra(QStringLiteral("Esegui almeno 10 operazioni. "));
+        }
+        break;
+    case attestato:
+        contesto.finestre.apri(Finestra::Attestato);
+        break;
+    default:
+        break;
+    }
+}
+
+void FrmStampaEsercizio::StampaElenco() {
+    ::StampaElenco(stato, contesto.servizi.stampante, contesto.servizi.messaggi,
+                   contesto.servizi.orologio);
+}
+
+// The panel stands in the middle of the screen, wherever the window is.
+void FrmStampaEsercizio::mostraNome() {
+    if (const QScreen* schermo = screen()) {
+        const QPoint centro = area->mapFromGlobal(schermo->geometry().center());
+        fraNome->move(centro - QPoint(fraNome->width() / 2, fraNome->height() / 2));
+        area->posizioni().aggiorna(fraNome);
+    }
+    fraNome->show();
+    fraNome->raise();
+    txtNome->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmStampaEsercizio::confermaNome() {
+    fraNome->hide();
+    Option1[stampa]->setFocus(Qt::OtherFocusReason);
+    stato.NomeAlunno = txtNome->text();
 }

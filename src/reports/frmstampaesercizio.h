@@ -3,11 +3,46 @@
 #include "state/contesto.h"
 #include "state/finestraveltrix.h"
 
+#include <array>
+
+class AreaProporzionale;
+class GruppoTasti;
+class PulsanteOpzione;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The list of the operations done in the series: the pupil reads it, writes a name, prints it
+// and goes on to the certificate.
 class FrmStampaEsercizio : public FinestraVeltrix {
     Q_OBJECT
 public:
     explicit FrmStampaEsercizio(Contesto& contesto);
 
+    void EseguiScelta(int indice);
+    void StampaElenco();
+
+protected:
+    void keyReleaseEvent(QKeyEvent* e) override;
+
 private:
+    void creaElenco();
+    void creaScelte();
+    void creaNome();
+    void mostraNome();
+    void confermaNome();
+
     Contesto& contesto;
+    StatoCondiviso& stato;
+
+    AreaProporzionale* area = nullptr;
+    QLabel* Label5 = nullptr;
+    std::array<QLabel*, 31> LblOp{}; // 1 to 30, as the record lines
+    QFrame* Frame1 = nullptr;
+    std::array<PulsanteOpzione*, 4> Option1{};
+    GruppoTasti* tastiScelte = nullptr;
+    QFrame* fraNome = nullptr;
+    QLineEdit* txtNome = nullptr;
+    QPushButton* cmdAvanti = nullptr;
 };

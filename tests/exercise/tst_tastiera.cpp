@@ -1,4 +1,5 @@
 #include "comune/banco.h"
+#include "comune/guida.h"
 #include "comune/registro.h"
 #include "exercise/frmoperativo.h"
 #include "start/frminizio.h"
@@ -36,27 +37,12 @@ QString risultato(QWidget* f) {
     return f->findChild<QLabel*>(QStringLiteral("lblRisultato1"))->text();
 }
 
-// Keys go where the focus is, as on a real keyboard: the release goes to the button that has
-// the focus once the press has done its work.
-// With no button focused the window itself gets the key.
-QWidget* destinatario() {
-    return QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
-}
-
-void premi(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
-    QTest::keyPress(destinatario(), k, m);
-    QTest::keyRelease(destinatario(), k, m);
-}
-
 void digita(const QString& numero, Qt::KeyboardModifiers m = Qt::NoModifier) {
     for (QChar c : numero) {
         premi(Qt::Key(Qt::Key_0 + c.digitValue()), m);
     }
 }
 
-QString nomeFuoco() {
-    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-}
 } // namespace
 
 class TestTastiera : public QObject {

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+#include <vector>
+
+class PulsanteOpzione;
+
+// The keyboard of a row of option buttons: "1", "2", ... (main keys or numeric pad) put the focus
+// on the first, second, ... button, Enter performs the focused button's choice, Space moves the
+// focus to the next button, any other key is discarded. A key held down acts once: further key
+// downs and characters are ignored until a key is let go.
+class GruppoTasti : public QObject {
+    Q_OBJECT
+public:
+    using Scelta = std::function<void(int indice)>;
+
+    GruppoTasti(std::vector<PulsanteOpzione*> pulsanti, Scelta scelta, QObject* parent);
+    // A key let go anywhere in the window ends the hold, also one let go on no button at all.
+    void rilascia();
+
+private:
+    void tastoGiu(int indice, int codice);
+    void carattere(int indice, int codice);
+    void fuoco(int indice);
+
+    std::vector<PulsanteOpzione*> pulsanti;
+    Scelta scelta;
+    bool giuTenuto = false;
+    bool carattereTenuto = false;
+};

@@ -1,0 +1,109 @@
+// Building the controls of the list window at their designed places, colours and fonts.
+#include "reports/frmstampaesercizio.h"
+
+#include "layout/areaproporzionale.h"
+#include "layout/colori.h"
+#include "layout/controlli.h"
+#include "layout/gruppotasti.h"
+#include "layout/pulsanteopzione.h"
+#include "layout/twips.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+const QColor azzurro{0xC0, 0xFF, 0xFF};
+const QColor lilla{0xFF, 0xC0, 0xFF};
+
+// The record lines line their numbers up with blanks: they need a fixed-pitch face. The right
+// column is too narrow for a whole line, so there a line goes on below in a smaller size.
+void preparaRiga(QLabel* riga, bool stretta) {
+    riga->setTextFormat(Qt::PlainText);
+    riga->setFont(carattere(QStringLiteral("Courier New"), stretta ? 7 : 11));
+    riga->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    riga->setWordWrap(stretta);
+    impostaSfondo(riga, azzurro);
+}
+} // namespace
+
+void FrmStampaEsercizio::creaElenco() {
+    impostaSfondo(area, colori::crema);
+    Label5 = creaEtichetta(area, QStringLiteral("Label5"),
+                           QStringLiteral("E S E R C I Z I   E S E G U I T I "),
+                           carattere(QStringLiteral("Arial"), 16), colori::rossoScuro);
+    posizionaTwip(Label5, 432, -12, 10728, 492);
+
+    struct Colonna {
+        double sinistra, larghezza, passo;
+    };
+    constexpr Colonna colonne[3] = {{45, 5145, 615}, {5505, 5145, 615}, {10350, 1440, 660}};
+    for (int k = 1; k <= 30; ++k) {
+        const Colonna& c = colonne[(k - 1) / 10];
+        auto* riga = new QLabel(area);
+        riga->setObjectName(QStringLiteral("LblOp(%1)").arg(k));
+        preparaRiga(riga, k > 20);
+        posizionaTwip(riga, c.sinistra, 450 + c.passo * ((k - 1) % 10), c.larghezza, 600);
+        LblOp[static_cast<size_t>(k)] = riga;
+    }
+    // The middle column runs under the right one: the right one stays whole on top.
+    for (int k = 21; k <= 30; ++k) {
+        LblOp[static_cast<size_t>(k)]->raise();
+    }
+}
+
+void FrmStampaEsercizio::creaScelte() {
+    Frame1 = creaRiquadro(area, QStringLiteral("Frame1"), azzurro);
+    posizionaTwip(Frame1, 72, 7305, 11688, 825);
+    const char* testi[4] = {"E S C I", "SCRIVI IL NOME", "STAMPA", "ATTESTATO"};
+    constexpr double sinistre[4] = {144, 3048, 5928, 8832};
+    std::vector<PulsanteOpzione*> gruppo;
+    for (int i = 0; i < 4; ++i) {
+        Option1[i] =
+            creaPulsante(Frame1, QStringLiteral("Option1(%1)").arg(i), QLatin1String(testi[i]), i,
+                         carattere(QStringLiteral("Arial"), 12), colori::blu);
+        posizionaTwip(Option1[i], sinistre[i], 45, 2796, 720);
+        connect(Option1[i], &PulsanteOpzione::premuto, this, &FrmStampaEsercizio::EseguiScelta);
+        gruppo.push_back(Option1[i]);
+    }
+    tastiScelte = new GruppoTasti(
+        gruppo, [this](int i) { EseguiScelta(i); }, this);
+}
+
+void FrmStampaEsercizio::creaNome() {
+    fraNome = creaRiquadro(area, QStringLiteral("fraNome"), lilla);
+    posizionaTwip(fraNome, 1395, 855, 6720, 4500);
+    auto* Label6 = creaEtichetta(fraNome, QStringLiteral("Label6"),
+                                 QStringLiteral("   IMMETTI   IL  TUO  NOME"),
+                                 carattere(QStringLiteral("Arial"), 14), colori::rossoScuro,
+                                 Qt::AlignLeft | Qt::AlignVCenter);
+    posizionaTwip(Label6, 720, 195, 4950, 465);
+
+    txtNome = new QLineEdit(fraNome);
+    txtNome->setObjectName(QStringLiteral("txtNome"));
+    txtNome->setFont(carattere(QStringLiteral("Arial"), 18));
+    txtNome->setMaxLength(15);
+    posizionaTwip(txtNome, 720, 840, 5280, 630);
+
+    auto* Label4 =
+        creaEtichetta(fraNome, QStringLiteral("Label4"),
+                      QStringLiteral("Il nome viene troncato automaticamente alla 15a lettera"),
+                      carattere(QStringLiteral("Arial"), 11), colori::nero);
+    Label4->setWordWrap(true);
+    posizionaTwip(Label4, 285, 1740, 5925, 630);
+    auto* Label9 = creaEtichetta(fraNome, QStringLiteral("Label9"),
+                                 QStringLiteral("Presta attenzione all'ortografia"),
+                                 carattere(QStringLiteral("Arial"), 11), colori::nero);
+    posizionaTwip(Label9, 270, 2400, 5925, 450);
+
+    cmdAvanti = new QPushButton(QStringLiteral("AVANTI"), fraNome);
+    cmdAvanti->setObjectName(QStringLiteral("cmdAvanti"));
+    cmdAvanti->setFont(carattere(QStringLiteral("Arial"), 14));
+    cmdAvanti->setAutoDefault(false);
+    posizionaTwip(cmdAvanti, 2160, 3240, 2400, 720);
+    connect(cmdAvanti, &QPushButton::clicked, this, &FrmStampaEsercizio::confermaNome);
+    // Enter in the box confirms the name, as the pupil expects after typing it.
+    connect(txtNome, &QLineEdit::returnPressed, this, &FrmStampaEsercizio::confermaNome);
+    fraNome->hide();
+}

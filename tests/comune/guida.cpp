@@ -1,0 +1,39 @@
+#include "comune/guida.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTest>
+#include <QWidget>
+
+QWidget* destinatario() {
+    return QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+}
+
+// A key that closes its window is let go on nothing.
+void premi(Qt::Key k, Qt::KeyboardModifiers m) {
+    QTest::keyPress(destinatario(), k, m);
+    if (QWidget* w = destinatario()) {
+        QTest::keyRelease(w, k, m);
+    }
+}
+
+void tieni(Qt::Key k, const QString& testo, int ripetizioni) {
+    QTest::keyPress(destinatario(), k);
+    for (int i = 0; i < ripetizioni; ++i) {
+        QKeyEvent rilascio(QEvent::KeyRelease, k, Qt::NoModifier, testo, true);
+        QApplication::sendEvent(destinatario(), &rilascio);
+        QKeyEvent ripetuto(QEvent::KeyPress, k, Qt::NoModifier, testo, true);
+        QApplication::sendEvent(destinatario(), &ripetuto);
+    }
+    QTest::keyRelease(destinatario(), k);
+}
+
+QString nomeFuoco() {
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+}
+
+void scriviTesto(QWidget* w, const QString& testo) {
+    for (QChar c : testo) {
+        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}

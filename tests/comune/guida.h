@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <Qt>
+
+class QWidget;
+
+// Driving a window from the keyboard as a pupil does: keys go where the focus is, and the
+// release goes to the widget that has the focus once the press has done its work. With no
+// widget focused the active window gets the key.
+QWidget* destinatario();
+void premi(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier);
+// A key held down: its press, then repeats (on X11 a release marked as a repeat before each
+// repeated press), then the release.
+void tieni(Qt::Key k, const QString& testo, int ripetizioni);
+QString nomeFuoco();
+// Types a text, accented letters included (QTest::keyClicks knows only ASCII keys).
+void scriviTesto(QWidget* w, const QString& testo);

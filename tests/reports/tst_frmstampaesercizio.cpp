@@ -1,0 +1,188 @@
+#include "comune/banco.h"
+#include "comune/guida.h"
+#include "comune/registro.h"
+#include "reports/frmstampaesercizio.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+FrmStampaEsercizio* apri(Banco& banco, int operazioni) {
+    StatoCondiviso& s = banco.programma->stato;
+    s.ContaOperazioni = static_cast<qint16>(operazioni);
+    for (int k = 1; k <= operazioni; ++k) {
+        s.RigheStampa[static_cast<size_t>(k)] = QStringLiteral("  %1 +   1 = ...   R.").arg(k, 2);
+    }
+    for (int e = 1; e <= 3; ++e) {
+        s.TempiEsercizio[static_cast<size_t>(e)] = QStringLiteral(" %1").arg(10 * e);
+    }
+    banco.programma->finestre.apri(Finestra::StampaEsercizio);
+    auto* f = banco.finestra<FrmStampaEsercizio>(Finestra::StampaEsercizio);
+    if (!f || !QTest::qWaitForWindowExposed(f)) {
+        return nullptr;
+    }
+    QApplication::setActiveWindow(f);
+    return f;
+}
+
+QWidget* scelta(QWidget* f, int i) {
+    return f->findChild<QWidget*>(QStringLiteral("Option1(%1)").arg(i));
+}
+} // namespace
+
+class TestFrmStampaEsercizio : public QObject {
+    Q_OBJECT
+private slots:
+    void elencoAlCaricamento();
+    void tasti_data();
+    void tasti();
+    void tastoTenutoUnaVolta();
+    void nomeDiQuindiciLettere();
+    void stampaDaDieciOperazioni_data();
+    void stampaDaDieciOperazioni();
+    void esciSvuotaITempi();
+    void attestatoApreLaFinestra();
+};
+
+void TestFrmStampaEsercizio::elencoAlCaricamento() {
+    Banco banco;
+    auto* f = apri(banco, 33);
+    QVERIFY(f);
+    QCOMPARE(f->windowTitle(), QStringLiteral("STAMPA DEGLI ESERCIZI ESEGUITI"));
+    QVERIFY(f->windowState() & Qt::WindowMaximized);
+    for (int k = 1; k <= 30; ++k) {
+        auto* riga = f->findChild<QLabel*>(QStringLiteral("LblOp(%1)").arg(k));
+        QVERIFY(riga);
+        QCOMPARE(riga->text(), banco.programma->stato.RigheStampa[static_cast<size_t>(k)]);
+    }
+    QVERIFY(!f->findChild<QLabel*>(QStringLiteral("LblOp(31)")));
+    for (int i = 0; i < 4; ++i) {
+        QVERIFY(scelta(f, i)->isEnabled());
+    }
+    QVERIFY(!f->findChild<QWidget*>(QStringLiteral("fraNome"))->isVisible());
+}
+
+// From a focused button: the key pressed, and the button that then has the focus or the panel
+// it opens.
+void TestFrmStampaEsercizio::tasti_data() {
+    QTest::addColumn<int>("da");
+    QTest::addColumn<int>("tasto");
+    QTest::addColumn<bool>("tastierino");
+    QTest::addColumn<QString>("fuoco");
+    QTest::newRow("1") << 2 << int(Qt::Key_1) << false << QStringLiteral("Option1(0)");
+    QTest::newRow("4") << 0 << int(Qt::Key_4) << false << QStringLiteral("Option1(3)");
+    QTest::newRow("tastierino 2") << 0 << int(Qt::Key_2) << true << QStringLiteral("Option1(1)");
+    QTest::newRow("tastierino 3") << 0 << int(Qt::Key_3) << true << QStringLiteral("Option1(2)");
+    QTest::newRow("5 scartato") << 1 << int(Qt::Key_5) << false << QStringLiteral("Option1(1)");
+    QTest::newRow("lettera scartata")
+        << 1 << int(Qt::Key_A) << false << QStringLiteral("Option1(1)");
+    QTest::newRow("spazio") << 1 << int(Qt::Key_Space) << false << QStringLiteral("Option1(2)");
+    QTest::newRow("spazio dall'ultimo")
+        << 3 << int(Qt::Key_Space) << false << QStringLiteral("Option1(0)");
+    QTest::newRow("invio sul nome")
+        << 1 << int(Qt::Key_Return) << false << QStringLiteral("txtNome");
+    QTest::newRow("invio del tastierino")
+        << 1 << int(Qt::Key_Enter) << true << QStringLiteral("txtNome");
+}
+
+void TestFrmStampaEsercizio::tasti() {
+    QFETCH(int, da);
+    QFETCH(int, tasto);
+    QFETCH(bool, tastierino);
+    QFETCH(QString, fuoco);
+    Banco banco;
+    auto* f = apri(banco, 12);
+    QVERIFY(f);
+    scelta(f, da)->setFocus();
+    premi(Qt::Key(tasto), tastierino ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(nomeFuoco(), fuoco);
+    QCOMPARE(f->findChild<QWidget*>(QStringLiteral("fraNome"))->isVisible(),
+             fuoco == QLatin1String("txtNome"));
+}
+
+void TestFrmStampaEsercizio::tastoTenutoUnaVolta() {
+    Banco banco;
+    auto* f = apri(banco, 12);
+    QVERIFY(f);
+    scelta(f, 0)->setFocus();
+    tieni(Qt::Key_Space, QStringLiteral(" "), 5);
+    QCOMPARE(nomeFuoco(), QStringLiteral("Option1(1)"));
+    premi(Qt::Key_Space);
+    QCOMPARE(nomeFuoco(), QStringLiteral("Option1(2)"));
+    // Enter held on "STAMPA" prints once.
+    tieni(Qt::Key_Return, QStringLiteral("\r"), 4);
+    QCOMPARE(banco.stampante.lavori, 1);
+}
+
+void TestFrmStampaEsercizio::nomeDiQuindiciLettere() {
+    Banco banco;
+    auto* f = apri(banco, 12);
+    QVERIFY(f);
+    QTest::mousePress(scelta(f, 1), Qt::LeftButton);
+    auto* pannello = f->findChild<QWidget*>(QStringLiteral("fraNome"));
+    QVERIFY(pannello->isVisible());
+    // The panel stands in the middle of the screen.
+    const QPoint centro = pannello->mapToGlobal(pannello->rect().center());
+    QVERIFY((centro - f->screen()->geometry().center()).manhattanLength() <= 2);
+    auto* nome = f->findChild<QLineEdit*>(QStringLiteral("txtNome"));
+    QCOMPARE(QApplication::focusWidget(), nome);
+    scriviTesto(nome, QStringLiteral("Niccolò Bianchini"));
+    QCOMPARE(nome->text(), QStringLiteral("Niccolò Bianchi"));
+    QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("cmdAvanti")), Qt::LeftButton);
+    QVERIFY(!pannello->isVisible());
+    QCOMPARE(banco.programma->stato.NomeAlunno, QStringLiteral("Niccolò Bianchi"));
+    QCOMPARE(nomeFuoco(), QStringLiteral("Option1(2)"));
+
+    QTest::mousePress(scelta(f, 2), Qt::LeftButton);
+    QVERIFY(
+        banco.stampante.scritte.at(0).testo.startsWith(QStringLiteral("Nome Niccolò Bianchi ")));
+}
+
+void TestFrmStampaEsercizio::stampaDaDieciOperazioni_data() {
+    QTest::addColumn<int>("operazioni");
+    QTest::addColumn<bool>("stampato");
+    QTest::newRow("nessuna") << 0 << false;
+    QTest::newRow("9") << 9 << false;
+    QTest::newRow("10") << 10 << true;
+    QTest::newRow("90") << 90 << true;
+}
+
+void TestFrmStampaEsercizio::stampaDaDieciOperazioni() {
+    QFETCH(int, operazioni);
+    QFETCH(bool, stampato);
+    Banco banco;
+    auto* f = apri(banco, operazioni);
+    QVERIFY(f);
+    QTest::mousePress(scelta(f, 2), Qt::LeftButton);
+    QCOMPARE(banco.stampante.lavori, stampato ? 1 : 0);
+    QCOMPARE(banco.messaggi.mostrati,
+             stampato ? QStringList{}
+                      : QStringList{QStringLiteral("Esegui almeno 10 operazioni. ")});
+}
+
+void TestFrmStampaEsercizio::esciSvuotaITempi() {
+    Banco banco;
+    auto* f = apri(banco, 12);
+    QVERIFY(f);
+    scelta(f, 0)->setFocus();
+    premi(Qt::Key_Return);
+    QVERIFY(!banco.programma->finestre.caricata(Finestra::StampaEsercizio));
+    const StatoCondiviso& s = banco.programma->stato;
+    QCOMPARE(s.TempiEsercizio[1] + s.TempiEsercizio[2] + s.TempiEsercizio[3], QString());
+    QCOMPARE(s.ContaOperazioni, qint16(12)); // the record itself stays
+}
+
+void TestFrmStampaEsercizio::attestatoApreLaFinestra() {
+    Banco banco;
+    auto* f = apri(banco, 12);
+    QVERIFY(f);
+    QTest::mousePress(scelta(f, 3), Qt::LeftButton);
+    QVERIFY(banco.programma->finestre.caricata(Finestra::Attestato));
+    QVERIFY(banco.programma->finestre.caricata(Finestra::StampaEsercizio));
+}
+
+VELTRIX_TEST(TestFrmStampaEsercizio)
+#include "tst_frmstampaesercizio.moc"
