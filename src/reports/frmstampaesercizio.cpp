@@ -30,6 +30,7 @@ FrmStampaEsercizio::FrmStampaEsercizio(Contesto& contesto)
     creaScelte();
     creaNome();
     area->registraPosizioni();
+    resize(area->size()); // the size it takes back when it is no longer maximized
 
     // The list shows the record as it is now; lines past the thirtieth have no place on screen.
     const int righe = std::min<int>(stato.ContaOperazioni, int(LblOp.size()) - 1);
@@ -40,10 +41,7 @@ FrmStampaEsercizio::FrmStampaEsercizio(Contesto& contesto)
     for (PulsanteOpzione* p : Option1) {
         p->setEnabled(true);
     }
-    if (const QScreen* schermo = screen()) {
-        resize(schermo->availableGeometry().size());
-    }
-    setWindowState(Qt::WindowMaximized);
+    massimizza();
 }
 
 void FrmStampaEsercizio::keyReleaseEvent(QKeyEvent* e) {

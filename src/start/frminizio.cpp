@@ -13,7 +13,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
-#include <QScreen>
 #include <QTimer>
 
 frmInizio::frmInizio(Contesto& contesto) : contesto(contesto), stato(contesto.stato) {
@@ -53,11 +52,7 @@ frmInizio::frmInizio(Contesto& contesto) : contesto(contesto), stato(contesto.st
     Frame3->setEnabled(false);
     leggiLivelli();
     mostraGruppo(GruppoObiettivi);
-    // Maximized; the size is set too, for desktops whose window manager ignores the state.
-    if (const QScreen* schermo = screen()) {
-        resize(schermo->availableGeometry().size());
-    }
-    setWindowState(Qt::WindowMaximized);
+    massimizza();
 }
 
 QString frmInizio::didascaliaObiettivo() const {

@@ -1,6 +1,7 @@
 #include "state/finestraveltrix.h"
 
 #include <QCloseEvent>
+#include <QScreen>
 
 FinestraVeltrix::FinestraVeltrix(QWidget* parent) : QMainWindow(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -14,4 +15,11 @@ void FinestraVeltrix::closeEvent(QCloseEvent* e) {
     scaricando = true;
     emit scaricata();
     alloScaricamento();
+}
+
+void FinestraVeltrix::massimizza() {
+    if (const QScreen* schermo = screen()) {
+        resize(schermo->availableGeometry().size());
+    }
+    setWindowState(Qt::WindowMaximized);
 }

@@ -9,6 +9,9 @@ class FinestraVeltrix : public QMainWindow {
 public:
     explicit FinestraVeltrix(QWidget* parent = nullptr);
 
+    // Maximized; the size is set too, for desktops whose window manager ignores the state.
+    void massimizza();
+
 signals:
     void scaricata();
 
