@@ -1,12 +1,213 @@
 #include "reports/frmattestato.h"
+#include "layout/colori.h"
+#include "reports/disegnoattestato.h"
+#include "reports/figuraattestato.h"
+#include "reports/valutazione.h"
 
+#include "layout/areaproporzionale.h"
+#include "layout/pulsanteopzione.h"
+#include "layout/tasti.h"
+#include "layout/twips.h"
+#include "platform/messaggi.h"
+#include "platform/orologio.h"
+#include "platform/stampante.h"
+
+#include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QScreen>
+#include <QTimer>
 
-FrmAttestato::FrmAttestato(Contesto& contesto) : contesto(contesto) {
+namespace {
+constexpr int operazioniMinime = 10;
+constexpr int stampa = 0;
+constexpr int torna = 1;
+constexpr int fine = 2;
+// Slow enough for the pupil to see the diploma written line by line.
+constexpr int pausaTraLeRighe = 30; // ms
+
+const QString ritornoCarrello(QChar(13));
+const QString messaggioPocheOperazioni =
+    QStringLiteral("Per stampare un attestato ") + ritornoCarrello + ritornoCarrello +
+    QStringLiteral("è necessario eseguire ") + ritornoCarrello + ritornoCarrello +
+    QStringLiteral("almeno 10 operazioni. ");
+
+// "1", "2" and "3", on the top row or on the numeric pad, pick the three buttons in order.
+int sceltaDelTasto(int codice) {
+    for (int base : {tasti::zero, tasti::zeroTastierino}) {
+        if (codice >= base + 1 && codice <= base + 3) {
+            return codice - base - 1;
+        }
+    }
+    return -1;
+}
+} // namespace
+
+FrmAttestato::FrmAttestato(Contesto& contesto) : contesto(contesto), stato(contesto.stato) {
     setObjectName(QStringLiteral("FrmAttestato"));
     setWindowTitle(QStringLiteral("Attestato"));
-    auto* avviso = new QLabel(QStringLiteral("Finestra in preparazione."), this);
-    avviso->setAlignment(Qt::AlignCenter);
-    setCentralWidget(avviso);
-    resize(640, 480);
+    area = new AreaProporzionale(11910, 8340, this);
+    area->setObjectName(QStringLiteral("area"));
+    area->setFont(::carattere("MS Sans Serif", 8.25));
+    impostaSfondo(area, colori::lilla);
+    setCentralWidget(area);
+    creaImmagine();
+    creaMessaggio();
+    creaScelte();
+    area->registraPosizioni();
+    resize(area->size());
+
+    tmrDisegno = new QTimer(this);
+    tmrDisegno->setInterval(pausaTraLeRighe);
+    connect(tmrDisegno, &QTimer::timeout, this, &FrmAttestato::disegnaRiga);
+
+    ControllaOperazioni();
+    CorreggiNome();
+    CalcolaValutazione();
+    preparaDisegno();
+
+    // The diploma needs the room: at the designed size its lines would not fit the picture.
+    if (const QScreen* schermo = screen()) {
+        resize(schermo->availableGeometry().size());
+    }
+    setWindowState(Qt::WindowMaximized);
+}
+
+void FrmAttestato::ControllaOperazioni() {
+    if (stato.ContaOperazioni >= operazioniMinime) {
+        return;
+    }
+    // The message is kept with its carriage returns; the label breaks its lines on line feeds.
+    QString testo = messaggioPocheOperazioni;
+    Label1->setText(testo.replace(QChar(13), QChar(10)));
+    Option5[stampa]->setEnabled(false);
+}
+
+void FrmAttestato::CorreggiNome() {
+    stato.NomeAlunno = nomeConIniziale(stato.NomeAlunno);
+}
+
+// With no operation there is nothing to grade: the series is not classified.
+void FrmAttestato::CalcolaValutazione() {
+    const FasciaValutazione& fascia =
+        fasciaValutazione(decimiEsatti(stato.TotaleEsatte, stato.ContaOperazioni));
+    stato.Valutazione = testoValutazione(fascia);
+    if (!fascia.stampabile) {
+        Option5[stampa]->setText(QStringLiteral("ATTESTATO NON STAMPABILE"));
+        Option5[stampa]->setEnabled(false);
+    }
+}
+
+void FrmAttestato::preparaDisegno() {
+    stato.NomeProgrammaAttestato = contesto.servizi.nomeProgramma;
+    Picture1->impostaRighe(
+        righeAttestato(stato, contesto.servizi.orologio.dataOggi(), coloreTesto(Picture1)));
+}
+
+// The lines are drawn once the window is on screen, one at each tick of the timer: between two
+// lines the window handles whatever happened meanwhile, a click that closes it included.
+void FrmAttestato::showEvent(QShowEvent* e) {
+    FinestraVeltrix::showEvent(e);
+    if (!tmrDisegno->isActive() && Picture1->righeDisegnate() == 0) {
+        tmrDisegno->start();
+    }
+}
+
+void FrmAttestato::disegnaRiga() {
+    if (!Picture1->completa()) {
+        TestoAttestato = Picture1->righe()[Picture1->righeDisegnate()].testo;
+        Picture1->disegnaProssima();
+    }
+    if (Picture1->completa()) {
+        tmrDisegno->stop();
+    }
+}
+
+// The printer gets the finished diploma, also when the pupil asks before it is all drawn.
+void FrmAttestato::StampaAttestato() {
+    if (stato.ContaOperazioni < operazioniMinime) {
+        contesto.servizi.messaggi.mostra(QStringLiteral("Esegui almeno 10 operazioni. "));
+        Option5[stampa]->setEnabled(false);
+        return;
+    }
+    tmrDisegno->stop();
+    Picture1->disegnaTutte();
+    const QSize interno = Picture1->contentsRect().size();
+    Stampante& stampante = contesto.servizi.stampante;
+    stampante.iniziaDocumento(QStringLiteral("attestato"));
+    stampante.stampa(QString());
+    stampante.disegnaImmagine(Picture1->immagine(),
+                              QRectF(1000, 100, pixelInTwip(interno.width(), Picture1),
+                                     pixelInTwip(interno.height(), Picture1)));
+    stampante.fineDocumento();
+}
+
+void FrmAttestato::scelta(int indice) {
+    switch (indice) {
+    case stampa:
+        StampaAttestato();
+        break;
+    case torna:
+        close();
+        break;
+    case fine:
+        contesto.finestre.CloseAllWindows();
+        break;
+    default:
+        break;
+    }
+}
+
+bool FrmAttestato::fuoco(QWidget* controllo) {
+    if (!controllo->isVisible() || !controllo->isEnabled()) {
+        return false;
+    }
+    controllo->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+void FrmAttestato::tastoGiu(int indice, int codice) {
+    if (tenuti.giu) {
+        return;
+    }
+    if (codice == tasti::invio) {
+        // Held first: the choice may close the window.
+        tenuti.giu = true;
+        scelta(indice);
+        return;
+    }
+    const int bottone = sceltaDelTasto(codice);
+    if (bottone < 0) {
+        return; // any other key is discarded
+    }
+    fuoco(Option5[bottone]);
+    tenuti.giu = true;
+}
+
+// Space moves the focus on to the next button that can take it, after the last back to the
+// first; a print button that is off is passed over.
+void FrmAttestato::carattere(int indice, int codice) {
+    if (tenuti.carattere) {
+        return;
+    }
+    if (codice == tasti::spazio) {
+        for (int passo = 1; passo < static_cast<int>(Option5.size()); ++passo) {
+            if (fuoco(Option5[(indice + passo) % Option5.size()])) {
+                break;
+            }
+        }
+    }
+    tenuti.carattere = true;
+}
+
+void FrmAttestato::tastoRilasciato() {
+    tenuti = {};
+}
+
+// A key let go when no button has the focus reaches the window: that ends the hold too.
+void FrmAttestato::keyReleaseEvent(QKeyEvent* e) {
+    if (!e->isAutoRepeat()) {
+        tastoRilasciato();
+    }
+    FinestraVeltrix::keyReleaseEvent(e);
 }

@@ -1,0 +1,61 @@
+#include "reports/figuraattestato.h"
+
+#include "layout/colori.h"
+#include "layout/twips.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+FiguraAttestato::FiguraAttestato(QWidget* parent) : QFrame(parent) {
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+    impostaSfondo(this, colori::celeste);
+    impagina();
+}
+
+void FiguraAttestato::impostaRighe(std::vector<RigaAttestato> righe) {
+    tutte = std::move(righe);
+    disegnate = 0;
+    impagina();
+    update();
+}
+
+bool FiguraAttestato::disegnaProssima() {
+    if (completa()) {
+        return false;
+    }
+    ++disegnate;
+    impagina();
+    update();
+    return true;
+}
+
+void FiguraAttestato::disegnaTutte() {
+    if (!completa()) {
+        disegnate = tutte.size();
+        impagina();
+        update();
+    }
+}
+
+void FiguraAttestato::impagina() {
+    corrente = impaginaAttestato(tutte, disegnate, contentsRect().size(), *this, colori::celeste);
+}
+
+void FiguraAttestato::resizeEvent(QResizeEvent* e) {
+    QFrame::resizeEvent(e);
+    impagina();
+}
+
+void FiguraAttestato::paintEvent(QPaintEvent* e) {
+    QFrame::paintEvent(e);
+    QPainter pittore(this);
+    pittore.setClipRect(contentsRect());
+    pittore.translate(contentsRect().topLeft());
+    for (const Immagine::Testo& t : corrente.testi) {
+        pittore.setFont(t.font);
+        pittore.setPen(t.colore);
+        const QFontMetricsF metriche(t.font, this);
+        pittore.drawText(QPointF(t.posizione.x(), t.posizione.y() + metriche.ascent()), t.testo);
+    }
+}

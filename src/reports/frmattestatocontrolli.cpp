@@ -1,0 +1,59 @@
+// Building the controls of the certificate window at their designed places, colours and fonts.
+#include "layout/colori.h"
+#include "reports/figuraattestato.h"
+#include "reports/frmattestato.h"
+
+#include "layout/areaproporzionale.h"
+#include "layout/pulsanteopzione.h"
+#include "layout/twips.h"
+
+#include <QFrame>
+#include <QLabel>
+
+void FrmAttestato::creaImmagine() {
+    Picture1 = new FiguraAttestato(area);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setFont(::carattere("MS Sans Serif", 8.25));
+    posizionaTwip(Picture1, 3975, 360, 3750, 5205);
+}
+
+void FrmAttestato::creaMessaggio() {
+    Label1 = new QLabel(area);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setFont(::carattere("MS Sans Serif", 12));
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setWordWrap(true);
+    impostaTesto(Label1, colori::rosso);
+    posizionaTwip(Label1, 8100, 2970, 3150, 1845);
+}
+
+void FrmAttestato::creaScelte() {
+    Frame4 = new QFrame(area);
+    Frame4->setObjectName(QStringLiteral("Frame4"));
+    Frame4->setFrameShape(QFrame::Box);
+    impostaSfondo(Frame4, colori::lilla);
+    posizionaTwip(Frame4, 3285, 5745, 5184, 2070);
+
+    struct Scelta {
+        const char* testo;
+        double sinistra, alto;
+    };
+    constexpr Scelta scelte[3] = {
+        {"STAMPA L'ATTESTATO", 135, 84},
+        {"TORNA ALLA FINESTRA PRECEDENTE", 135, 732},
+        {"FINE SESSIONE", 120, 1368},
+    };
+    for (int i = 0; i < 3; ++i) {
+        auto* p = new PulsanteOpzione(QLatin1String(scelte[i].testo), i, Frame4);
+        p->setObjectName(QStringLiteral("Option5(%1)").arg(i));
+        p->setFont(::carattere("Arial", 12));
+        impostaColori(p, PulsanteOpzione::sfondoSenzaFuoco, colori::blu);
+        p->usaColoriFuoco(true);
+        posizionaTwip(p, scelte[i].sinistra, scelte[i].alto, 5004, 630);
+        connect(p, &PulsanteOpzione::premuto, this, &FrmAttestato::scelta);
+        connect(p, &PulsanteOpzione::tastoGiu, this, &FrmAttestato::tastoGiu);
+        connect(p, &PulsanteOpzione::carattere, this, &FrmAttestato::carattere);
+        connect(p, &PulsanteOpzione::tastoSu, this, &FrmAttestato::tastoRilasciato);
+        Option5[i] = p;
+    }
+}

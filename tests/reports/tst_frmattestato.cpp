@@ -1,0 +1,660 @@
+#include "comune/banco.h"
+#include "comune/registro.h"
+#include "layout/pulsanteopzione.h"
+#include "layout/twips.h"
+#include "platform/stampanteqt.h"
+#include "reports/figuraattestato.h"
+#include "reports/frmattestato.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPointer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+const QColor rosso(0xFF, 0x00, 0x00);
+
+void preparaSerie(StatoCondiviso& s, qint16 operazioni, qint16 esatte, const QString& nome) {
+    s.ContaOperazioni = operazioni;
+    s.TotaleEsatte = esatte;
+    s.NomeAlunno = nome;
+    s.DescrizioneObiettivo = QStringLiteral("CALCOLO DEL RISULTATO");
+    s.DescrizioneLivello = QStringLiteral("NUMERO MASSIMO da  1 a 30");
+}
+
+// Opened as the list window opens it; the test may wait for the window to be on screen, or go on
+// at once, before its drawing has begun.
+FrmAttestato* apri(Programma& programma, qint16 operazioni, qint16 esatte,
+                   const QString& nome = QStringLiteral("Marta"), bool aspetta = true) {
+    preparaSerie(programma.stato, operazioni, esatte, nome);
+    auto* f = qobject_cast<FrmAttestato*>(programma.finestre.apri(Finestra::Attestato));
+    if (!f || (aspetta && !QTest::qWaitForWindowExposed(f))) {
+        return nullptr;
+    }
+    QApplication::setActiveWindow(f);
+    return f;
+}
+
+FrmAttestato* apri(Banco& banco, qint16 operazioni, qint16 esatte,
+                   const QString& nome = QStringLiteral("Marta"), bool aspetta = true) {
+    return apri(*banco.programma, operazioni, esatte, nome, aspetta);
+}
+
+FiguraAttestato* figura(QWidget* f) {
+    return f->findChild<FiguraAttestato*>(QStringLiteral("Picture1"));
+}
+
+PulsanteOpzione* scelta(QWidget* f, int i) {
+    return f->findChild<PulsanteOpzione*>(QStringLiteral("Option5(%1)").arg(i));
+}
+
+QStringList disegnati(const FiguraAttestato* picture) {
+    QStringList testi;
+    for (const Immagine::Testo& t : picture->immagine().testi) {
+        testi << t.testo;
+    }
+    return testi;
+}
+
+QString nomeFuoco() {
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+}
+
+// Keys go where the focus is, as on a real keyboard; the release goes to whatever has the focus
+// once the press has done its work, or nowhere when the press closed the window.
+void premi(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+    if (QPointer<QWidget> w = QApplication::focusWidget()) {
+        QTest::keyPress(w, k, m);
+    }
+    if (QPointer<QWidget> w = QApplication::focusWidget(); w && w->isVisible()) {
+        QTest::keyRelease(w, k, m);
+    }
+}
+
+int pixelRossi(const QImage& immagine) {
+    int rossi = 0;
+    for (int y = 0; y < immagine.height(); ++y) {
+        for (int x = 0; x < immagine.width(); ++x) {
+            const QColor c = immagine.pixelColor(x, y);
+            rossi += c.red() > 200 && c.green() < 60 && c.blue() < 60;
+        }
+    }
+    return rossi;
+}
+
+// Handles events one pass at a time until the given number of lines is drawn, so the test
+// stops in the middle of the drawing however slow the machine is.
+bool aspettaRighe(const FiguraAttestato* picture, std::size_t righe) {
+    QDeadlineTimer scadenza(5000);
+    while (picture->righeDisegnate() < righe && !scadenza.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    return picture->righeDisegnate() == righe;
+}
+
+bool finestreVisibili() {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QString testoDelPdf(const QString& file) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {file, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+} // namespace
+
+class TestFrmAttestato : public QObject {
+    Q_OBJECT
+private slots:
+    void valutazioneEStampabilita_data();
+    void valutazioneEStampabilita();
+    void messaggioSuPiuRighe();
+    void nome_data();
+    void nome();
+    void nomeDelProgramma();
+    void disegnoRigaPerRiga();
+    void chiusaDuranteIlDisegno();
+    void immaginePersistente();
+    void disposizioneEColori();
+    void ridimensionamentoProporzionale();
+    void stampa();
+    void stampaSegueLaGrandezzaDellImmagine();
+    void stampaConSerieRicominciata();
+    void riapertaRicalcola();
+    void tastiSpostanoIlFuoco_data();
+    void tastiSpostanoIlFuoco();
+    void treEInvioFinisceLaSessione();
+    void dueEInvioChiudeSoloLAttestato();
+    void unoEInvioStampa();
+    void tastoTenutoAgisceUnaVolta();
+    void spazioPassaAlProssimo_data();
+    void spazioPassaAlProssimo();
+    void pdfVero();
+};
+
+void TestFrmAttestato::valutazioneEStampabilita_data() {
+    QTest::addColumn<int>("operazioni");
+    QTest::addColumn<int>("esatte");
+    QTest::addColumn<QString>("valutazione");
+    QTest::addColumn<QString>("didascalia");
+    QTest::addColumn<bool>("stampabile");
+    QTest::addColumn<bool>("messaggio");
+    QTest::addColumn<QString>("riga21");
+
+    const QString stampa = QStringLiteral("STAMPA L'ATTESTATO");
+    const QString non = QStringLiteral("ATTESTATO NON STAMPABILE");
+    QTest::newRow("20 operazioni, 17 esatte") << 20 << 17 << "DISTINTO" << stampa << true << false
+                                              << "con 17 risposte esatte su 20 richieste";
+    QTest::newRow("10 operazioni, 5 esatte") << 10 << 5 << "SUFFICIENTE (!)" << stampa << true
+                                             << false << "con 5 risposte esatte su 10 richieste";
+    QTest::newRow("10 operazioni, 4 esatte") << 10 << 4 << "Non classificato" << non << false
+                                             << false << "con 4 risposte esatte su 10 richieste";
+    QTest::newRow("9 operazioni, 9 esatte")
+        << 9 << 9 << "OTTIMO" << stampa << false << true << "con 9 risposte esatte su 9 richieste";
+    QTest::newRow("11 presentate, 10 esatte") << 11 << 10 << "OTTIMO" << stampa << true << false
+                                              << "con 10 risposte esatte su 11 richieste";
+    QTest::newRow("5 operazioni, 1 esatta") << 5 << 1 << "Non classificato" << non << false << true
+                                            << "con 1 risposte esatte su 5 richieste";
+    QTest::newRow("nessuna operazione") << 0 << 0 << "Non classificato" << non << false << true
+                                        << "con 0 risposte esatte su 0 richieste";
+}
+
+// Every case is graded and drawn in full, and only a printable one reaches the printer.
+void TestFrmAttestato::valutazioneEStampabilita() {
+    QFETCH(int, operazioni);
+    QFETCH(int, esatte);
+    QFETCH(QString, valutazione);
+    QFETCH(QString, didascalia);
+    QFETCH(bool, stampabile);
+    QFETCH(bool, messaggio);
+    QFETCH(QString, riga21);
+    Banco banco;
+    auto* f = apri(banco, qint16(operazioni), qint16(esatte));
+    QVERIFY(f);
+    QCOMPARE(banco.programma->stato.Valutazione, valutazione);
+    QCOMPARE(scelta(f, 0)->text(), didascalia);
+    QCOMPARE(scelta(f, 0)->isEnabled(), stampabile);
+    QCOMPARE(f->findChild<QLabel*>(QStringLiteral("Label1"))->text().isEmpty(), !messaggio);
+
+    QTRY_VERIFY(figura(f)->completa());
+    const QStringList testi = disegnati(figura(f));
+    QCOMPARE(testi.size(), 11);
+    QCOMPARE(testi[8], valutazione);
+    QCOMPARE(testi[9], riga21);
+
+    QTest::mousePress(scelta(f, 0), Qt::LeftButton);
+    QCOMPARE(banco.stampante.lavori, stampabile ? 1 : 0);
+    QVERIFY(banco.messaggi.mostrati.isEmpty());
+}
+
+void TestFrmAttestato::messaggioSuPiuRighe() {
+    Banco banco;
+    auto* f = apri(banco, 9, 9);
+    auto* Label1 = f->findChild<QLabel*>(QStringLiteral("Label1"));
+    QCOMPARE(Label1->text().split(QLatin1Char('\n')),
+             QStringList({"Per stampare un attestato ", "", "è necessario eseguire ", "",
+                          "almeno 10 operazioni. "}));
+}
+
+void TestFrmAttestato::nome_data() {
+    QTest::addColumn<QString>("scritto");
+    QTest::addColumn<QString>("attestato");
+    QTest::newRow("maiuscole") << "MARCO"
+                               << "Marco";
+    QTest::newRow("miste") << "mArCo"
+                           << "Marco";
+    QTest::newRow("accentata") << "ÈLIA"
+                               << "Èlia";
+    QTest::newRow("vuoto") << ""
+                           << "";
+}
+
+// The name is drawn as rewritten and stays so in the shared state; an empty name leaves its
+// line blank and the rest of the certificate in place.
+void TestFrmAttestato::nome() {
+    QFETCH(QString, scritto);
+    QFETCH(QString, attestato);
+    Banco banco;
+    auto* f = apri(banco, 20, 17, scritto);
+    QVERIFY(f);
+    QCOMPARE(banco.programma->stato.NomeAlunno, attestato);
+    QTRY_VERIFY(figura(f)->completa());
+    QCOMPARE(figura(f)->righe()[6].testo, attestato);
+    const QStringList testi = disegnati(figura(f));
+    QCOMPARE(testi.contains(attestato), !attestato.isEmpty());
+    QCOMPARE(testi.size(), attestato.isEmpty() ? 10 : 11);
+    QCOMPARE(testi.back(), QStringLiteral("Data  08/12/2026"));
+    scelta(f, 1)->setFocus();
+    QTest::mousePress(scelta(f, 1), Qt::LeftButton);
+    QVERIFY(!banco.programma->finestre.caricata(Finestra::Attestato));
+    QCOMPARE(banco.programma->stato.NomeAlunno, attestato);
+}
+
+void TestFrmAttestato::nomeDelProgramma() {
+    Banco banco(QStringLiteral("sottrazioni"));
+    auto* f = apri(banco, 20, 17);
+    QVERIFY(f);
+    QTRY_VERIFY(figura(f)->completa());
+    QCOMPARE(banco.programma->stato.NomeProgrammaAttestato, QStringLiteral("sottrazioni"));
+    QCOMPARE(disegnati(figura(f))[4], QStringLiteral("sottrazioni"));
+}
+
+// The window is on screen before the first line, and is painted again after each one.
+void TestFrmAttestato::disegnoRigaPerRiga() {
+    Banco banco;
+    preparaSerie(banco.programma->stato, 20, 17, QStringLiteral("Marta"));
+    auto* f = banco.finestra<FrmAttestato>(Finestra::Attestato);
+    QVERIFY(f);
+    std::vector<std::size_t> dipinte;
+    std::vector<std::size_t> allaComparsa;
+    class Spia : public QObject {
+    public:
+        Spia(std::function<void(QEvent*)> nota) : nota(std::move(nota)) {}
+        bool eventFilter(QObject*, QEvent* e) override {
+            nota(e);
+            return false;
+        }
+        std::function<void(QEvent*)> nota;
+    };
+    FiguraAttestato* picture = figura(f);
+    Spia spia([&](QEvent* e) {
+        if (e->type() == QEvent::Paint) {
+            dipinte.push_back(picture->righeDisegnate());
+        } else if (e->type() == QEvent::Show) {
+            allaComparsa.push_back(picture->righeDisegnate());
+        }
+    });
+    picture->installEventFilter(&spia);
+    QCOMPARE(picture->righeDisegnate(), std::size_t(0));
+    banco.programma->finestre.apri(Finestra::Attestato);
+    QTRY_VERIFY(picture->completa());
+    QTest::qWait(50);
+    picture->removeEventFilter(&spia);
+
+    QCOMPARE(allaComparsa, std::vector<std::size_t>{0});
+    QVERIFY(!dipinte.empty());
+    QCOMPARE(dipinte.back(), std::size_t(24));
+    QVERIFY(std::is_sorted(dipinte.begin(), dipinte.end()));
+    std::vector<std::size_t> diverse = dipinte;
+    diverse.erase(std::unique(diverse.begin(), diverse.end()), diverse.end());
+    // Seen building up: most of the lines were on screen on their own before the next came.
+    QVERIFY2(diverse.size() >= 12, qPrintable(QString::number(diverse.size())));
+}
+
+void TestFrmAttestato::chiusaDuranteIlDisegno() {
+    Banco banco;
+    auto* f = apri(banco, 20, 17, QStringLiteral("Marta"), false);
+    QVERIFY(f);
+    QPointer<FiguraAttestato> picture = figura(f);
+    QVERIFY(aspettaRighe(picture, 4));
+    QTest::mousePress(scelta(f, 1), Qt::LeftButton);
+    QVERIFY(!banco.programma->finestre.caricata(Finestra::Attestato));
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!picture);
+    QTest::qWait(200);
+
+    // Opened again, it draws afresh from the first line.
+    auto* di_nuovo = apri(banco, 20, 17, QStringLiteral("Marta"), false);
+    QVERIFY(di_nuovo);
+    QCOMPARE(figura(di_nuovo)->righeDisegnate(), std::size_t(0));
+    QTRY_VERIFY(figura(di_nuovo)->completa());
+}
+
+// The picture is painted from the lines it keeps: covered and uncovered it shows them again.
+void TestFrmAttestato::immaginePersistente() {
+    Banco banco;
+    auto* f = apri(banco, 20, 17);
+    QVERIFY(f);
+    QTRY_VERIFY(figura(f)->completa());
+    const QImage prima = figura(f)->grab().toImage();
+    QVERIFY(pixelRossi(prima) > 100);
+    f->hide();
+    f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f));
+    QCOMPARE(figura(f)->grab().toImage(), prima);
+
+    FiguraAttestato vuota;
+    vuota.resize(figura(f)->size());
+    vuota.impostaRighe(figura(f)->righe());
+    QCOMPARE(pixelRossi(vuota.grab().toImage()), 0);
+    vuota.disegnaTutte();
+    QCOMPARE(vuota.grab().toImage(), prima);
+}
+
+void TestFrmAttestato::disposizioneEColori() {
+    Banco banco;
+    auto* f = apri(banco, 20, 17);
+    QVERIFY(f);
+    QVERIFY(f->windowState().testFlag(Qt::WindowMaximized));
+    f->setWindowState(Qt::WindowNoState);
+    const QSize progetto(twipInPixel(11910, f), twipInPixel(8340, f));
+    f->resize(progetto);
+    QTRY_COMPARE(f->centralWidget()->size(), progetto);
+    struct Posto {
+        const char* nome;
+        double sinistra, alto, larghezza, altezza;
+    };
+    const Posto posti[] = {
+        {"Picture1", 3975, 360, 3750, 5205}, {"Label1", 8100, 2970, 3150, 1845},
+        {"Frame4", 3285, 5745, 5184, 2070},  {"Option5(0)", 135, 84, 5004, 630},
+        {"Option5(1)", 135, 732, 5004, 630}, {"Option5(2)", 120, 1368, 5004, 630},
+    };
+    for (const Posto& p : posti) {
+        const QRect g = f->findChild<QWidget*>(QLatin1String(p.nome))->geometry();
+        const QRect atteso(twipInPixel(p.sinistra, f), twipInPixel(p.alto, f),
+                           twipInPixel(p.larghezza, f), twipInPixel(p.altezza, f));
+        QVERIFY2((g.topLeft() - atteso.topLeft()).manhattanLength() <= 2 &&
+                     qAbs(g.width() - atteso.width()) <= 1 &&
+                     qAbs(g.height() - atteso.height()) <= 1,
+                 p.nome);
+    }
+
+    QCOMPARE(coloreSfondo(f->centralWidget()), QColor(0xFF, 0xC0, 0xFF));
+    QCOMPARE(coloreSfondo(f->findChild<QWidget*>(QStringLiteral("Frame4"))),
+             QColor(0xFF, 0xC0, 0xFF));
+    QCOMPARE(coloreSfondo(figura(f)), QColor(0xC0, 0xFF, 0xFF));
+    QCOMPARE(figura(f)->immagine().sfondo, QColor(0xC0, 0xFF, 0xFF));
+    auto* Label1 = f->findChild<QLabel*>(QStringLiteral("Label1"));
+    QCOMPARE(coloreTesto(Label1), rosso);
+    QCOMPARE(Label1->font().family(), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(Label1->font().pointSizeF(), 12.0);
+    QVERIFY(Label1->font().bold());
+    scelta(f, 1)->setFocus();
+    for (int i = 0; i < 3; ++i) {
+        PulsanteOpzione* p = scelta(f, i);
+        QCOMPARE(coloreTesto(p), QColor(0x00, 0x00, 0xC0));
+        QCOMPARE(coloreSfondo(p), i == 1 ? QColor(0xFF, 0xC0, 0x80) : QColor(0xFF, 0xE0, 0xC0));
+        QCOMPARE(p->font().family(), QStringLiteral("Arial"));
+        QCOMPARE(p->font().pointSizeF(), 12.0);
+        QVERIFY(p->font().bold());
+    }
+}
+
+// Controls keep their proportions, fonts their size, and the certificate is laid out again in
+// the larger picture, every line still centred.
+void TestFrmAttestato::ridimensionamentoProporzionale() {
+    Banco banco;
+    auto* f = apri(banco, 20, 17);
+    QVERIFY(f);
+    QTRY_VERIFY(figura(f)->completa());
+    f->setWindowState(Qt::WindowNoState);
+    const QSize progetto(twipInPixel(11910, f), twipInPixel(8340, f));
+    f->resize(progetto);
+    QTRY_COMPARE(f->centralWidget()->size(), progetto);
+    const QStringList nomi{"Picture1", "Label1", "Frame4", "Option5(2)"};
+    QList<QRect> prima;
+    for (const QString& nome : nomi) {
+        prima << f->findChild<QWidget*>(nome)->geometry();
+    }
+    const QFont font = scelta(f, 2)->font();
+    f->resize(progetto * 2);
+    QTRY_COMPARE(f->centralWidget()->size(), progetto * 2);
+    for (int i = 0; i < nomi.size(); ++i) {
+        const QRect ora = f->findChild<QWidget*>(nomi[i])->geometry();
+        QVERIFY2((ora.topLeft() - prima[i].topLeft() * 2).manhattanLength() <= 2 &&
+                     qAbs(ora.width() - prima[i].width() * 2) <= 2 &&
+                     qAbs(ora.height() - prima[i].height() * 2) <= 2,
+                 qPrintable(nomi[i]));
+    }
+    QCOMPARE(scelta(f, 2)->font(), font);
+    const Immagine& immagine = figura(f)->immagine();
+    QCOMPARE(immagine.dimensioni, figura(f)->contentsRect().size());
+    QCOMPARE(immagine.testi.size(), std::size_t(11));
+    QCOMPARE(immagine.testi[0].font.pointSizeF(), 20.0);
+}
+
+void TestFrmAttestato::stampa() {
+    Banco banco;
+    auto* f = apri(banco, 20, 17, QStringLiteral("Marta"), false);
+    QVERIFY(f);
+    // Asked for before the drawing is done: the printer gets the whole certificate.
+    QVERIFY(aspettaRighe(figura(f), 9));
+    QTest::mousePress(scelta(f, 0), Qt::LeftButton);
+    QVERIFY(figura(f)->completa());
+    const StampanteFinta& stampante = banco.stampante;
+    QCOMPARE(stampante.documenti, QStringList{QStringLiteral("attestato")});
+    QCOMPARE(stampante.lavori, 1);
+    QCOMPARE(stampante.scritte.size(), std::size_t(1));
+    QCOMPARE(stampante.scritte[0].testo, QString());
+    QCOMPARE(stampante.immagini.size(), std::size_t(1));
+    const QSize interno = figura(f)->contentsRect().size();
+    QCOMPARE(stampante.immagini[0].twip,
+             QRectF(1000, 100, pixelInTwip(interno.width(), f), pixelInTwip(interno.height(), f)));
+    const Immagine& stampata = stampante.immagini[0].immagine;
+    QCOMPARE(stampata.dimensioni, interno);
+    QCOMPARE(stampata.dpi, double(f->logicalDpiX()));
+    QCOMPARE(stampata.testi.size(), std::size_t(11));
+    for (std::size_t i = 0; i < stampata.testi.size(); ++i) {
+        const Immagine::Testo& t = stampata.testi[i];
+        const Immagine::Testo& sulloSchermo = figura(f)->immagine().testi[i];
+        QCOMPARE(t.testo, sulloSchermo.testo);
+        QCOMPARE(t.font, sulloSchermo.font);
+        QCOMPARE(t.colore, sulloSchermo.colore);
+        QCOMPARE(t.posizione, sulloSchermo.posizione);
+    }
+    QVERIFY(banco.messaggi.mostrati.isEmpty());
+    QVERIFY(banco.programma->finestre.caricata(Finestra::Attestato));
+}
+
+void TestFrmAttestato::stampaSegueLaGrandezzaDellImmagine() {
+    Banco banco;
+    auto* f = apri(banco, 20, 17);
+    QVERIFY(f);
+    f->setWindowState(Qt::WindowNoState);
+    const QSize progetto(twipInPixel(11910, f), twipInPixel(8340, f));
+    for (const QSize& grandezza : {progetto, progetto * 3 / 2}) {
+        f->resize(grandezza);
+        QTRY_COMPARE(f->centralWidget()->size(), grandezza);
+        QTest::mousePress(scelta(f, 0), Qt::LeftButton);
+        const QSize interno = figura(f)->contentsRect().size();
+        const QRectF twip = banco.stampante.immagini.back().twip;
+        QCOMPARE(twip.size(),
+                 QSizeF(pixelInTwip(interno.width(), f), pixelInTwip(interno.height(), f)));
+        QCOMPARE(banco.stampante.immagini.back().immagine.dimensioni, interno);
+    }
+    QCOMPARE(banco.stampante.lavori, 2);
+    QVERIFY(banco.stampante.immagini[1].twip.width() > banco.stampante.immagini[0].twip.width());
+}
+
+// A new series begun in the exercise window after the certificate was opened: the print is
+// refused as for too few operations.
+void TestFrmAttestato::stampaConSerieRicominciata() {
+    Banco banco;
+    auto* f = apri(banco, 12, 12);
+    QVERIFY(f);
+    QVERIFY(scelta(f, 0)->isEnabled());
+    banco.programma->stato.ContaOperazioni = 3;
+    QTest::mousePress(scelta(f, 0), Qt::LeftButton);
+    QCOMPARE(banco.messaggi.mostrati, QStringList{QStringLiteral("Esegui almeno 10 operazioni. ")});
+    QVERIFY(!scelta(f, 0)->isEnabled());
+    QCOMPARE(banco.stampante.lavori, 0);
+    QVERIFY(banco.stampante.immagini.empty());
+}
+
+void TestFrmAttestato::riapertaRicalcola() {
+    Banco banco;
+    auto* f = apri(banco, 20, 17);
+    QVERIFY(f);
+    QCOMPARE(banco.programma->stato.Valutazione, QStringLiteral("DISTINTO"));
+    f->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    f = apri(banco, 10, 4);
+    QVERIFY(f);
+    QCOMPARE(banco.programma->stato.Valutazione, QStringLiteral("Non classificato"));
+    QCOMPARE(scelta(f, 0)->text(), QStringLiteral("ATTESTATO NON STAMPABILE"));
+    QTRY_VERIFY(figura(f)->completa());
+    QCOMPARE(disegnati(figura(f))[8], QStringLiteral("Non classificato"));
+}
+
+void TestFrmAttestato::tastiSpostanoIlFuoco_data() {
+    QTest::addColumn<int>("tasto");
+    QTest::addColumn<bool>("tastierino");
+    QTest::addColumn<QString>("fuoco");
+    for (bool tastierino : {false, true}) {
+        const char* dove = tastierino ? "tastierino" : "riga";
+        QTest::addRow("1 %s", dove) << int(Qt::Key_1) << tastierino << "Option5(0)";
+        QTest::addRow("2 %s", dove) << int(Qt::Key_2) << tastierino << "Option5(1)";
+        QTest::addRow("3 %s", dove) << int(Qt::Key_3) << tastierino << "Option5(2)";
+        QTest::addRow("4 %s", dove) << int(Qt::Key_4) << tastierino << "Option5(1)";
+        QTest::addRow("0 %s", dove) << int(Qt::Key_0) << tastierino << "Option5(1)";
+    }
+    QTest::newRow("lettera") << int(Qt::Key_S) << false << "Option5(1)";
+}
+
+void TestFrmAttestato::tastiSpostanoIlFuoco() {
+    QFETCH(int, tasto);
+    QFETCH(bool, tastierino);
+    QFETCH(QString, fuoco);
+    Banco banco;
+    auto* f = apri(banco, 20, 17);
+    QVERIFY(f);
+    scelta(f, 1)->setFocus();
+    premi(Qt::Key(tasto), tastierino ? Qt::KeypadModifier : Qt::NoModifier);
+    QCOMPARE(nomeFuoco(), fuoco);
+    QVERIFY(banco.programma->finestre.caricata(Finestra::Attestato));
+    QCOMPARE(banco.stampante.lavori, 0);
+}
+
+void TestFrmAttestato::treEInvioFinisceLaSessione() {
+    Banco banco;
+    banco.programma->avvia();
+    banco.programma->finestre.apri(Finestra::StampaEsercizio);
+    auto* f = apri(banco, 20, 17);
+    QVERIFY(f);
+    scelta(f, 0)->setFocus();
+    premi(Qt::Key_3);
+    QCOMPARE(nomeFuoco(), QStringLiteral("Option5(2)"));
+    premi(Qt::Key_Return);
+    QVERIFY(banco.programma->finestre.caricateInOrdine().empty());
+    QVERIFY(!finestreVisibili());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(QApplication::topLevelWidgets().isEmpty() || !finestreVisibili());
+}
+
+void TestFrmAttestato::dueEInvioChiudeSoloLAttestato() {
+    Banco banco;
+    banco.programma->avvia();
+    banco.programma->finestre.apri(Finestra::StampaEsercizio);
+    auto* f = apri(banco, 20, 17);
+    QVERIFY(f);
+    scelta(f, 0)->setFocus();
+    premi(Qt::Key_2, Qt::KeypadModifier);
+    premi(Qt::Key_Enter, Qt::KeypadModifier);
+    QVERIFY(!banco.programma->finestre.caricata(Finestra::Attestato));
+    QVERIFY(banco.programma->finestre.caricata(Finestra::StampaEsercizio));
+    QVERIFY(banco.programma->finestre.caricata(Finestra::Inizio));
+    QCOMPARE(banco.stampante.lavori, 0);
+}
+
+void TestFrmAttestato::unoEInvioStampa() {
+    Banco banco;
+    auto* f = apri(banco, 20, 17);
+    QVERIFY(f);
+    scelta(f, 2)->setFocus();
+    premi(Qt::Key_1);
+    premi(Qt::Key_Return);
+    QCOMPARE(banco.stampante.lavori, 1);
+    QVERIFY(banco.programma->finestre.caricata(Finestra::Attestato));
+}
+
+// Enter held down repeats its key down (and, on X11, a release marked as a repeat before
+// each): the certificate is printed once.
+void TestFrmAttestato::tastoTenutoAgisceUnaVolta() {
+    Banco banco;
+    auto* f = apri(banco, 20, 17);
+    QVERIFY(f);
+    QWidget* stampa = scelta(f, 0);
+    stampa->setFocus();
+    QTest::keyPress(stampa, Qt::Key_Return);
+    for (int i = 0; i < 5; ++i) {
+        QKeyEvent rilascio(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"),
+                           true);
+        QApplication::sendEvent(stampa, &rilascio);
+        QKeyEvent ripetuto(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"),
+                           true);
+        QApplication::sendEvent(stampa, &ripetuto);
+    }
+    QCOMPARE(banco.stampante.lavori, 1);
+    // While a key is down, another one is ignored too.
+    QTest::keyPress(stampa, Qt::Key_3);
+    QCOMPARE(nomeFuoco(), QStringLiteral("Option5(0)"));
+    QTest::keyRelease(stampa, Qt::Key_Return);
+    premi(Qt::Key_Return);
+    QCOMPARE(banco.stampante.lavori, 2);
+    premi(Qt::Key_3);
+    QCOMPARE(nomeFuoco(), QStringLiteral("Option5(2)"));
+}
+
+void TestFrmAttestato::spazioPassaAlProssimo_data() {
+    QTest::addColumn<int>("operazioni");
+    QTest::addColumn<int>("da");
+    QTest::addColumn<QString>("a");
+    QTest::newRow("dalla stampa") << 20 << 0 << "Option5(1)";
+    QTest::newRow("dal ritorno") << 20 << 1 << "Option5(2)";
+    QTest::newRow("dalla fine al primo") << 20 << 2 << "Option5(0)";
+    QTest::newRow("stampa spenta: dalla fine") << 9 << 2 << "Option5(1)";
+    QTest::newRow("stampa spenta: dal ritorno") << 9 << 1 << "Option5(2)";
+}
+
+void TestFrmAttestato::spazioPassaAlProssimo() {
+    QFETCH(int, operazioni);
+    QFETCH(int, da);
+    QFETCH(QString, a);
+    Banco banco;
+    auto* f = apri(banco, qint16(operazioni), qint16(operazioni));
+    QVERIFY(f);
+    scelta(f, da)->setFocus();
+    premi(Qt::Key_Space);
+    QCOMPARE(nomeFuoco(), a);
+    QCOMPARE(banco.stampante.lavori, 0);
+    QVERIFY(banco.programma->finestre.caricata(Finestra::Attestato));
+}
+
+// Through the real printer, written as a PDF: the texts are on the page as text, in the
+// printer's own resolution, not as a picture of the screen.
+void TestFrmAttestato::pdfVero() {
+    QTemporaryDir cartella;
+    const QString precedente = QDir::currentPath();
+    QDir::setCurrent(cartella.path());
+    OrologioFinto orologio;
+    CasualeFinto casuale;
+    MessaggiFinti messaggi;
+    StampanteQt stampante(messaggi, QStringLiteral("veltrix"), StampanteQt::Destinazione::FilePdf);
+    {
+        Programma programma(Servizi{orologio, casuale, messaggi, stampante, "veltrix"});
+        auto* f = apri(programma, 20, 17, QStringLiteral("NICCOLÒ"));
+        QVERIFY(f);
+        QTest::mousePress(scelta(f, 0), Qt::LeftButton);
+        programma.finestre.CloseAllWindows();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    QDir::setCurrent(precedente);
+    const QString file = stampante.ultimoFile();
+    QVERIFY(!file.isEmpty());
+    QCOMPARE(messaggi.mostrati.size(), 1);
+    const QString testo = testoDelPdf(cartella.filePath(file)).simplified();
+    for (const char* atteso :
+         {"DIPLOMA DI MERITO", "RILASCIATO A", "Niccolò", "veltrix", "DISTINTO",
+          "con 17 risposte esatte su 20 richieste", "Data 08/12/2026"}) {
+        QVERIFY2(testo.contains(QString::fromUtf8(atteso)), qPrintable(testo));
+    }
+    QProcess immagini;
+    immagini.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), cartella.filePath(file)});
+    QVERIFY(immagini.waitForFinished(30000));
+    // Only the two heading lines: no picture of the screen on the page.
+    QCOMPARE(QString::fromUtf8(immagini.readAllStandardOutput()).trimmed().count('\n'), 1);
+}
+
+VELTRIX_TEST(TestFrmAttestato)
+#include "tst_frmattestato.moc"
