@@ -5,8 +5,8 @@
 #include "reports/valutazione.h"
 
 #include "layout/areaproporzionale.h"
+#include "layout/gruppotasti.h"
 #include "layout/pulsanteopzione.h"
-#include "layout/tasti.h"
 #include "layout/twips.h"
 #include "platform/messaggi.h"
 #include "platform/orologio.h"
@@ -32,15 +32,6 @@ const QString messaggioPocheOperazioni =
     QStringLiteral("è necessario eseguire ") + ritornoCarrello + ritornoCarrello +
     QStringLiteral("almeno 10 operazioni. ");
 
-// "1", "2" and "3", on the top row or on the numeric pad, pick the three buttons in order.
-int sceltaDelTasto(int codice) {
-    for (int base : {tasti::zero, tasti::zeroTastierino}) {
-        if (codice >= base + 1 && codice <= base + 3) {
-            return codice - base - 1;
-        }
-    }
-    return -1;
-}
 } // namespace
 
 FrmAttestato::FrmAttestato(Contesto& contesto) : contesto(contesto), stato(contesto.stato) {
@@ -158,56 +149,10 @@ void FrmAttestato::scelta(int indice) {
     }
 }
 
-bool FrmAttestato::fuoco(QWidget* controllo) {
-    if (!controllo->isVisible() || !controllo->isEnabled()) {
-        return false;
-    }
-    controllo->setFocus(Qt::OtherFocusReason);
-    return true;
-}
-
-void FrmAttestato::tastoGiu(int indice, int codice) {
-    if (tenuti.giu) {
-        return;
-    }
-    if (codice == tasti::invio) {
-        // Held first: the choice may close the window.
-        tenuti.giu = true;
-        scelta(indice);
-        return;
-    }
-    const int bottone = sceltaDelTasto(codice);
-    if (bottone < 0) {
-        return; // any other key is discarded
-    }
-    fuoco(Option5[bottone]);
-    tenuti.giu = true;
-}
-
-// Space moves the focus on to the next button that can take it, after the last back to the
-// first; a print button that is off is passed over.
-void FrmAttestato::carattere(int indice, int codice) {
-    if (tenuti.carattere) {
-        return;
-    }
-    if (codice == tasti::spazio) {
-        for (int passo = 1; passo < static_cast<int>(Option5.size()); ++passo) {
-            if (fuoco(Option5[(indice + passo) % Option5.size()])) {
-                break;
-            }
-        }
-    }
-    tenuti.carattere = true;
-}
-
-void FrmAttestato::tastoRilasciato() {
-    tenuti = {};
-}
-
 // A key let go when no button has the focus reaches the window: that ends the hold too.
 void FrmAttestato::keyReleaseEvent(QKeyEvent* e) {
     if (!e->isAutoRepeat()) {
-        tastoRilasciato();
+        tastiScelte->rilascia();
     }
     FinestraVeltrix::keyReleaseEvent(e);
 }

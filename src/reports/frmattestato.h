@@ -7,6 +7,7 @@
 
 class AreaProporzionale;
 class FiguraAttestato;
+class GruppoTasti;
 class PulsanteOpzione;
 class QFrame;
 class QLabel;
@@ -36,19 +37,6 @@ private:
     void preparaDisegno();
     void disegnaRiga();
     void scelta(int indice);
-    bool fuoco(QWidget* controllo);
-
-    // A key held down acts once: its first key down and its first character set a flag, and
-    // further ones are ignored until a key is let go.
-    struct TastiTenuti {
-        bool giu = false;
-        bool carattere = false;
-    };
-    void tastoGiu(int indice, int codice);
-    void carattere(int indice, int codice);
-    void tastoRilasciato();
-
-    TastiTenuti tenuti;
 
     Contesto& contesto;
     StatoCondiviso& stato;
@@ -58,6 +46,7 @@ private:
     QLabel* Label1 = nullptr;
     QFrame* Frame4 = nullptr;
     std::array<PulsanteOpzione*, 3> Option5{};
+    GruppoTasti* tastiScelte = nullptr;
     QTimer* tmrDisegno = nullptr;
     QString TestoAttestato;
 };

@@ -4,6 +4,8 @@
 #include "reports/frmattestato.h"
 
 #include "layout/areaproporzionale.h"
+#include "layout/controlli.h"
+#include "layout/gruppotasti.h"
 #include "layout/pulsanteopzione.h"
 #include "layout/twips.h"
 
@@ -44,16 +46,13 @@ void FrmAttestato::creaScelte() {
         {"FINE SESSIONE", 120, 1368},
     };
     for (int i = 0; i < 3; ++i) {
-        auto* p = new PulsanteOpzione(QLatin1String(scelte[i].testo), i, Frame4);
-        p->setObjectName(QStringLiteral("Option5(%1)").arg(i));
-        p->setFont(::carattere("Arial", 12));
-        impostaColori(p, PulsanteOpzione::sfondoSenzaFuoco, colori::blu);
-        p->usaColoriFuoco(true);
+        auto* p =
+            creaPulsante(Frame4, QStringLiteral("Option5(%1)").arg(i),
+                         QLatin1String(scelte[i].testo), i, ::carattere("Arial", 12), colori::blu);
         posizionaTwip(p, scelte[i].sinistra, scelte[i].alto, 5004, 630);
         connect(p, &PulsanteOpzione::premuto, this, &FrmAttestato::scelta);
-        connect(p, &PulsanteOpzione::tastoGiu, this, &FrmAttestato::tastoGiu);
-        connect(p, &PulsanteOpzione::carattere, this, &FrmAttestato::carattere);
-        connect(p, &PulsanteOpzione::tastoSu, this, &FrmAttestato::tastoRilasciato);
         Option5[i] = p;
     }
+    tastiScelte = new GruppoTasti(
+        {Option5.begin(), Option5.end()}, [this](int i) { scelta(i); }, this);
 }

@@ -14,9 +14,6 @@
 #include <QPushButton>
 
 namespace {
-const QColor azzurro{0xC0, 0xFF, 0xFF};
-const QColor lilla{0xFF, 0xC0, 0xFF};
-
 // The record lines line their numbers up with blanks: they need a fixed-pitch face. The right
 // column is too narrow for a whole line, so there a line goes on below in a smaller size.
 void preparaRiga(QLabel* riga, bool stretta) {
@@ -24,7 +21,7 @@ void preparaRiga(QLabel* riga, bool stretta) {
     riga->setFont(carattere(QStringLiteral("Courier New"), stretta ? 7 : 11));
     riga->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     riga->setWordWrap(stretta);
-    impostaSfondo(riga, azzurro);
+    impostaSfondo(riga, colori::celeste);
 }
 } // namespace
 
@@ -54,7 +51,7 @@ void FrmStampaEsercizio::creaElenco() {
 }
 
 void FrmStampaEsercizio::creaScelte() {
-    Frame1 = creaRiquadro(area, QStringLiteral("Frame1"), azzurro);
+    Frame1 = creaRiquadro(area, QStringLiteral("Frame1"), colori::celeste);
     posizionaTwip(Frame1, 72, 7305, 11688, 825);
     const char* testi[4] = {"E S C I", "SCRIVI IL NOME", "STAMPA", "ATTESTATO"};
     constexpr double sinistre[4] = {144, 3048, 5928, 8832};
@@ -72,7 +69,7 @@ void FrmStampaEsercizio::creaScelte() {
 }
 
 void FrmStampaEsercizio::creaNome() {
-    fraNome = creaRiquadro(area, QStringLiteral("fraNome"), lilla);
+    fraNome = creaRiquadro(area, QStringLiteral("fraNome"), colori::lilla);
     posizionaTwip(fraNome, 1395, 855, 6720, 4500);
     auto* Label6 = creaEtichetta(fraNome, QStringLiteral("Label6"),
                                  QStringLiteral("   IMMETTI   IL  TUO  NOME"),
