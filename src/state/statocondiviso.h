@@ -66,6 +66,9 @@ struct Schede {
     qint16 RigheScheda = 0;
     qint16 TipoStampa = 0;
     qint16 IndiceRiga = 0;
+    // The type of the last worksheet line built and the sign that answers it when it compares.
+    qint16 TipoRiga = 0;
+    QString SegnoRisposta;
 };
 
 struct StatoCondiviso : Scelte, OperazioneCorrente, Serie, Schede {};

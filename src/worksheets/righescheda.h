@@ -1,0 +1,23 @@
+#pragma once
+
+struct StatoCondiviso;
+class SorgenteCasuale;
+class Orologio;
+
+// Building worksheet lines. Each call writes entry IndiceRiga of RigheAlunni (the line with its
+// hidden element) and of RigheDocenti (the same line, seven blanks and the answer in brackets).
+// A line type outside the operation's table, an Operazione outside 1 to 7 or an IndiceRiga
+// outside the tables writes nothing: both entries keep what they held.
+
+// One line of the sheet's Operazione: 1 additions, 2 subtractions, 4 multiplications,
+// 5 divisions; 3, 6 and 7 draw for each line one of additions and subtractions, multiplications
+// and divisions, or all four.
+void GeneraRiga(StatoCondiviso& stato, SorgenteCasuale& casuale, const Orologio& orologio);
+
+// One line of one operation, of a TipoRiga drawn between TipoMin and TipoMax: 1 to 4 for
+// additions and subtractions, 1 to 12 for multiplications and divisions (7 to 12 hide the sign
+// of a comparison, left in SegnoRisposta).
+void Add(StatoCondiviso& stato, SorgenteCasuale& casuale, const Orologio& orologio);
+void Sot(StatoCondiviso& stato, SorgenteCasuale& casuale, const Orologio& orologio);
+void Mol(StatoCondiviso& stato, SorgenteCasuale& casuale, const Orologio& orologio);
+void Div(StatoCondiviso& stato, SorgenteCasuale& casuale, const Orologio& orologio);
