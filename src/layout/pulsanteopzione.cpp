@@ -76,19 +76,27 @@ void PulsanteOpzione::focusOutEvent(QFocusEvent* e) {
     }
 }
 
-// Long captions wrap onto more lines, as they do on the buttons pupils know, instead of being cut.
 void PulsanteOpzione::paintEvent(QPaintEvent*) {
-    QStylePainter pittore(this);
+    disegnaACapo(this);
+}
+
+// Long captions wrap onto more lines, as they do on the buttons pupils know, instead of being cut.
+void disegnaACapo(QPushButton* pulsante) {
+    QStylePainter pittore(pulsante);
     QStyleOptionButton opzione;
-    initStyleOption(&opzione);
-    const QString didascalia = opzione.text;
-    opzione.text.clear();
+    opzione.initFrom(pulsante);
+    opzione.features = QStyleOptionButton::None;
+    if (pulsante->isDown()) {
+        opzione.state |= QStyle::State_Sunken;
+    }
+    const QString didascalia = pulsante->text();
     pittore.drawControl(QStyle::CE_PushButton, opzione);
-    const auto gruppo = !isEnabled()       ? QPalette::Disabled
-                        : isActiveWindow() ? QPalette::Active
-                                           : QPalette::Inactive;
-    pittore.setPen(palette().color(gruppo, QPalette::ButtonText));
-    const int margine = style()->pixelMetric(QStyle::PM_ButtonMargin, &opzione, this) / 2 + 2;
-    pittore.drawText(rect().adjusted(margine, margine, -margine, -margine),
+    const auto gruppo = !pulsante->isEnabled()       ? QPalette::Disabled
+                        : pulsante->isActiveWindow() ? QPalette::Active
+                                                     : QPalette::Inactive;
+    pittore.setPen(pulsante->palette().color(gruppo, QPalette::ButtonText));
+    const int margine =
+        pulsante->style()->pixelMetric(QStyle::PM_ButtonMargin, &opzione, pulsante) / 2 + 2;
+    pittore.drawText(pulsante->rect().adjusted(margine, margine, -margine, -margine),
                      Qt::AlignCenter | Qt::TextWordWrap, didascalia);
 }

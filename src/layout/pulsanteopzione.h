@@ -37,3 +37,6 @@ private:
     int posto;
     bool coloriFuoco = false;
 };
+
+// Paints a push button with its caption wrapped onto as many lines as its width needs.
+void disegnaACapo(QPushButton* pulsante);

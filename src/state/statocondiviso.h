@@ -63,6 +63,9 @@ struct Serie {
 struct Schede {
     Testi91 RigheAlunni;
     Testi91 RigheDocenti;
+    // The worksheet on screen, the one its print buttons print. It has a table of its own: the
+    // pupil's exercise record in RigheStampa must survive a teacher preparing a sheet.
+    Testi91 RigheSchedaMostrata;
     qint16 RigheScheda = 0;
     qint16 TipoStampa = 0;
     qint16 IndiceRiga = 0;

@@ -1,12 +1,151 @@
 #include "worksheets/frmstampaschede.h"
 
+#include "layout/areaproporzionale.h"
+#include "layout/pulsantecomando.h"
+#include "layout/pulsanteopzione.h"
+#include "platform/casuale.h"
+#include "worksheets/righescheda.h"
+#include "worksheets/stampascheda.h"
+
+#include <QGroupBox>
 #include <QLabel>
 
-FrmStampaSchede::FrmStampaSchede(Contesto& contesto) : contesto(contesto) {
+namespace {
+constexpr int righePerScheda = 60;
+
+QString titoloPerOperazione(qint16 operazione) {
+    static const char* const titoli[] = {
+        "ADDIZIONI",
+        "SOTTRAZIONI",
+        "ADDIZIONI - SOTTRAZIONI",
+        "MOLTIPLICAZIONI",
+        "DIVISIONI",
+        "MOLTIPLICAZIONI - DIVISIONI",
+        "ADDIZIONI - SOTTRAZIONI - MOLTIPLICAZIONI - DIVISIONI",
+    };
+    return operazione >= 1 && operazione <= 7 ? QLatin1String(titoli[operazione - 1])
+                                              : QStringLiteral("STAMPA SCHEDE");
+}
+
+struct Obiettivo {
+    const char* testo;
+    qint16 tipoMin, tipoMax;
+};
+constexpr Obiettivo obiettivi[4] = {
+    {"", 0, 0},
+    {"  -  CALCOLO DEL RISULTATO", 1, 1},
+    {"  -  CALCOLO DI UN TERMINE", 2, 4},
+    {"  -  CALCOLO CASUALE DEL RISULTATO O DI UN TERMINE", 1, 4},
+};
+
+struct Livello {
+    qint16 minimo, massimo, livello;
+};
+constexpr Livello livelli[4] = {{1, 30, 1}, {30, 60, 2}, {60, 99, 3}, {1, 99, 4}};
+} // namespace
+
+FrmStampaSchede::FrmStampaSchede(Contesto& contesto) : contesto(contesto), stato(contesto.stato) {
     setObjectName(QStringLiteral("FrmStampaSchede"));
-    setWindowTitle(QStringLiteral("Stampa schede"));
-    auto* avviso = new QLabel(QStringLiteral("Finestra in preparazione."), this);
-    avviso->setAlignment(Qt::AlignCenter);
-    setCentralWidget(avviso);
-    resize(640, 480);
+    area = new AreaProporzionale(11910, 8520, this);
+    area->setObjectName(QStringLiteral("area"));
+    setCentralWidget(area);
+    creaRighe();
+    creaObiettivi();
+    creaLivelli();
+    creaSchede();
+    creaComandi();
+    area->registraPosizioni();
+    resize(area->size());
+    // Sixty lines in a small fixed-pitch face read best with all the room the screen has.
+    massimizza();
+
+    setWindowTitle(titoloPerOperazione(stato.Operazione));
+    Label1->setText(stato.DescrizioneObiettivo);
+    stato.RigheScheda = righePerScheda;
+    stato.TipoStampa = 0;
+    generaScheda();
+}
+
+void FrmStampaSchede::generaScheda() {
+    for (stato.IndiceRiga = 1; stato.IndiceRiga <= stato.RigheScheda; ++stato.IndiceRiga) {
+        GeneraRiga(stato, contesto.servizi.casuale, contesto.servizi.orologio);
+    }
+}
+
+void FrmStampaSchede::riscriviTitolo() {
+    Label1->setText(TestoObiettivo + TestoLivello);
+}
+
+void FrmStampaSchede::svuotaRighe() {
+    for (int k = 1; k <= righePerScheda; ++k) {
+        LblOp[static_cast<size_t>(k)]->clear();
+    }
+}
+
+// The lines on screen are the ones the print buttons print.
+void FrmStampaSchede::mostra(const Testi91& righe) {
+    for (int k = 1; k <= righePerScheda; ++k) {
+        const QString& riga = righe[static_cast<size_t>(k)];
+        LblOp[static_cast<size_t>(k)]->setText(riga);
+        stato.RigheSchedaMostrata[static_cast<size_t>(k)] = riga;
+    }
+}
+
+void FrmStampaSchede::sceltaObiettivo(int indice) {
+    if (indice < 1 || indice > 3) {
+        return;
+    }
+    for (int k = 1; k <= righePerScheda; ++k) {
+        stato.RigheAlunni[static_cast<size_t>(k)].clear();
+        stato.RigheDocenti[static_cast<size_t>(k)].clear();
+    }
+    svuotaRighe();
+    const Obiettivo& o = obiettivi[indice];
+    TestoObiettivo = QLatin1String(o.testo);
+    stato.TipoMin = o.tipoMin;
+    stato.TipoMax = o.tipoMax;
+    riscriviTitolo();
+    fraLivelli->setEnabled(true);
+    Option1[1]->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmStampaSchede::sceltaLivello(int indice) {
+    if (indice < 0 || indice > 3) {
+        return;
+    }
+    const Livello& l = livelli[indice];
+    stato.NumeroMin = l.minimo;
+    stato.NumeroMax = l.massimo;
+    stato.Livello = l.livello;
+    fraAlunni->setEnabled(true);
+    stato.DescrizioneLivello =
+        QStringLiteral("NUMERO MASSIMO da  %1 a %2").arg(l.minimo).arg(l.massimo);
+    TestoLivello = QStringLiteral("  - Livello:  %1  ").arg(l.livello) + stato.DescrizioneLivello;
+    riscriviTitolo();
+    generaScheda();
+}
+
+// Every pupils' sheet is a new one; the teachers' sheet is its answers.
+void FrmStampaSchede::mostraSchedaAlunni() {
+    svuotaRighe();
+    fraDocenti->setEnabled(true);
+    CmdSchedaDocenti->setFocus(Qt::OtherFocusReason);
+    generaScheda();
+    mostra(stato.RigheAlunni);
+}
+
+void FrmStampaSchede::mostraSchedaDocenti() {
+    svuotaRighe();
+    mostra(stato.RigheDocenti);
+}
+
+void FrmStampaSchede::stampa(qint16 tipo) {
+    stato.TipoStampa = tipo;
+    StampaScheda(stato, contesto.servizi.stampante, contesto.servizi.messaggi);
+}
+
+void FrmStampaSchede::cancellaScheda() {
+    CmdStampaAlunni->hide();
+    CmdStampaDocenti->hide();
+    svuotaRighe();
 }

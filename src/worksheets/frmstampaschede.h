@@ -3,11 +3,62 @@
 #include "state/contesto.h"
 #include "state/finestraveltrix.h"
 
+#include <array>
+
+class AreaProporzionale;
+class PulsanteComando;
+class PulsanteOpzione;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+// The teacher's worksheets: an objective and a level make a random sheet of 60 lines, shown for
+// the pupils (one element of each line hidden) or for the teacher (with the answers), and printed.
 class FrmStampaSchede : public FinestraVeltrix {
     Q_OBJECT
 public:
     explicit FrmStampaSchede(Contesto& contesto);
 
+    void sceltaObiettivo(int indice);
+    void sceltaLivello(int indice);
+    void mostraSchedaAlunni();
+    void mostraSchedaDocenti();
+    void stampa(qint16 tipo);
+    void cancellaScheda();
+
 private:
+    void creaRighe();
+    void creaObiettivi();
+    void creaLivelli();
+    void creaSchede();
+    void creaComandi();
+    QGroupBox* creaCornice(const char* nome, const QString& titolo, double sinistra, double alto,
+                           double larghezza, double altezza);
+    PulsanteComando* creaComando(QWidget* genitore, const char* nome, const QString& testo);
+
+    void generaScheda();
+    void mostra(const Testi91& righe);
+    void svuotaRighe();
+    void riscriviTitolo();
+
     Contesto& contesto;
+    StatoCondiviso& stato;
+    QString TestoObiettivo;
+    QString TestoLivello;
+
+    AreaProporzionale* area = nullptr;
+    QLabel* Label1 = nullptr;
+    std::array<QLabel*, 61> LblOp{}; // 1 to 60, as the sheet's lines
+    QGroupBox* fraUno = nullptr;
+    std::array<PulsanteOpzione*, 4> Option1{}; // 1 to 3
+    QGroupBox* fraLivelli = nullptr;
+    std::array<PulsanteOpzione*, 4> Option3{};
+    QGroupBox* fraAlunni = nullptr;
+    PulsanteComando* CmdSchedaAlunni = nullptr;
+    PulsanteComando* CmdStampaAlunni = nullptr;
+    QGroupBox* fraDocenti = nullptr;
+    PulsanteComando* CmdSchedaDocenti = nullptr;
+    PulsanteComando* CmdStampaDocenti = nullptr;
+    PulsanteComando* CmdRicomincia = nullptr;
+    PulsanteComando* Command1 = nullptr;
 };

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QPushButton>
+
+// A command button whose caption wraps onto more lines when the button is narrow, and which says
+// when it gets the focus (a window may reveal what goes with it).
+class PulsanteComando : public QPushButton {
+    Q_OBJECT
+public:
+    PulsanteComando(const QString& testo, QWidget* parent);
+
+signals:
+    void fuocoPreso();
+
+protected:
+    void focusInEvent(QFocusEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+};

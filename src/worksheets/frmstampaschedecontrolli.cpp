@@ -1,0 +1,126 @@
+// Building the controls of the worksheet window at their designed places, colours and fonts.
+#include "worksheets/frmstampaschede.h"
+
+#include "layout/areaproporzionale.h"
+#include "layout/colori.h"
+#include "layout/controlli.h"
+#include "layout/pulsantecomando.h"
+#include "layout/pulsanteopzione.h"
+#include "layout/twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+
+namespace {
+PulsanteOpzione* sceltaScheda(QWidget* cornice, const QString& nome, const char* testo, int i) {
+    PulsanteOpzione* p = creaPulsante(cornice, nome, QLatin1String(testo), i,
+                                      carattere(QStringLiteral("Arial"), 9), colori::rossoScuro);
+    return p;
+}
+} // namespace
+
+void FrmStampaSchede::creaRighe() {
+    impostaSfondo(area, colori::crema);
+    Label1 = creaEtichetta(area, QStringLiteral("Label1"), QString(),
+                           carattere(QStringLiteral("Arial"), 12), colori::rossoScuro,
+                           Qt::AlignLeft | Qt::AlignVCenter);
+    posizionaTwip(Label1, 90, 0, 11790, 435);
+
+    constexpr double sinistre[3] = {525, 4260, 7935};
+    constexpr double alti[2] = {570, 2880};
+    for (int k = 1; k <= 60; ++k) {
+        const int blocco = (k - 1) / 10; // 0-2 above, 3-5 below
+        auto* riga = creaEtichetta(area, QStringLiteral("LblOp(%1)").arg(k), QString(),
+                                   carattere(QStringLiteral("Courier New"), 8, false),
+                                   colori::bluScuro, Qt::AlignLeft | Qt::AlignVCenter);
+        riga->setTextFormat(Qt::PlainText);
+        impostaSfondo(riga, colori::pesca);
+        posizionaTwip(riga, sinistre[blocco % 3], alti[blocco / 3] + 210 * ((k - 1) % 10), 3510,
+                      225);
+        LblOp[static_cast<size_t>(k)] = riga;
+    }
+}
+
+QGroupBox* FrmStampaSchede::creaCornice(const char* nome, const QString& titolo, double sinistra,
+                                        double alto, double larghezza, double altezza) {
+    auto* cornice = new QGroupBox(titolo, area);
+    cornice->setObjectName(QLatin1String(nome));
+    cornice->setFont(carattere(QStringLiteral("MS Sans Serif"), 8.25));
+    impostaColori(cornice, colori::crema, colori::marroneScuro);
+    posizionaTwip(cornice, sinistra, alto, larghezza, altezza);
+    return cornice;
+}
+
+void FrmStampaSchede::creaObiettivi() {
+    fraUno = creaCornice("fraUno", QStringLiteral("OBIETTIVI "), 2910, 6315, 2505, 1890);
+    const char* testi[4] = {"", "Calcola risultato", "Calcola termine",
+                            "Calcola risultato o  termine"};
+    for (int i = 1; i <= 3; ++i) {
+        Option1[i] = sceltaScheda(fraUno, QStringLiteral("Option1(%1)").arg(i), testi[i], i);
+        posizionaTwip(Option1[i], 120, 270 + 525 * (i - 1), 2265, 480);
+        connect(Option1[i], &PulsanteOpzione::premuto, this, &FrmStampaSchede::sceltaObiettivo);
+    }
+}
+
+void FrmStampaSchede::creaLivelli() {
+    fraLivelli = creaCornice("fraLivelli", QStringLiteral("LIVELLI"), 5490, 5460, 2085, 2730);
+    const char* testi[4] = {"da  1   a 40", "da 30  a  70", "da 50  a 99", "da   1 a 99"};
+    for (int i = 0; i < 4; ++i) {
+        Option3[i] = sceltaScheda(fraLivelli, QStringLiteral("Option3(%1)").arg(i), testi[i], i);
+        posizionaTwip(Option3[i], 120, 285 + 600 * i, 1845, 540);
+        connect(Option3[i], &PulsanteOpzione::premuto, this, &FrmStampaSchede::sceltaLivello);
+    }
+}
+
+PulsanteComando* FrmStampaSchede::creaComando(QWidget* genitore, const char* nome,
+                                              const QString& testo) {
+    auto* p = new PulsanteComando(testo, genitore);
+    p->setObjectName(QLatin1String(nome));
+    p->setFont(carattere(QStringLiteral("Arial"), 9));
+    impostaColori(p, colori::pesca, colori::blu);
+    return p;
+}
+
+// Each frame's print button shows itself when the frame's first button gets the focus.
+void FrmStampaSchede::creaSchede() {
+    fraAlunni = creaCornice("fraAlunni", QStringLiteral("ALUNNI"), 7620, 5460, 2085, 2730);
+    fraDocenti = creaCornice("fraDocenti", QStringLiteral("DOCENTI"), 9750, 5460, 2085, 2730);
+    struct Coppia {
+        QGroupBox* cornice;
+        PulsanteComando** scheda;
+        const char* nomeScheda;
+        const char* testoScheda;
+        PulsanteComando** stampa;
+        const char* nomeStampa;
+        const char* testoStampa;
+    };
+    const Coppia coppie[2] = {
+        {fraAlunni, &CmdSchedaAlunni, "CmdSchedaAlunni", "VISUALIZZA SCHEDA ALUNNI",
+         &CmdStampaAlunni, "CmdStampaAlunni", "STAMPA SCHEDA ALUNNI"},
+        {fraDocenti, &CmdSchedaDocenti, "CmdSchedaDocenti", "VISUALIZZA SCHEDA DOCENTI",
+         &CmdStampaDocenti, "CmdStampaDocenti", "STAMPA SCHEDA DOCENTI"},
+    };
+    for (const Coppia& c : coppie) {
+        *c.scheda = creaComando(c.cornice, c.nomeScheda, QLatin1String(c.testoScheda));
+        posizionaTwip(*c.scheda, 120, 330, 1845, 1080);
+        *c.stampa = creaComando(c.cornice, c.nomeStampa, QLatin1String(c.testoStampa));
+        posizionaTwip(*c.stampa, 120, 1530, 1845, 1080);
+        (*c.stampa)->hide();
+        connect(*c.scheda, &PulsanteComando::fuocoPreso, *c.stampa, &QWidget::show);
+        c.cornice->setEnabled(false);
+    }
+    connect(CmdSchedaAlunni, &QPushButton::clicked, this, &FrmStampaSchede::mostraSchedaAlunni);
+    connect(CmdSchedaDocenti, &QPushButton::clicked, this, &FrmStampaSchede::mostraSchedaDocenti);
+    connect(CmdStampaAlunni, &QPushButton::clicked, this, [this] { stampa(1); });
+    connect(CmdStampaDocenti, &QPushButton::clicked, this, [this] { stampa(2); });
+}
+
+// Left of the objectives, where the sheet's lines leave room.
+void FrmStampaSchede::creaComandi() {
+    CmdRicomincia = creaComando(area, "CmdRicomincia", QStringLiteral("CANCELLA SCHEDA"));
+    posizionaTwip(CmdRicomincia, 525, 5700, 2160, 900);
+    Command1 = creaComando(area, "Command1", QStringLiteral("ESCI"));
+    posizionaTwip(Command1, 525, 7080, 2160, 900);
+    connect(CmdRicomincia, &QPushButton::clicked, this, &FrmStampaSchede::cancellaScheda);
+    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+}

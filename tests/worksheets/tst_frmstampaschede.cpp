@@ -1,0 +1,231 @@
+#include "comune/banco.h"
+#include "comune/registro.h"
+#include "worksheets/frmstampaschede.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+FrmStampaSchede* apri(Banco& banco, qint16 operazione = 1) {
+    banco.programma->stato.Operazione = operazione;
+    banco.programma->stato.DescrizioneObiettivo = QStringLiteral("CALCOLO DEL RISULTATO");
+    banco.programma->stato.TipoMin = 1;
+    banco.programma->stato.TipoMax = 1;
+    banco.programma->finestre.apri(Finestra::StampaSchede);
+    auto* f = banco.finestra<FrmStampaSchede>(Finestra::StampaSchede);
+    if (!f || !QTest::qWaitForWindowExposed(f)) {
+        return nullptr;
+    }
+    QApplication::setActiveWindow(f);
+    return f;
+}
+
+QWidget* controllo(QWidget* f, const QString& nome) {
+    return f->findChild<QWidget*>(nome);
+}
+
+void clicca(QWidget* f, const QString& nome) {
+    QTest::mouseClick(controllo(f, nome), Qt::LeftButton);
+}
+
+void premi(QWidget* f, const QString& nome) {
+    QTest::mousePress(controllo(f, nome), Qt::LeftButton);
+    QTest::mouseRelease(controllo(f, nome), Qt::LeftButton);
+}
+
+QStringList righeSulloSchermo(QWidget* f) {
+    QStringList righe;
+    for (int k = 1; k <= 60; ++k) {
+        righe << f->findChild<QLabel*>(QStringLiteral("LblOp(%1)").arg(k))->text();
+    }
+    return righe;
+}
+
+QStringList righe(const Testi91& tabella) {
+    QStringList r;
+    for (int k = 1; k <= 60; ++k) {
+        r << tabella[static_cast<size_t>(k)];
+    }
+    return r;
+}
+
+bool visibile(QWidget* f, const QString& nome) {
+    return controllo(f, nome)->isVisible();
+}
+bool attivo(QWidget* f, const QString& nome) {
+    return controllo(f, nome)->isEnabled();
+}
+} // namespace
+
+class TestFrmStampaSchede : public QObject {
+    Q_OBJECT
+private slots:
+    void titoloPerOperazione_data();
+    void titoloPerOperazione();
+    void ordineDiLavoro();
+    void docentiDopoAlunniStessaScheda();
+    void obiettivoSvuotaLivelloNo();
+    void cancellaNascondeLeStampe();
+    void laSchedaNonToccaIlRegistroDellAlunno();
+    void esciChiude();
+};
+
+void TestFrmStampaSchede::titoloPerOperazione_data() {
+    QTest::addColumn<int>("operazione");
+    QTest::addColumn<QString>("titolo");
+    QTest::newRow("1") << 1 << "ADDIZIONI";
+    QTest::newRow("2") << 2 << "SOTTRAZIONI";
+    QTest::newRow("3") << 3 << "ADDIZIONI - SOTTRAZIONI";
+    QTest::newRow("4") << 4 << "MOLTIPLICAZIONI";
+    QTest::newRow("5") << 5 << "DIVISIONI";
+    QTest::newRow("6") << 6 << "MOLTIPLICAZIONI - DIVISIONI";
+    QTest::newRow("7") << 7 << "ADDIZIONI - SOTTRAZIONI - MOLTIPLICAZIONI - DIVISIONI";
+    QTest::newRow("fuori") << 9 << "STAMPA SCHEDE";
+}
+
+void TestFrmStampaSchede::titoloPerOperazione() {
+    QFETCH(int, operazione);
+    QFETCH(QString, titolo);
+    Banco banco;
+    auto* f = apri(banco, static_cast<qint16>(operazione));
+    QVERIFY(f);
+    QCOMPARE(f->windowTitle(), titolo);
+    QCOMPARE(f->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+             QStringLiteral("CALCOLO DEL RISULTATO"));
+    QCOMPARE(banco.programma->stato.RigheScheda, qint16(60));
+    // Nothing is shown at load, though a sheet is drawn.
+    QCOMPARE(righeSulloSchermo(f).join(QString()), QString());
+}
+
+// Level, pupils' sheet, teachers' sheet: each step opens the next.
+void TestFrmStampaSchede::ordineDiLavoro() {
+    Banco banco;
+    auto* f = apri(banco);
+    QVERIFY(f);
+    QVERIFY(attivo(f, QStringLiteral("fraLivelli")));
+    QVERIFY(!attivo(f, QStringLiteral("fraAlunni")));
+    QVERIFY(!attivo(f, QStringLiteral("fraDocenti")));
+    QVERIFY(!visibile(f, QStringLiteral("CmdStampaAlunni")));
+
+    premi(f, QStringLiteral("Option3(1)"));
+    const StatoCondiviso& s = banco.programma->stato;
+    QCOMPARE(s.Livello, qint16(2));
+    QCOMPARE(s.DescrizioneLivello, QStringLiteral("NUMERO MASSIMO da  30 a 60"));
+    QCOMPARE(f->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+             QStringLiteral("  - Livello:  2  NUMERO MASSIMO da  30 a 60"));
+    QVERIFY(attivo(f, QStringLiteral("fraAlunni")));
+    QVERIFY(!attivo(f, QStringLiteral("fraDocenti")));
+
+    clicca(f, QStringLiteral("CmdSchedaAlunni"));
+    QCOMPARE(righeSulloSchermo(f), righe(s.RigheAlunni));
+    QCOMPARE(righe(s.RigheSchedaMostrata), righe(s.RigheAlunni));
+    QVERIFY(attivo(f, QStringLiteral("fraDocenti")));
+    QCOMPARE(QApplication::focusWidget(), controllo(f, QStringLiteral("CmdSchedaDocenti")));
+    QVERIFY(visibile(f, QStringLiteral("CmdStampaAlunni")));
+    QVERIFY(visibile(f, QStringLiteral("CmdStampaDocenti")));
+
+    const QStringList prima = righe(s.RigheAlunni);
+    clicca(f, QStringLiteral("CmdSchedaAlunni"));
+    QVERIFY(righe(s.RigheAlunni) != prima); // a second pupils' sheet is a new one
+}
+
+void TestFrmStampaSchede::docentiDopoAlunniStessaScheda() {
+    Banco banco;
+    auto* f = apri(banco);
+    QVERIFY(f);
+    premi(f, QStringLiteral("Option3(0)"));
+    clicca(f, QStringLiteral("CmdSchedaAlunni"));
+    const StatoCondiviso& s = banco.programma->stato;
+    const QStringList alunni = righe(s.RigheAlunni);
+    clicca(f, QStringLiteral("CmdSchedaDocenti"));
+    QCOMPARE(righe(s.RigheAlunni), alunni);
+    QCOMPARE(righeSulloSchermo(f), righe(s.RigheDocenti));
+    QCOMPARE(righe(s.RigheSchedaMostrata), righe(s.RigheDocenti));
+
+    clicca(f, QStringLiteral("CmdStampaDocenti"));
+    QCOMPARE(banco.stampante.documenti, QStringList{QStringLiteral("scheda-docenti")});
+    QCOMPARE(s.TipoStampa, qint16(2));
+    clicca(f, QStringLiteral("CmdStampaAlunni"));
+    QCOMPARE(s.TipoStampa, qint16(1));
+    // The size follows the button, the lines follow the screen.
+    const auto& ultima = banco.stampante.scritte.at(banco.stampante.scritte.size() - 2);
+    QCOMPARE(ultima.testo, s.RigheDocenti[60]);
+    QCOMPARE(ultima.punti, 12.0);
+}
+
+void TestFrmStampaSchede::obiettivoSvuotaLivelloNo() {
+    Banco banco;
+    auto* f = apri(banco);
+    QVERIFY(f);
+    premi(f, QStringLiteral("Option3(0)"));
+    clicca(f, QStringLiteral("CmdSchedaAlunni"));
+    const QStringList mostrate = righeSulloSchermo(f);
+    premi(f, QStringLiteral("Option3(2)"));
+    QCOMPARE(righeSulloSchermo(f), mostrate);
+
+    premi(f, QStringLiteral("Option1(2)"));
+    const StatoCondiviso& s = banco.programma->stato;
+    QCOMPARE(righeSulloSchermo(f).join(QString()), QString());
+    QCOMPARE(righe(s.RigheAlunni).join(QString()) + righe(s.RigheDocenti).join(QString()),
+             QString());
+    QCOMPARE(s.TipoMin, qint16(2));
+    QCOMPARE(s.TipoMax, qint16(4));
+    QCOMPARE(
+        f->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+        QStringLiteral("  -  CALCOLO DI UN TERMINE  - Livello:  3  NUMERO MASSIMO da  60 a 99"));
+    QCOMPARE(QApplication::focusWidget(), controllo(f, QStringLiteral("Option1(1)")));
+}
+
+void TestFrmStampaSchede::cancellaNascondeLeStampe() {
+    Banco banco;
+    auto* f = apri(banco);
+    QVERIFY(f);
+    premi(f, QStringLiteral("Option3(3)"));
+    clicca(f, QStringLiteral("CmdSchedaAlunni"));
+    const StatoCondiviso& s = banco.programma->stato;
+    const QStringList mostrate = righe(s.RigheSchedaMostrata);
+    clicca(f, QStringLiteral("CmdRicomincia"));
+    QVERIFY(!visibile(f, QStringLiteral("CmdStampaAlunni")));
+    QVERIFY(!visibile(f, QStringLiteral("CmdStampaDocenti")));
+    QCOMPARE(righeSulloSchermo(f).join(QString()), QString());
+    QCOMPARE(righe(s.RigheSchedaMostrata), mostrate);
+    controllo(f, QStringLiteral("CmdSchedaDocenti"))->setFocus();
+    QVERIFY(visibile(f, QStringLiteral("CmdStampaDocenti")));
+    QVERIFY(!visibile(f, QStringLiteral("CmdStampaAlunni")));
+    clicca(f, QStringLiteral("CmdStampaDocenti"));
+    QCOMPARE(banco.stampante.scritte.at(2).testo, mostrate.first());
+}
+
+// A teacher preparing a sheet after a pupil's series leaves the pupil's record as it was.
+void TestFrmStampaSchede::laSchedaNonToccaIlRegistroDellAlunno() {
+    Banco banco;
+    StatoCondiviso& s = banco.programma->stato;
+    s.ContaOperazioni = 12;
+    for (int k = 1; k <= 12; ++k) {
+        s.RigheStampa[static_cast<size_t>(k)] = QStringLiteral("riga dell'alunno %1").arg(k);
+    }
+    const Testi91 registro = s.RigheStampa;
+    auto* f = apri(banco);
+    QVERIFY(f);
+    premi(f, QStringLiteral("Option3(0)"));
+    clicca(f, QStringLiteral("CmdSchedaAlunni"));
+    clicca(f, QStringLiteral("CmdSchedaDocenti"));
+    clicca(f, QStringLiteral("CmdStampaDocenti"));
+    QVERIFY(s.RigheStampa == registro);
+}
+
+void TestFrmStampaSchede::esciChiude() {
+    Banco banco;
+    auto* f = apri(banco);
+    QVERIFY(f);
+    premi(f, QStringLiteral("Option3(0)"));
+    clicca(f, QStringLiteral("Command1"));
+    QVERIFY(!banco.programma->finestre.caricata(Finestra::StampaSchede));
+    QCOMPARE(banco.programma->stato.Livello, qint16(1)); // the choice outlasts the window
+}
+
+VELTRIX_TEST(TestFrmStampaSchede)
+#include "tst_frmstampaschede.moc"
