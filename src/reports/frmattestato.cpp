@@ -19,7 +19,6 @@
 #include <QTimer>
 
 namespace {
-constexpr int operazioniMinime = 10;
 constexpr int stampa = 0;
 constexpr int torna = 1;
 constexpr int fine = 2;

@@ -6,6 +6,7 @@
 #include "layout/twips.h"
 #include "platform/messaggi.h"
 #include "reports/stampaelenco.h"
+#include "reports/valutazione.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -16,7 +17,6 @@
 
 namespace {
 enum Scelta { esci, scriviNome, stampa, attestato };
-constexpr int operazioniMinime = 10;
 } // namespace
 
 FrmStampaEsercizio::FrmStampaEsercizio(Contesto& contesto)

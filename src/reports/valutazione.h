@@ -24,6 +24,9 @@ inline constexpr std::array<FasciaValutazione, 6> fasceValutazione{{
     {9, 10, "OTTIMO", true},
 }};
 
+// The list and the certificate are printed only for a series of at least this many operations.
+inline constexpr int operazioniMinime = 10;
+
 // Also the grade of any p outside the bands.
 inline constexpr const FasciaValutazione& nonClassificato = fasceValutazione[0];
 
@@ -31,3 +34,7 @@ inline constexpr const FasciaValutazione& nonClassificato = fasceValutazione[0];
 std::optional<int> decimiEsatti(int esatte, int operazioni);
 const FasciaValutazione& fasciaValutazione(std::optional<int> p);
 QString testoValutazione(const FasciaValutazione& fascia);
+
+// In words, for the teacher: the shares of right answers a band covers ("dal 70 % a meno
+// dell'80 %").
+QString quotaDellaFascia(const FasciaValutazione& fascia);

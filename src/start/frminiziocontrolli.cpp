@@ -1,5 +1,6 @@
 // Building the controls of the start window at their designed places, colours and fonts.
 #include "layout/colori.h"
+#include "start/finestravalutazione.h"
 #include "start/frminizio.h"
 #include "start/scelte.h"
 
@@ -179,7 +180,7 @@ void frmInizio::creaMenu() {
     mnuValutazione = menuBar()->addAction(QStringLiteral("Valutazione"));
     mnuValutazione->setObjectName(QStringLiteral("mnuValutazione"));
     connect(mnuValutazione, &QAction::triggered, this,
-            [this] { apriNota(QStringLiteral("Valutazione")); });
+            [this] { (new FinestraValutazione(stato.NomeProgramma, this))->show(); });
 
     mnuEsempi = menuBar()->addAction(QStringLiteral("Esemplicazione"));
     mnuEsempi->setObjectName(QStringLiteral("mnuEsempi"));
