@@ -9,6 +9,8 @@ private slots:
     void voto_data();
     void voto();
     void fasceSenzaBuchiNeSovrapposizioni();
+    void quotaInParole_data();
+    void quotaInParole();
 };
 
 void TestValutazione::voto_data() {
@@ -70,6 +72,24 @@ void TestValutazione::fasceSenzaBuchiNeSovrapposizioni() {
     for (const FasciaValutazione& fascia : fasceValutazione) {
         QCOMPARE(fascia.stampabile, &fascia != &nonClassificato);
     }
+}
+
+// What the teacher reads for each band, elisions included.
+void TestValutazione::quotaInParole_data() {
+    QTest::addColumn<int>("fascia");
+    QTest::addColumn<QString>("quota");
+    QTest::newRow("non classificato") << 0 << "meno del 50 %";
+    QTest::newRow("sufficiente (!)") << 1 << "dal 50 % a meno del 60 %";
+    QTest::newRow("sufficiente") << 2 << "dal 60 % a meno del 70 %";
+    QTest::newRow("buono") << 3 << "dal 70 % a meno dell'80 %";
+    QTest::newRow("distinto") << 4 << "dall'80 % a meno del 90 %";
+    QTest::newRow("ottimo") << 5 << "dal 90 % in su";
+}
+
+void TestValutazione::quotaInParole() {
+    QFETCH(int, fascia);
+    QFETCH(QString, quota);
+    QCOMPARE(quotaDellaFascia(fasceValutazione[static_cast<size_t>(fascia)]), quota);
 }
 
 VELTRIX_TEST(TestValutazione)

@@ -2,6 +2,7 @@
 #include "comune/registro.h"
 #include "layout/pulsanteopzione.h"
 #include "layout/twips.h"
+#include "reports/valutazione.h"
 #include "start/frminizio.h"
 
 #include <QAction>
@@ -89,6 +90,7 @@ private slots:
     void proporzioniSuFinestraDoppia();
     void etichettaVersione();
     void menuValutazioneEEsempi();
+    void spiegazioneDellaValutazione();
 };
 
 void TestFrmInizio::dopoLAvvio() {
@@ -437,7 +439,7 @@ void TestFrmInizio::etichettaVersione() {
 void TestFrmInizio::menuValutazioneEEsempi() {
     Banco banco;
     auto* f = banco.finestra<frmInizio>(Finestra::Inizio);
-    for (const char* voce : {"mnuValutazione", "mnuEsempi"}) {
+    for (const char* voce : {"mnuEsempi"}) {
         auto* azione = f->findChild<QAction*>(QLatin1String(voce));
         QVERIFY(azione->isEnabled());
         azione->trigger();
@@ -449,6 +451,32 @@ void TestFrmInizio::menuValutazioneEEsempi() {
     }
     QVERIFY(!f->findChild<QAction*>(QStringLiteral("mnuSchede"))->isEnabled());
     QVERIFY(banco.programma->finestre.caricata(Finestra::Inizio));
+}
+
+// The explanation lists the certificate's own grades, in order, and the rule for printing.
+void TestFrmInizio::spiegazioneDellaValutazione() {
+    Banco banco;
+    auto* f = banco.finestra<frmInizio>(Finestra::Inizio);
+    f->findChild<QAction*>(QStringLiteral("mnuValutazione"))->trigger();
+    auto* finestra = f->findChild<QDialog*>(QStringLiteral("FinestraValutazione"));
+    QVERIFY(finestra && finestra->isVisible());
+    QCOMPARE(finestra->windowModality(), Qt::ApplicationModal);
+    for (size_t i = 0; i < fasceValutazione.size(); ++i) {
+        auto* voto = finestra->findChild<QLabel*>(QStringLiteral("lblFascia(%1)").arg(i));
+        QVERIFY(voto);
+        QCOMPARE(voto->text(), QString::fromUtf8(fasceValutazione[i].testo));
+    }
+    QStringList testi;
+    for (QLabel* l : finestra->findChildren<QLabel*>()) {
+        testi << l->text();
+    }
+    const QString tutto = testi.join(QLatin1Char(' '));
+    QVERIFY(tutto.contains(QStringLiteral("17 risposte esatte su 20 operazioni sono 8 decimi")));
+    QVERIFY(tutto.contains(QStringLiteral("almeno 10 operazioni")));
+    QVERIFY(tutto.contains(QStringLiteral("\"Non classificato\" non si può stampare")));
+    QTest::mouseClick(finestra->findChild<QPushButton*>(QStringLiteral("cmdChiudi")),
+                      Qt::LeftButton);
+    QVERIFY(!finestra->isVisible());
 }
 
 VELTRIX_TEST(TestFrmInizio)
