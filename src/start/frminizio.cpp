@@ -1,6 +1,5 @@
 #include "start/frminizio.h"
 #include "layout/colori.h"
-#include "start/finestranota.h"
 #include "start/impostazioni.h"
 #include "start/scelte.h"
 
@@ -178,9 +177,4 @@ void frmInizio::chiudiFinestre() {
 void frmInizio::alloScaricamento() {
     scriviLivelli();
     chiudiFinestre();
-}
-
-void frmInizio::apriNota(const QString& titolo) {
-    auto* nota = new FinestraNota(titolo, stato.NomeProgramma, this);
-    nota->show();
 }

@@ -53,7 +53,6 @@ private:
     void azzeraObiettivi();
     void azzeraLivelli();
     void chiudiFinestre();
-    void apriNota(const QString& titolo);
     void disponiTendine();
 
     Contesto& contesto;

@@ -1,5 +1,6 @@
 // Building the controls of the start window at their designed places, colours and fonts.
 #include "layout/colori.h"
+#include "start/finestraesempi.h"
 #include "start/finestravalutazione.h"
 #include "start/frminizio.h"
 #include "start/scelte.h"
@@ -185,5 +186,5 @@ void frmInizio::creaMenu() {
     mnuEsempi = menuBar()->addAction(QStringLiteral("Esemplicazione"));
     mnuEsempi->setObjectName(QStringLiteral("mnuEsempi"));
     connect(mnuEsempi, &QAction::triggered, this,
-            [this] { apriNota(QStringLiteral("Esemplicazione")); });
+            [this] { (new FinestraEsempi(contesto, this))->show(); });
 }

@@ -188,22 +188,21 @@ void costruisciRiga(std::span<const TipoDiRiga> tipi, Numeri numeri, StatoCondiv
     scriviRiga(tipo, s);
 }
 
-using Generatore = void (*)(StatoCondiviso&, SorgenteCasuale&, const Orologio&);
-
-// The operations each code mixes; a line of a mixed code picks one with equal chance.
+// The operations each code mixes, as indexes into operazioniScheda(); a line of a mixed code
+// picks one with equal chance.
 struct Miscela {
     int quante;
-    std::array<Generatore, 4> operazioni;
+    std::array<int, 4> operazioni;
 };
 
 constexpr std::array<Miscela, 7> miscele{{
-    {1, {Add}},
-    {1, {Sot}},
-    {2, {Add, Sot}},
-    {1, {Mol}},
-    {1, {Div}},
-    {2, {Mol, Div}},
-    {4, {Add, Sot, Mol, Div}},
+    {1, {0}},
+    {1, {1}},
+    {2, {0, 1}},
+    {1, {2}},
+    {1, {3}},
+    {2, {2, 3}},
+    {4, {0, 1, 2, 3}},
 }};
 } // namespace
 
@@ -223,12 +222,34 @@ void Div(StatoCondiviso& stato, SorgenteCasuale& casuale, const Orologio& orolog
     costruisciRiga(divisioni, Numeri::Fattori, stato, casuale, orologio);
 }
 
+const std::array<OperazioneScheda, 4>& operazioniScheda() {
+    static const std::array<OperazioneScheda, 4> tabella{{
+        {"Addizioni", Add, int(addizioni.size())},
+        {"Sottrazioni", Sot, int(sottrazioni.size())},
+        {"Moltiplicazioni", Mol, int(moltiplicazioni.size())},
+        {"Divisioni", Div, int(divisioni.size())},
+    }};
+    return tabella;
+}
+
+std::vector<OperazioneScheda> operazioniDellaScheda(qint16 operazione) {
+    std::vector<OperazioneScheda> elenco;
+    if (operazione >= 1 && static_cast<size_t>(operazione) <= miscele.size()) {
+        const Miscela& miscela = miscele[static_cast<size_t>(operazione - 1)];
+        for (int i = 0; i < miscela.quante; ++i) {
+            elenco.push_back(operazioniScheda()[static_cast<size_t>(miscela.operazioni[i])]);
+        }
+    }
+    return elenco;
+}
+
 void GeneraRiga(StatoCondiviso& stato, SorgenteCasuale& casuale, const Orologio& orologio) {
-    if (stato.Operazione < 1 || static_cast<size_t>(stato.Operazione) > miscele.size()) {
+    const std::vector<OperazioneScheda> miscela = operazioniDellaScheda(stato.Operazione);
+    if (miscela.empty()) {
         return;
     }
-    const Miscela& miscela = miscele[static_cast<size_t>(stato.Operazione - 1)];
     // The choice comes from the running source: only the chosen generator reseeds.
-    const int scelta = miscela.quante == 1 ? 0 : estraiNumero(casuale, miscela.quante, 0);
-    miscela.operazioni[static_cast<size_t>(scelta)](stato, casuale, orologio);
+    const int quante = static_cast<int>(miscela.size());
+    const int scelta = quante == 1 ? 0 : estraiNumero(casuale, quante, 0);
+    miscela[static_cast<size_t>(scelta)].genera(stato, casuale, orologio);
 }

@@ -1,5 +1,10 @@
 #pragma once
 
+#include <QtGlobal>
+
+#include <array>
+#include <vector>
+
 struct StatoCondiviso;
 class SorgenteCasuale;
 class Orologio;
@@ -21,3 +26,13 @@ void Add(StatoCondiviso& stato, SorgenteCasuale& casuale, const Orologio& orolog
 void Sot(StatoCondiviso& stato, SorgenteCasuale& casuale, const Orologio& orologio);
 void Mol(StatoCondiviso& stato, SorgenteCasuale& casuale, const Orologio& orologio);
 void Div(StatoCondiviso& stato, SorgenteCasuale& casuale, const Orologio& orologio);
+
+// The four operations of the sheets, with their generator and how many line types each has.
+struct OperazioneScheda {
+    const char* nome;
+    void (*genera)(StatoCondiviso&, SorgenteCasuale&, const Orologio&);
+    int tipi;
+};
+const std::array<OperazioneScheda, 4>& operazioniScheda();
+// The operations a sheet's code mixes; none for a code outside 1 to 7.
+std::vector<OperazioneScheda> operazioniDellaScheda(qint16 operazione);
