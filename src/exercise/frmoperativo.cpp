@@ -3,6 +3,7 @@
 #include "exercise/presentazione.h"
 #include "exercise/serie.h"
 #include "exercise/tastierino.h"
+#include "layout/accessibile.h"
 #include "layout/colori.h"
 
 #include "layout/areaproporzionale.h"
@@ -54,6 +55,7 @@ FrmOperativo::FrmOperativo(Contesto& contesto) : contesto(contesto), stato(conte
     creaAvviso();
     creaIntervento();
     area->registraPosizioni();
+    nominaControlli();
 
     auto* inizio = qobject_cast<frmInizio*>(contesto.finestre.istanza(Finestra::Inizio));
     const QString obiettivo = inizio ? inizio->didascaliaObiettivo() : QString();
@@ -72,6 +74,39 @@ FrmOperativo::FrmOperativo(Contesto& contesto) : contesto(contesto), stato(conte
     });
     connect(area, &AreaProporzionale::cliccata, this, &FrmOperativo::cliccaSfondo);
     setFixedSize(area->size() + QSize(0, menuBar()->sizeHint().height()));
+}
+
+// Names for a screen reader, for the controls whose caption does not say what they are.
+void FrmOperativo::nominaControlli() {
+    impostaSignificati(this, {{"area", "Esercizi"},
+                              {"frmNumero", "Operazione"},
+                              {"LblNumero1", "Primo numero"},
+                              {"LblSegno", "Segno"},
+                              {"LblNumero2", "Secondo numero"},
+                              {"lblSegno1", "Segno"},
+                              {"lblNumero3", "Terzo numero"},
+                              {"LblUguale", "Uguale"},
+                              {"lblRisultato1", "Risultato"},
+                              {"lblCorrezione", "Risposta giusta"},
+                              {"lblNonDisponibile", "Avviso"},
+                              {"LblEsito", "Esito"},
+                              {"fraElaborazione", "Statistiche"},
+                              {"LblOperazione", "Operazioni"},
+                              {"lblRisEsatte", "Risposte esatte"},
+                              {"lblRisErrate", "Risposte errate"},
+                              {"LblTempoParziale", "Tempo parziale"},
+                              {"LblTempoTotale", "Tempo totale"},
+                              {"fraTastierino", "Tastierino"},
+                              {"fraAiuto", "Aiuto"},
+                              {"fraAvviso", "Avviso"},
+                              {"fraIntervento", "Intervento"},
+                              {"lblRiferimento", "Riferimento"}});
+    for (Linea* croce : Line1) {
+        impostaSignificato(croce, QStringLiteral("Croce sulla risposta errata"));
+    }
+    for (Linea* croce : Line2) {
+        impostaSignificato(croce, QStringLiteral("Croce sulla risposta errata"));
+    }
 }
 
 void FrmOperativo::cliccaSfondo() {

@@ -52,6 +52,7 @@ private:
     void creaAvviso();
     void creaIntervento();
     void creaMenu();
+    void nominaControlli();
     QFrame* creaPannello(const char* nome, double sinistra, double alto);
 
     void GeneraOperazione();

@@ -40,6 +40,14 @@ void FiguraAttestato::disegnaTutte() {
 
 void FiguraAttestato::impagina() {
     corrente = impaginaAttestato(tutte, disegnate, contentsRect().size(), *this, colori::celeste);
+    // A screen reader cannot read a drawing: it reads the lines drawn so far.
+    QStringList scritte;
+    for (const Immagine::Testo& t : corrente.testi) {
+        if (!t.testo.trimmed().isEmpty()) {
+            scritte << t.testo.trimmed();
+        }
+    }
+    setAccessibleDescription(scritte.join(QStringLiteral(", ")));
 }
 
 void FiguraAttestato::resizeEvent(QResizeEvent* e) {

@@ -4,6 +4,7 @@
 #include "reports/figuraattestato.h"
 #include "reports/valutazione.h"
 
+#include "layout/accessibile.h"
 #include "layout/areaproporzionale.h"
 #include "layout/gruppotasti.h"
 #include "layout/pulsanteopzione.h"
@@ -45,6 +46,10 @@ FrmAttestato::FrmAttestato(Contesto& contesto) : contesto(contesto), stato(conte
     creaMessaggio();
     creaScelte();
     area->registraPosizioni();
+    impostaSignificati(this, {{"area", "Attestato"},
+                              {"Picture1", "Attestato"},
+                              {"Label1", "Messaggio"},
+                              {"Frame4", "Scelte"}});
     resize(area->size());
 
     tmrDisegno = new QTimer(this);

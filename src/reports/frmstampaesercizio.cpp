@@ -1,5 +1,6 @@
 #include "reports/frmstampaesercizio.h"
 
+#include "layout/accessibile.h"
 #include "layout/areaproporzionale.h"
 #include "layout/gruppotasti.h"
 #include "layout/pulsanteopzione.h"
@@ -30,6 +31,13 @@ FrmStampaEsercizio::FrmStampaEsercizio(Contesto& contesto)
     creaScelte();
     creaNome();
     area->registraPosizioni();
+    impostaSignificati(this, {{"area", "Esercizi eseguiti"},
+                              {"Frame1", "Scelte"},
+                              {"fraNome", "Nome dell'alunno"},
+                              {"txtNome", "Nome"}});
+    for (int k = 1; k < int(LblOp.size()); ++k) {
+        impostaSignificato(LblOp[static_cast<size_t>(k)], QStringLiteral("Riga %1").arg(k));
+    }
     resize(area->size()); // the size it takes back when it is no longer maximized
 
     // The list shows the record as it is now; lines past the thirtieth have no place on screen.

@@ -41,9 +41,11 @@ QString testoSchede(const std::vector<EsempioScheda>& esempi) {
     return righe.join(QLatin1Char('\n'));
 }
 
-QPlainTextEdit* riquadro(const QString& nome, const QString& testo, QWidget* genitore) {
+QPlainTextEdit* riquadro(const QString& nome, const QString& significato, const QString& testo,
+                         QWidget* genitore) {
     auto* r = new QPlainTextEdit(testo, genitore);
     r->setObjectName(nome);
+    r->setAccessibleName(significato);
     r->setReadOnly(true);
     r->setLineWrapMode(QPlainTextEdit::NoWrap);
     QFont fisso(QStringLiteral("Courier New"));
@@ -75,7 +77,7 @@ FinestraEsempi::FinestraEsempi(Contesto& contesto, QWidget* parent) : QDialog(pa
     colonna->addWidget(
         titolo(QStringLiteral("Esercizi: un'operazione per livello, come la vede l'alunno"), this));
     auto* esercizi = riquadro(
-        QStringLiteral("txtEsercizi"),
+        QStringLiteral("txtEsercizi"), QStringLiteral("Esempi di esercizi"),
         testoEsercizi(esempiEsercizi(stato.Operazione, servizi.casuale, servizi.orologio)), this);
     esercizi->setFixedHeight(esercizi->fontMetrics().lineSpacing() * 5 + 12);
     colonna->addWidget(esercizi);
@@ -83,7 +85,7 @@ FinestraEsempi::FinestraEsempi(Contesto& contesto, QWidget* parent) : QDialog(pa
                                              "come la stampa la scheda per i docenti"),
                               this));
     colonna->addWidget(riquadro(
-        QStringLiteral("txtSchede"),
+        QStringLiteral("txtSchede"), QStringLiteral("Esempi di righe delle schede"),
         testoSchede(esempiSchede(stato.Operazione, 1, servizi.casuale, servizi.orologio)), this));
     auto* chiudi = new QPushButton(QStringLiteral("Chiudi"), this);
     chiudi->setObjectName(QStringLiteral("cmdChiudi"));

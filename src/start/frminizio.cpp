@@ -1,4 +1,5 @@
 #include "start/frminizio.h"
+#include "layout/accessibile.h"
 #include "layout/colori.h"
 #include "start/impostazioni.h"
 #include "start/scelte.h"
@@ -45,6 +46,11 @@ frmInizio::frmInizio(Contesto& contesto) : contesto(contesto), stato(contesto.st
     area->registraPosizioni();
 
     setWindowTitle(stato.NomeProgramma);
+    impostaSignificati(this, {{"area", "Finestra iniziale"},
+                              {"fraTitolo", "Titolo"},
+                              {"Frame5", "Nome del programma"},
+                              {"Picture1", "Sipario destro"},
+                              {"Picture2", "Sipario sinistro"}});
     Label1->setText(QStringLiteral("Obiettivo: "));
     Label3->setText(QStringLiteral("Livello: "));
     Frame2->setEnabled(false);

@@ -1,5 +1,6 @@
 #include "worksheets/frmstampaschede.h"
 
+#include "layout/accessibile.h"
 #include "layout/areaproporzionale.h"
 #include "layout/pulsantecomando.h"
 #include "layout/pulsanteopzione.h"
@@ -55,6 +56,10 @@ FrmStampaSchede::FrmStampaSchede(Contesto& contesto) : contesto(contesto), stato
     creaSchede();
     creaComandi();
     area->registraPosizioni();
+    impostaSignificati(this, {{"area", "Schede"}, {"Label1", "Titolo della scheda"}});
+    for (int k = 1; k <= righePerScheda; ++k) {
+        impostaSignificato(LblOp[static_cast<size_t>(k)], QStringLiteral("Riga %1").arg(k));
+    }
     resize(area->size());
     // Sixty lines in a small fixed-pitch face read best with all the room the screen has.
     massimizza();
