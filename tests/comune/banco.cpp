@@ -5,7 +5,8 @@
 
 Banco::Banco(const QString& nomeProgramma) : cartellaPrecedente(QDir::currentPath()) {
     QDir::setCurrent(cartella.path());
-    programma = std::make_unique<Programma>(Servizi{orologio, casuale, messaggi, stampante, nomeProgramma});
+    programma =
+        std::make_unique<Programma>(Servizi{orologio, casuale, messaggi, stampante, nomeProgramma});
 }
 
 Banco::~Banco() {

@@ -21,16 +21,20 @@ public:
     QString dataOggi() const override { return data; }
 };
 
-// Hands out the scripted values first, then those of a real generator.
+// Hands out the scripted values first, then those of a real generator, and writes down the order
+// of reseeds (R) and draws (x).
 class CasualeFinto final : public SorgenteCasuale {
 public:
     std::deque<float> valori;
     int rimescolamenti = 0;
+    QString eventi;
     void rimescola(float lettura) override {
         ++rimescolamenti;
+        eventi += QLatin1Char('R');
         vero.rimescola(lettura);
     }
     float prossimo() override {
+        eventi += QLatin1Char('x');
         if (valori.empty()) {
             return vero.prossimo();
         }

@@ -5,6 +5,14 @@
 #include <QTest>
 #include <QWidget>
 
+bool mostrataEAttiva(QWidget* finestra) {
+    if (!QTest::qWaitForWindowExposed(finestra)) {
+        return false;
+    }
+    QApplication::setActiveWindow(finestra);
+    return true;
+}
+
 QWidget* destinatario() {
     return QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
 }

@@ -8,6 +8,13 @@ class QWidget;
 // Driving a window from the keyboard as a pupil does: keys go where the focus is, and the
 // release goes to the widget that has the focus once the press has done its work. With no
 // widget focused the active window gets the key.
+// The window on screen and active, as after the pupil's first click on it; null when it did not
+// show.
+bool mostrataEAttiva(QWidget* finestra);
+template <typename F> F* inPrimoPiano(F* finestra) {
+    return finestra && mostrataEAttiva(finestra) ? finestra : nullptr;
+}
+
 QWidget* destinatario();
 void premi(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier);
 // A key held down: its press, then repeats (on X11 a release marked as a repeat before each

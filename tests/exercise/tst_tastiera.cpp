@@ -18,11 +18,7 @@ FrmOperativo* apri(Banco& banco, int livello) {
         QTest::mousePress(inizio->findChild<QWidget*>(nome), Qt::LeftButton);
     }
     auto* f = banco.finestra<FrmOperativo>(Finestra::Operativo);
-    if (!f || !QTest::qWaitForWindowExposed(f)) {
-        return nullptr;
-    }
-    QApplication::setActiveWindow(f);
-    return f;
+    return inPrimoPiano(f);
 }
 
 QWidget* controllo(QWidget* f, const QString& nome) {

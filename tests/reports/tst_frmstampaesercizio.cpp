@@ -21,11 +21,7 @@ FrmStampaEsercizio* apri(Banco& banco, int operazioni) {
     }
     banco.programma->finestre.apri(Finestra::StampaEsercizio);
     auto* f = banco.finestra<FrmStampaEsercizio>(Finestra::StampaEsercizio);
-    if (!f || !QTest::qWaitForWindowExposed(f)) {
-        return nullptr;
-    }
-    QApplication::setActiveWindow(f);
-    return f;
+    return inPrimoPiano(f);
 }
 
 QWidget* scelta(QWidget* f, int i) {

@@ -1,4 +1,5 @@
 #include "comune/banco.h"
+#include "comune/guida.h"
 #include "comune/registro.h"
 #include "worksheets/frmstampaschede.h"
 
@@ -16,11 +17,7 @@ FrmStampaSchede* apri(Banco& banco, qint16 operazione = 1) {
     banco.programma->stato.TipoMax = 1;
     banco.programma->finestre.apri(Finestra::StampaSchede);
     auto* f = banco.finestra<FrmStampaSchede>(Finestra::StampaSchede);
-    if (!f || !QTest::qWaitForWindowExposed(f)) {
-        return nullptr;
-    }
-    QApplication::setActiveWindow(f);
-    return f;
+    return inPrimoPiano(f);
 }
 
 QWidget* controllo(QWidget* f, const QString& nome) {

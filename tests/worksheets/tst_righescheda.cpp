@@ -10,29 +10,6 @@
 namespace {
 const QString sette = QStringLiteral("       ");
 
-// Hands out scripted values first, and writes down the order of reseeds (R) and draws (x).
-class CasualeAnnotato final : public SorgenteCasuale {
-public:
-    std::deque<float> valori;
-    QString eventi;
-    void rimescola(float lettura) override {
-        eventi += QLatin1Char('R');
-        vero.rimescola(lettura);
-    }
-    float prossimo() override {
-        eventi += QLatin1Char('x');
-        if (valori.empty()) {
-            return vero.prossimo();
-        }
-        const float v = valori.front();
-        valori.pop_front();
-        return v;
-    }
-
-private:
-    GeneratoreMescolato vero{11};
-};
-
 // Without a level no number is drawn, so a line shows exactly the numbers put in the state.
 void numeriFissi(StatoCondiviso& s, const QList<int>& n) {
     s.Livello = 0;
@@ -343,7 +320,7 @@ void TestRigheScheda::codiceSceglieLOperazione() {
     numeriFissi(s, {6, 4, 9, 3});
     s.IndiceRiga = 1;
     OrologioFinto orologio;
-    CasualeAnnotato casuale;
+    CasualeFinto casuale;
     casuale.valori.assign(valori.begin(), valori.end());
     GeneraRiga(s, casuale, orologio);
     QVERIFY2(s.RigheAlunni[1].contains(segno), qPrintable(s.RigheAlunni[1]));
