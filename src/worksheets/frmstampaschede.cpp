@@ -29,14 +29,14 @@ QString titoloPerOperazione(qint16 operazione) {
 }
 
 struct Obiettivo {
-    const char* testo;
+    const char* descrizione;
     qint16 tipoMin, tipoMax;
 };
 constexpr Obiettivo obiettivi[4] = {
     {"", 0, 0},
-    {"  -  CALCOLO DEL RISULTATO", 1, 1},
-    {"  -  CALCOLO DI UN TERMINE", 2, 4},
-    {"  -  CALCOLO CASUALE DEL RISULTATO O DI UN TERMINE", 1, 4},
+    {"CALCOLO DEL RISULTATO", 1, 1},
+    {"CALCOLO DI UN TERMINE", 2, 4},
+    {"CALCOLO CASUALE DEL RISULTATO O DI UN TERMINE", 1, 4},
 };
 
 struct Livello {
@@ -106,7 +106,10 @@ void FrmStampaSchede::sceltaObiettivo(int indice) {
     }
     svuotaRighe();
     const Obiettivo& o = obiettivi[indice];
-    TestoObiettivo = QLatin1String(o.testo);
+    TestoObiettivo = QStringLiteral("  -  ") + QLatin1String(o.descrizione);
+    // The printed sheet names the objective it was built for, not the one left by the start
+    // window.
+    stato.DescrizioneObiettivo = QLatin1String(o.descrizione);
     stato.TipoMin = o.tipoMin;
     stato.TipoMax = o.tipoMax;
     riscriviTitolo();

@@ -174,6 +174,13 @@ void TestFrmStampaSchede::obiettivoSvuotaLivelloNo() {
         f->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
         QStringLiteral("  -  CALCOLO DI UN TERMINE  - Livello:  3  NUMERO MASSIMO da  60 a 99"));
     QCOMPARE(QApplication::focusWidget(), controllo(f, QStringLiteral("Option1(1)")));
+
+    // The sheet printed now says which objective it was built for.
+    premi(f, QStringLiteral("Option3(2)"));
+    clicca(f, QStringLiteral("CmdSchedaAlunni"));
+    clicca(f, QStringLiteral("CmdStampaAlunni"));
+    QCOMPARE(banco.stampante.scritte.at(1).testo, QStringLiteral("CALCOLO DI UN TERMINE"));
+    QCOMPARE(banco.stampante.scritte.back().testo, QStringLiteral("CALCOLO DI UN TERMINE"));
 }
 
 void TestFrmStampaSchede::cancellaNascondeLeStampe() {
