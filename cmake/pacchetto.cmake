@@ -33,9 +33,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 
 # The Qt libraries come from what the program is linked against (dpkg-shlibdeps). The fonts
 # no library asks for: windows and printouts are drawn in Arial and Courier New, which
-# fontconfig finds as Liberation Sans and Liberation Mono, metrics and all.
+# fontconfig finds as Liberation Sans and Liberation Mono, metrics and all. The small labels'
+# "MS Sans Serif" and Qt's menus take the default sans-serif face, which is DejaVu Sans; on a
+# system whose only fonts are the Liberation ones fontconfig picks Liberation Mono instead.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")
 set(CPACK_STRIP_FILES ON)
 
 include(CPack)
