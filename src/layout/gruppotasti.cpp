@@ -5,9 +5,13 @@
 
 GruppoTasti::GruppoTasti(std::vector<PulsanteOpzione*> pulsanti, Scelta scelta, QObject* parent)
     : QObject(parent), pulsanti(std::move(pulsanti)), scelta(std::move(scelta)) {
-    for (PulsanteOpzione* p : this->pulsanti) {
-        connect(p, &PulsanteOpzione::tastoGiu, this, &GruppoTasti::tastoGiu);
-        connect(p, &PulsanteOpzione::carattere, this, &GruppoTasti::carattere);
+    // Positions in the row, whatever index each button has in its window's control array.
+    for (int posto = 0; posto < static_cast<int>(this->pulsanti.size()); ++posto) {
+        PulsanteOpzione* p = this->pulsanti[static_cast<size_t>(posto)];
+        connect(p, &PulsanteOpzione::tastoGiu, this,
+                [this, posto](int, int codice) { tastoGiu(posto, codice); });
+        connect(p, &PulsanteOpzione::carattere, this,
+                [this, posto](int, int codice) { carattere(posto, codice); });
         connect(p, &PulsanteOpzione::tastoSu, this, &GruppoTasti::rilascia);
     }
 }

@@ -14,16 +14,17 @@ class PulsanteOpzione;
 class GruppoTasti : public QObject {
     Q_OBJECT
 public:
-    using Scelta = std::function<void(int indice)>;
+    // Receives the position of the focused button in the row, from 0.
+    using Scelta = std::function<void(int posto)>;
 
     GruppoTasti(std::vector<PulsanteOpzione*> pulsanti, Scelta scelta, QObject* parent);
     // A key let go anywhere in the window ends the hold, also one let go on no button at all.
     void rilascia();
 
 private:
-    void tastoGiu(int indice, int codice);
-    void carattere(int indice, int codice);
-    void fuoco(int indice);
+    void tastoGiu(int posto, int codice);
+    void carattere(int posto, int codice);
+    void fuoco(int posto);
 
     std::vector<PulsanteOpzione*> pulsanti;
     Scelta scelta;

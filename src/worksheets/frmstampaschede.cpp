@@ -2,6 +2,7 @@
 
 #include "layout/accessibile.h"
 #include "layout/areaproporzionale.h"
+#include "layout/gruppotasti.h"
 #include "layout/pulsantecomando.h"
 #include "layout/pulsanteopzione.h"
 #include "platform/casuale.h"
@@ -9,6 +10,7 @@
 #include "worksheets/stampascheda.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 
 namespace {
@@ -69,6 +71,15 @@ FrmStampaSchede::FrmStampaSchede(Contesto& contesto) : contesto(contesto), stato
     stato.RigheScheda = righePerScheda;
     stato.TipoStampa = 0;
     generaScheda();
+}
+
+// The objectives and the levels answer the keyboard like every row of choices.
+void FrmStampaSchede::keyReleaseEvent(QKeyEvent* e) {
+    if (!e->isAutoRepeat()) {
+        tastiObiettivi->rilascia();
+        tastiLivelli->rilascia();
+    }
+    FinestraVeltrix::keyReleaseEvent(e);
 }
 
 void FrmStampaSchede::generaScheda() {

@@ -6,6 +6,7 @@
 #include <array>
 
 class AreaProporzionale;
+class GruppoTasti;
 class PulsanteComando;
 class PulsanteOpzione;
 class QGroupBox;
@@ -25,6 +26,9 @@ public:
     void mostraSchedaDocenti();
     void stampa(qint16 tipo);
     void cancellaScheda();
+
+protected:
+    void keyReleaseEvent(QKeyEvent* e) override;
 
 private:
     void creaRighe();
@@ -53,6 +57,8 @@ private:
     std::array<PulsanteOpzione*, 4> Option1{}; // 1 to 3
     QGroupBox* fraLivelli = nullptr;
     std::array<PulsanteOpzione*, 4> Option3{};
+    GruppoTasti* tastiObiettivi = nullptr;
+    GruppoTasti* tastiLivelli = nullptr;
     QGroupBox* fraAlunni = nullptr;
     PulsanteComando* CmdSchedaAlunni = nullptr;
     PulsanteComando* CmdStampaAlunni = nullptr;

@@ -4,6 +4,7 @@
 #include "layout/areaproporzionale.h"
 #include "layout/colori.h"
 #include "layout/controlli.h"
+#include "layout/gruppotasti.h"
 #include "layout/pulsantecomando.h"
 #include "layout/pulsanteopzione.h"
 #include "layout/twips.h"
@@ -60,6 +61,9 @@ void FrmStampaSchede::creaObiettivi() {
         posizionaTwip(Option1[i], 120, 270 + 525 * (i - 1), 2265, 480);
         connect(Option1[i], &PulsanteOpzione::premuto, this, &FrmStampaSchede::sceltaObiettivo);
     }
+    tastiObiettivi = new GruppoTasti(
+        {Option1[1], Option1[2], Option1[3]}, [this](int posto) { sceltaObiettivo(posto + 1); },
+        this);
 }
 
 void FrmStampaSchede::creaLivelli() {
@@ -70,6 +74,8 @@ void FrmStampaSchede::creaLivelli() {
         posizionaTwip(Option3[i], 120, 285 + 600 * i, 1845, 540);
         connect(Option3[i], &PulsanteOpzione::premuto, this, &FrmStampaSchede::sceltaLivello);
     }
+    tastiLivelli = new GruppoTasti(
+        {Option3.begin(), Option3.end()}, [this](int posto) { sceltaLivello(posto); }, this);
 }
 
 PulsanteComando* FrmStampaSchede::creaComando(QWidget* genitore, const char* nome,

@@ -68,6 +68,8 @@ private slots:
     void cancellaNascondeLeStampe();
     void laSchedaNonToccaIlRegistroDellAlunno();
     void esciChiude();
+    void sceltaDaTastiera_data();
+    void sceltaDaTastiera();
 };
 
 void TestFrmStampaSchede::titoloPerOperazione_data() {
@@ -229,6 +231,45 @@ void TestFrmStampaSchede::esciChiude() {
     clicca(f, QStringLiteral("Command1"));
     QVERIFY(!banco.programma->finestre.caricata(Finestra::StampaSchede));
     QCOMPARE(banco.programma->stato.Livello, qint16(1)); // the choice outlasts the window
+}
+
+// Objectives and levels answer the keys of every row of choices: a digit moves the focus in the
+// row, Space moves it on, Enter chooses.
+void TestFrmStampaSchede::sceltaDaTastiera_data() {
+    QTest::addColumn<QString>("da");
+    QTest::addColumn<QList<int>>("tasti");
+    QTest::addColumn<QString>("fuoco");
+    QTest::addColumn<int>("livello");
+    QTest::addColumn<int>("tipoMax");
+    using L = QList<int>;
+    QTest::newRow("3 poi invio") << "Option3(0)" << L{Qt::Key_3, Qt::Key_Return} << "Option3(2)"
+                                 << 3 << 1;
+    QTest::newRow("spazio dall'ultimo livello")
+        << "Option3(3)" << L{Qt::Key_Space, Qt::Key_Return} << "Option3(0)" << 1 << 1;
+    QTest::newRow("obiettivo 2") << "Option1(1)" << L{Qt::Key_2, Qt::Key_Return} << "Option1(1)"
+                                 << 0 << 4;
+    QTest::newRow("5 non c'è") << "Option3(1)" << L{Qt::Key_5} << "Option3(1)" << 0 << 1;
+}
+
+void TestFrmStampaSchede::sceltaDaTastiera() {
+    QFETCH(QString, da);
+    QFETCH(QList<int>, tasti);
+    QFETCH(QString, fuoco);
+    QFETCH(int, livello);
+    QFETCH(int, tipoMax);
+    Banco banco;
+    auto* f = apri(banco);
+    QVERIFY(f);
+    banco.programma->stato.Livello = 0;
+    controllo(f, da)->setFocus();
+    for (int t : tasti) {
+        premi(Qt::Key(t));
+    }
+    // Choosing an objective puts the focus back on the first one.
+    QCOMPARE(nomeFuoco(), fuoco);
+    QCOMPARE(banco.programma->stato.Livello, qint16(livello));
+    QCOMPARE(banco.programma->stato.TipoMax, qint16(tipoMax));
+    QCOMPARE(attivo(f, QStringLiteral("fraAlunni")), livello > 0);
 }
 
 VELTRIX_TEST(TestFrmStampaSchede)
