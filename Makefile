@@ -57,3 +57,11 @@ SOAK_SEME ?= 20261208
 soak: build-test
 	cd $(BUILD_DIR)/tests && QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES='qt.qpa.*=false' \
 		VELTRIX_PASSI=$(SOAK_PASSI) VELTRIX_SEME=$(SOAK_SEME) ./test_uso
+
+.PHONY: bench
+# One table: the start against a bare Qt window, a series, a worksheet and the four PDFs.
+BENCH_DIR ?= build-bench
+bench: deps
+	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON -DVELTRIX_BENCH=ON
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target bench_veltrix
+	QT_LOGGING_RULES='qt.qpa.*=false' ./$(BENCH_DIR)/bench/bench_veltrix
