@@ -37,3 +37,44 @@ package:
 
 clean:
 	rm -rf $(BUILD_DIR) $(PKG_BUILD_DIR)
+
+# --- Proof under load and bad input -------------------------------------------------------
+# Each target has a build directory of its own, so none of them disturbs `make test`.
+SANITIZE_DIR ?= build-sanitize
+SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+# Qt itself is not instrumented: leaks are reported, minus those inside third-party libraries
+# listed in the suppression file.
+SANITIZE_ENV = ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+.PHONY: test-sanitize
+
+# The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE= -DBUILD_TESTING=ON \
+		"-DCMAKE_CXX_FLAGS=$(SANITIZE_FLAGS) -O1 -g" \
+		"-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=address,undefined"
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cd $(SANITIZE_DIR) && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+.PHONY: fuzz
+# The settings-file reader and the program-name rule under libFuzzer, FUZZ_SECONDS per target.
+fuzz: deps
+	scripts/fuzz
+
+.PHONY: soak
+# The random-use test at length: SOAK_PASSI steps from the seed SOAK_SEME (both printed).
+SOAK_PASSI ?= 50000
+SOAK_SEME ?= 20261208
+soak: build-test
+	cd $(BUILD_DIR)/tests && QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES='qt.qpa.*=false' \
+		VELTRIX_PASSI=$(SOAK_PASSI) VELTRIX_SEME=$(SOAK_SEME) ./test_uso
+
+.PHONY: bench
+# One table: the start against a bare Qt window, a series, a worksheet and the four PDFs.
+BENCH_DIR ?= build-bench
+bench: deps
+	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON -DVELTRIX_BENCH=ON
+	cmake --build $(BENCH_DIR) -j $(JOBS) --target bench_veltrix
+	QT_LOGGING_RULES='qt.qpa.*=false' ./$(BENCH_DIR)/bench/bench_veltrix

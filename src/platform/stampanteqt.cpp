@@ -4,6 +4,7 @@
 #include "platform/messaggi.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -11,6 +12,8 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+
+#include <algorithm>
 
 namespace {
 constexpr double twipPerPollice = 1440.0;
@@ -22,6 +25,18 @@ bool aPassoFisso(const QString& famiglia) {
     QFont f(famiglia);
     f.setStyleHint(QFont::TypeWriter);
     return QFontInfo(f).fixedPitch();
+}
+
+// The PDF writer does not report a write that failed (a full disk): a file cut short lacks its
+// closing trailer, the last thing written.
+bool pdfCompleto(const QString& file) {
+    QFile pdf(file);
+    if (!pdf.open(QIODevice::ReadOnly) || pdf.size() == 0) {
+        return false;
+    }
+    constexpr qint64 coda = 1024;
+    pdf.seek(std::max<qint64>(0, pdf.size() - coda));
+    return pdf.read(coda).contains("%%EOF");
 }
 } // namespace
 
@@ -175,7 +190,7 @@ bool StampanteQt::fine() {
     const bool chiuso = aperto && pittore->end();
     const bool riuscito = chiuso && printer->printerState() != QPrinter::Error &&
                           printer->printerState() != QPrinter::Aborted &&
-                          (file.isEmpty() || QFileInfo(file).size() > 0);
+                          (file.isEmpty() || pdfCompleto(file));
     if (aperto && !riuscito) {
         motivo = file.isEmpty() ? QStringLiteral("la stampante %1 ha rifiutato il lavoro.")
                                       .arg(printer->printerName())
@@ -184,6 +199,10 @@ bool StampanteQt::fine() {
     chiudi();
     if (!riuscito) {
         messaggi.mostra(QStringLiteral("Stampa non riuscita: ") + motivo);
+        // What is left of it would pass for the document.
+        if (!file.isEmpty()) {
+            QFile::remove(file);
+        }
         file.clear();
     } else if (!file.isEmpty()) {
         messaggi.mostra(

@@ -10,6 +10,8 @@ QString nomeFileImpostazioni(const QString& nomeProgramma);
 // Reads both numbers. On any failure the objective set becomes 1 and the operation code keeps
 // what it held, or the first number if that one was read.
 void leggiLivelli(const QString& percorso, qint16& Operazione, qint16& GruppoObiettivi);
+// The same rule on what the file holds: only its first 4096 bytes count.
+void leggiLivelliDa(const QByteArray& contenuto, qint16& Operazione, qint16& GruppoObiettivi);
 
 // Replaces the file as a whole: the line goes to a temporary file beside it, which is then
 // renamed over the old one, so a failed write leaves the previous settings intact. A failure

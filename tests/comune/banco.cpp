@@ -3,10 +3,11 @@
 #include <QApplication>
 #include <QDir>
 
-Banco::Banco(const QString& nomeProgramma) : cartellaPrecedente(QDir::currentPath()) {
+Banco::Banco(const QString& nomeProgramma, Stampante* altraStampante)
+    : cartellaPrecedente(QDir::currentPath()) {
     QDir::setCurrent(cartella.path());
-    programma =
-        std::make_unique<Programma>(Servizi{orologio, casuale, messaggi, stampante, nomeProgramma});
+    programma = std::make_unique<Programma>(Servizi{
+        orologio, casuale, messaggi, altraStampante ? *altraStampante : stampante, nomeProgramma});
 }
 
 Banco::~Banco() {

@@ -8,10 +8,11 @@
 #include <memory>
 
 // A whole program with fake services, run in a fresh empty directory of its own, where its
-// settings file is written.
+// settings file is written. A test of the real printer passes it in place of the recording one.
 class Banco {
 public:
-    explicit Banco(const QString& nomeProgramma = QStringLiteral("veltrix"));
+    explicit Banco(const QString& nomeProgramma = QStringLiteral("veltrix"),
+                   Stampante* altraStampante = nullptr);
     ~Banco();
     Banco(const Banco&) = delete;
     Banco& operator=(const Banco&) = delete;

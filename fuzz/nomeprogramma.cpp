@@ -1,0 +1,21 @@
+// Any command line name: the settings file it gives must stay in the current directory.
+#include "platform/nomeprogramma.h"
+#include "start/impostazioni.h"
+
+#include <QFileInfo>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t quanti) {
+    const QString percorso =
+        QString::fromLocal8Bit(reinterpret_cast<const char*>(dati), static_cast<qsizetype>(quanti));
+    const QString nome = nomeDaPercorso(percorso);
+    const QString file = nomeFileImpostazioni(nome);
+    if (nome.contains(QLatin1Char('/')) || QFileInfo(file).path() != QLatin1String(".")) {
+        std::fprintf(stderr, "nomeprogramma: '%s' porta fuori dalla cartella\n", qPrintable(file));
+        std::abort();
+    }
+    return 0;
+}

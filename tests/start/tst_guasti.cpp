@@ -1,0 +1,196 @@
+#include "comune/banco.h"
+#include "comune/guasti.h"
+#include "comune/registro.h"
+#include "start/frminizio.h"
+#include "start/impostazioni.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <memory>
+
+namespace {
+const QByteArray vecchieImpostazioni(" 2  2 \r\n");
+
+QByteArray contenuto(const QString& percorso) {
+    QFile f(percorso);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<mancante>");
+}
+
+bool scrivi(const QString& percorso, const QByteArray& testo) {
+    QFile f(percorso);
+    return f.open(QIODevice::WriteOnly) && f.write(testo) == testo.size();
+}
+
+void clic(QWidget* finestra, const char* nome) {
+    QTest::mouseClick(finestra->findChild<QWidget*>(QLatin1String(nome)), Qt::LeftButton);
+}
+
+void premi(QWidget* finestra, const char* nome) {
+    QTest::mousePress(finestra->findChild<QWidget*>(QLatin1String(nome)), Qt::LeftButton);
+}
+
+// Every moment the program writes its settings file: switching the set, "Avanti", and the end.
+// Returns whether the exercise window opened: the program went on.
+bool usaTuttiIMomentiDiScrittura(Banco& banco) {
+    auto* f = banco.finestra<frmInizio>(Finestra::Inizio);
+    clic(f, "lblCambiaOb");
+    premi(f, "Option1(0)");
+    premi(f, "Option2(0)");
+    premi(f, "Option3(0)");
+    const bool esercizi = banco.programma->finestre.caricata(Finestra::Operativo);
+    banco.programma->finestre.CloseAllWindows();
+    return esercizi;
+}
+
+enum class Guasto {
+    CartellaChiusa,
+    DiscoPieno,
+    CollegamentoAlProvvisorio,
+    AltroNomeDelProvvisorio
+};
+} // namespace
+
+class TestGuasti : public QObject {
+    Q_OBJECT
+private slots:
+    void scritturaImpossibile_data();
+    void scritturaImpossibile();
+    void fileSostituito_data();
+    void fileSostituito();
+    void discoPienoNonLasciaMezzoFile();
+};
+
+void TestGuasti::scritturaImpossibile_data() {
+    QTest::addColumn<Guasto>("guasto");
+    QTest::newRow("cartella di sola lettura") << Guasto::CartellaChiusa;
+    QTest::newRow("disco pieno") << Guasto::DiscoPieno;
+    QTest::newRow("collegamento al posto del file provvisorio")
+        << Guasto::CollegamentoAlProvvisorio;
+    QTest::newRow("file provvisorio che è un altro nome di un altro file")
+        << Guasto::AltroNomeDelProvvisorio;
+}
+
+// The settings of this run are lost, silently; the file of the run before stays as it was, and
+// nothing outside it is touched.
+void TestGuasti::scritturaImpossibile() {
+    QFETCH(Guasto, guasto);
+    Banco banco;
+    const QString file = banco.percorso(QStringLiteral("veltrix.dat"));
+    const QString provvisorio = file + QStringLiteral(".tmp");
+    const QString altro = banco.percorso(QStringLiteral("compiti.txt"));
+    QVERIFY(scrivi(file, vecchieImpostazioni));
+    QVERIFY(scrivi(altro, "da non toccare"));
+
+    bool esercizi = false;
+    switch (guasto) {
+    case Guasto::CartellaChiusa: {
+        // The permission bits stop an ordinary user; root, whom they do not stop, finds a
+        // directory where the new file must be made.
+        QVERIFY(::chmod(QFile::encodeName(banco.percorso(QString())).constData(), 0555) == 0);
+        if (::geteuid() == 0) {
+            QVERIFY(QDir().mkdir(provvisorio));
+        }
+        esercizi = usaTuttiIMomentiDiScrittura(banco);
+        QVERIFY(::chmod(QFile::encodeName(banco.percorso(QString())).constData(), 0755) == 0);
+        QDir().rmdir(provvisorio);
+        break;
+    }
+    case Guasto::DiscoPieno: {
+        DiscoPieno pieno(3);
+        esercizi = usaTuttiIMomentiDiScrittura(banco);
+        break;
+    }
+    case Guasto::CollegamentoAlProvvisorio:
+        QVERIFY(QFile::link(altro, provvisorio));
+        esercizi = usaTuttiIMomentiDiScrittura(banco);
+        break;
+    case Guasto::AltroNomeDelProvvisorio:
+        QVERIFY(::link(QFile::encodeName(altro).constData(),
+                       QFile::encodeName(provvisorio).constData()) == 0);
+        esercizi = usaTuttiIMomentiDiScrittura(banco);
+        break;
+    }
+
+    QVERIFY(esercizi);
+    QCOMPARE(banco.messaggi.mostrati, QStringList());
+    QCOMPARE(contenuto(altro), QByteArray("da non toccare"));
+    QCOMPARE(contenuto(file), vecchieImpostazioni);
+    if (guasto == Guasto::CollegamentoAlProvvisorio) {
+        QVERIFY(QFileInfo(provvisorio).isSymLink());
+    }
+    if (guasto == Guasto::AltroNomeDelProvvisorio) {
+        QCOMPARE(contenuto(provvisorio), QByteArray("da non toccare"));
+    }
+    QFile::remove(provvisorio);
+    QCOMPARE(QDir(banco.percorso(QString())).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             (QStringList{QStringLiteral("compiti.txt"), QStringLiteral("veltrix.dat")}));
+}
+
+void TestGuasti::fileSostituito_data() {
+    QTest::addColumn<QString>("cosa");
+    QTest::newRow("da una cartella") << "cartella";
+    QTest::newRow("da un collegamento sospeso") << "collegamento";
+    QTest::newRow("da una coda con nome") << "coda";
+}
+
+// The start takes the first-run values at once, says nothing, and no write lands anywhere but in
+// the program's own directory.
+void TestGuasti::fileSostituito() {
+    QFETCH(QString, cosa);
+    Banco banco;
+    const QString file = banco.percorso(QStringLiteral("veltrix.dat"));
+    const QString altrove = banco.percorso(QStringLiteral("sparita/veltrix.dat"));
+    if (cosa == QLatin1String("cartella")) {
+        QVERIFY(QDir().mkdir(file));
+    } else if (cosa == QLatin1String("collegamento")) {
+        QVERIFY(QFile::link(altrove, file));
+    } else {
+        QVERIFY(::mkfifo(QFile::encodeName(file).constData(), 0644) == 0);
+    }
+
+    auto* f = banco.finestra<frmInizio>(Finestra::Inizio);
+    QCOMPARE(banco.programma->stato.Operazione, qint16(1));
+    QCOMPARE(f->gruppoObiettivi(), qint16(1));
+    QCOMPARE(f->findChild<QLabel*>(QStringLiteral("lblNomeOperazione"))->text(),
+             QStringLiteral("veltrix.1"));
+    QVERIFY(usaTuttiIMomentiDiScrittura(banco));
+    QCOMPARE(banco.messaggi.mostrati, QStringList());
+    QVERIFY(!QFileInfo::exists(altrove));
+    QVERIFY(!QFileInfo::exists(file + QStringLiteral(".tmp")));
+    if (cosa == QLatin1String("cartella")) {
+        QVERIFY(QFileInfo(file).isDir());
+    } else {
+        // The link or the pipe gives way to a settings file of this run's values.
+        QCOMPARE(contenuto(file), QByteArray(" 1  2 \r\n"));
+    }
+}
+
+// A disk that fills up in the middle of the line: the new file is never half written in place
+// of the old one, whatever size the disk stops at.
+void TestGuasti::discoPienoNonLasciaMezzoFile() {
+    Banco banco;
+    const QString file = banco.percorso(QStringLiteral("veltrix.dat"));
+    QVERIFY(scrivi(file, vecchieImpostazioni));
+    const QByteArray nuova = rigaImpostazioni(-32768, 32767);
+    for (rlim_t limite = 0; limite <= rlim_t(nuova.size()); ++limite) {
+        bool scritto = false;
+        {
+            DiscoPieno pieno(limite);
+            scritto = scriviLivelli(file, -32768, 32767);
+        }
+        const QByteArray atteso = scritto ? nuova : vecchieImpostazioni;
+        QCOMPARE(scritto, limite >= rlim_t(nuova.size()));
+        QCOMPARE(contenuto(file), atteso);
+        QVERIFY(!QFileInfo::exists(file + QStringLiteral(".tmp")));
+        QVERIFY(scrivi(file, vecchieImpostazioni));
+    }
+}
+
+VELTRIX_TEST(TestGuasti)
+#include "tst_guasti.moc"
