@@ -3,6 +3,7 @@
 #include "layout/colori.h"
 
 #include "layout/areaproporzionale.h"
+#include "layout/controlli.h"
 #include "layout/linea.h"
 #include "layout/pulsanteopzione.h"
 #include "layout/twips.h"
@@ -13,42 +14,18 @@
 #include <QMenuBar>
 #include <QTimer>
 
-namespace {
-QLabel* etichetta(QWidget* genitore, const QString& nome, const QFont& font, const QColor& testo,
-                  Qt::Alignment allineamento = Qt::AlignCenter) {
-    auto* l = new QLabel(genitore);
-    l->setObjectName(nome);
-    l->setFont(font);
-    l->setAlignment(allineamento);
-    impostaTesto(l, testo);
-    return l;
-}
-
-PulsanteOpzione* pulsante(QWidget* genitore, const QString& nome, const QString& testo, int i,
-                          double punti) {
-    auto* p = new PulsanteOpzione(testo, i, genitore);
-    p->setObjectName(nome);
-    p->setFont(carattere("Arial", punti));
-    impostaColori(p, PulsanteOpzione::sfondoSenzaFuoco, colori::blu);
-    p->usaColoriFuoco(true);
-    return p;
-}
-} // namespace
-
 void FrmOperativo::creaTitoli() {
     for (int i = 0; i < 3; ++i) {
-        Label1[i] = etichetta(area, QStringLiteral("Label1(%1)").arg(i), carattere("Arial", 18),
-                              colori::rosso, Qt::AlignLeft | Qt::AlignVCenter);
+        Label1[i] =
+            creaEtichetta(area, QStringLiteral("Label1(%1)").arg(i), QString(),
+                          carattere("Arial", 18), colori::rosso, Qt::AlignLeft | Qt::AlignVCenter);
         impostaSfondo(Label1[i], colori::pesca);
         posizionaTwip(Label1[i], 105, 30 + 360 * i, 11655, 360);
     }
 }
 
 void FrmOperativo::creaRiga() {
-    frmNumero = new QFrame(area);
-    frmNumero->setObjectName(QStringLiteral("frmNumero"));
-    frmNumero->setFrameShape(QFrame::Box);
-    impostaSfondo(frmNumero, colori::crema);
+    frmNumero = creaRiquadro(area, QStringLiteral("frmNumero"), colori::crema);
     posizionaTwip(frmNumero, 60, 1410, 11730, 2745);
 
     struct Posto {
@@ -66,18 +43,18 @@ void FrmOperativo::creaRiga() {
         {&lblRisultato1, "lblRisultato1", 9405, 2235, 1095},
     };
     for (const Posto& p : posti) {
-        *p.etichetta =
-            etichetta(frmNumero, QLatin1String(p.nome), carattere("Arial", 60), colori::blu);
+        *p.etichetta = creaEtichetta(frmNumero, QLatin1String(p.nome), QString(),
+                                     carattere("Arial", 60), colori::blu);
         posizionaTwip(*p.etichetta, p.sinistra, 120, p.larghezza, p.altezza);
     }
     numeri = {LblNumero1, LblNumero2, lblNumero3, lblRisultato1};
-    lblCorrezione = etichetta(frmNumero, QStringLiteral("lblCorrezione"), carattere("Arial", 60),
-                              colori::rosso);
+    lblCorrezione = creaEtichetta(frmNumero, QStringLiteral("lblCorrezione"), QString(),
+                                  carattere("Arial", 60), colori::rosso);
     posizionaTwip(lblCorrezione, 9420, 1230, 2235, 1095);
 
     // Where the row stands, for an operation code this window has no exercises for.
-    lblNonDisponibile = etichetta(frmNumero, QStringLiteral("lblNonDisponibile"),
-                                  carattere("Arial", 24), colori::rosso);
+    lblNonDisponibile = creaEtichetta(frmNumero, QStringLiteral("lblNonDisponibile"), QString(),
+                                      carattere("Arial", 24), colori::rosso);
     lblNonDisponibile->setWordWrap(true);
     posizionaTwip(lblNonDisponibile, 45, 120, 11595, 2400);
     lblNonDisponibile->hide();
@@ -93,13 +70,11 @@ void FrmOperativo::creaCroci() {
 }
 
 void FrmOperativo::creaStatistiche() {
-    LblEsito = etichetta(area, QStringLiteral("LblEsito"), carattere("Arial", 48), colori::blu);
+    LblEsito = creaEtichetta(area, QStringLiteral("LblEsito"), QString(), carattere("Arial", 48),
+                             colori::blu);
     posizionaTwip(LblEsito, 420, 4155, 5400, 1515);
 
-    fraElaborazione = new QFrame(area);
-    fraElaborazione->setObjectName(QStringLiteral("fraElaborazione"));
-    fraElaborazione->setFrameShape(QFrame::Box);
-    impostaSfondo(fraElaborazione, colori::crema);
+    fraElaborazione = creaRiquadro(area, QStringLiteral("fraElaborazione"), colori::crema);
     posizionaTwip(fraElaborazione, 60, 6780, 5700, 1620);
 
     struct Voce {
@@ -118,13 +93,14 @@ void FrmOperativo::creaStatistiche() {
     constexpr double colonna = 1110;
     for (int i = 0; i < 5; ++i) {
         const Voce& v = voci[i];
-        auto* didascalia = etichetta(fraElaborazione, QStringLiteral("Label5(%1)").arg(v.indice),
-                                     carattere("MS Sans Serif", 8.25), colori::bluScuro);
+        auto* didascalia =
+            creaEtichetta(fraElaborazione, QStringLiteral("Label5(%1)").arg(v.indice), QString(),
+                          carattere("MS Sans Serif", 8.25), colori::bluScuro);
         didascalia->setText(QLatin1String(v.didascalia));
         didascalia->setWordWrap(true);
         posizionaTwip(didascalia, 45 + colonna * i, 150, colonna - 30, 600);
-        *v.valore = etichetta(fraElaborazione, QLatin1String(v.nome), carattere("Arial", 14.25),
-                              colori::bluChiaro);
+        *v.valore = creaEtichetta(fraElaborazione, QLatin1String(v.nome), QString(),
+                                  carattere("Arial", 14.25), colori::bluChiaro);
         posizionaTwip(*v.valore, 45 + colonna * i, 810, colonna - 30, 600);
     }
     LblTempoParziale->setToolTip(QStringLiteral("Secondi impiegati per ogni risposta"));
@@ -136,10 +112,7 @@ void FrmOperativo::creaStatistiche() {
 }
 
 QFrame* FrmOperativo::creaPannello(const char* nome, double sinistra, double alto) {
-    auto* pannello = new QFrame(area);
-    pannello->setObjectName(QLatin1String(nome));
-    pannello->setFrameShape(QFrame::Box);
-    impostaSfondo(pannello, colori::pesca);
+    auto* pannello = creaRiquadro(area, QLatin1String(nome), colori::pesca);
     posizionaTwip(pannello, sinistra, alto, 4605, 3300);
     return pannello;
 }
@@ -159,8 +132,8 @@ void FrmOperativo::creaTastierino() {
     };
     for (int i = 0; i < 14; ++i) {
         const Tasto& t = tasti[i];
-        Option2[i] = pulsante(fraTastierino, QStringLiteral("Option2(%1)").arg(i),
-                              QLatin1String(t.testo), i, 24);
+        Option2[i] = creaPulsante(fraTastierino, QStringLiteral("Option2(%1)").arg(i),
+                                  QLatin1String(t.testo), i, carattere("Arial", 24), colori::blu);
         posizionaTwip(Option2[i], t.sinistra, t.alto, t.larghezza, 585);
         connect(Option2[i], &PulsanteOpzione::premuto, this, &FrmOperativo::PremiTasto);
         collegaTastiera(Option2[i], &FrmOperativo::tastoGiuTastierino,
@@ -170,14 +143,15 @@ void FrmOperativo::creaTastierino() {
 
 void FrmOperativo::creaAiuto() {
     fraAiuto = creaPannello("fraAiuto", 5865, 5610);
-    auto* LblAiuto =
-        etichetta(fraAiuto, QStringLiteral("LblAiuto"), carattere("Arial", 18), colori::nero);
+    auto* LblAiuto = creaEtichetta(fraAiuto, QStringLiteral("LblAiuto"), QString(),
+                                   carattere("Arial", 18), colori::nero);
     LblAiuto->setText(QStringLiteral("Ti aiuto ?"));
     posizionaTwip(LblAiuto, 1065, 300, 2385, 585);
     const char* testi[2] = {"SI", "NO"};
     for (int i = 0; i < 2; ++i) {
-        Option3[i] = pulsante(fraAiuto, QStringLiteral("Option3(%1)").arg(i),
-                              QLatin1String(testi[i]), i, 20.25);
+        Option3[i] =
+            creaPulsante(fraAiuto, QStringLiteral("Option3(%1)").arg(i), QLatin1String(testi[i]), i,
+                         carattere("Arial", 20.25), colori::blu);
         posizionaTwip(Option3[i], 780, 1320 + 975 * i, 3120, 945);
         connect(Option3[i], &PulsanteOpzione::premuto, this, &FrmOperativo::sceltaAiuto);
         collegaTastiera(Option3[i], &FrmOperativo::tastoGiuAiuto, &FrmOperativo::carattereAiuto);
@@ -186,15 +160,16 @@ void FrmOperativo::creaAiuto() {
 
 void FrmOperativo::creaAvviso() {
     fraAvviso = creaPannello("fraAvviso", 6090, 5280);
-    auto* Label4 =
-        etichetta(fraAvviso, QStringLiteral("Label4(1)"), carattere("Arial", 18), colori::nero);
+    auto* Label4 = creaEtichetta(fraAvviso, QStringLiteral("Label4(1)"), QString(),
+                                 carattere("Arial", 18), colori::nero);
     Label4->setText(QStringLiteral("Se ricominci gli esercizi andranno persi"));
     Label4->setWordWrap(true);
     posizionaTwip(Label4, 75, 225, 3780, 870);
     const char* testi[2] = {"Stampa", "Ricomincia"};
     for (int i = 0; i < 2; ++i) {
-        optAvviso[i] = pulsante(fraAvviso, QStringLiteral("optAvviso(%1)").arg(i),
-                                QLatin1String(testi[i]), i, 20.25);
+        optAvviso[i] =
+            creaPulsante(fraAvviso, QStringLiteral("optAvviso(%1)").arg(i), QLatin1String(testi[i]),
+                         i, carattere("Arial", 20.25), colori::blu);
         posizionaTwip(optAvviso[i], 780, 1260 + 870 * i, 3330, 840);
         connect(optAvviso[i], &PulsanteOpzione::premuto, this, &FrmOperativo::sceltaAvviso);
         collegaTastiera(optAvviso[i], &FrmOperativo::tastoGiuAvviso,
@@ -204,12 +179,13 @@ void FrmOperativo::creaAvviso() {
 
 void FrmOperativo::creaIntervento() {
     fraIntervento = creaPannello("fraIntervento", 5880, 5595);
-    auto* lblIntervento = etichetta(fraIntervento, QStringLiteral("lblIntervento"),
-                                    carattere("Arial", 18), colori::nero);
+    auto* lblIntervento = creaEtichetta(fraIntervento, QStringLiteral("lblIntervento"), QString(),
+                                        carattere("Arial", 18), colori::nero);
     lblIntervento->setText(QStringLiteral("Intervengo io"));
     impostaSfondo(lblIntervento, colori::crema);
     posizionaTwip(lblIntervento, 420, 195, 4095, 510);
-    optOK = pulsante(fraIntervento, QStringLiteral("optOK"), QStringLiteral("OK"), 0, 20.25);
+    optOK = creaPulsante(fraIntervento, QStringLiteral("optOK"), QStringLiteral("OK"), 0,
+                         carattere("Arial", 20.25), colori::blu);
     optOK->usaColoriFuoco(false);
     impostaSfondo(optOK, colori::arancio);
     posizionaTwip(optOK, 720, 1155, 3330, 945);
