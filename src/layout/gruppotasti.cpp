@@ -3,6 +3,8 @@
 #include "layout/pulsanteopzione.h"
 #include "layout/tasti.h"
 
+#include <QKeyEvent>
+
 GruppoTasti::GruppoTasti(std::vector<PulsanteOpzione*> pulsanti, Scelta scelta, QObject* parent)
     : QObject(parent), pulsanti(std::move(pulsanti)), scelta(std::move(scelta)) {
     // Positions in the row, whatever index each button has in its window's control array.
@@ -14,6 +16,16 @@ GruppoTasti::GruppoTasti(std::vector<PulsanteOpzione*> pulsanti, Scelta scelta, 
                 [this, posto](int, int codice) { carattere(posto, codice); });
         connect(p, &PulsanteOpzione::tastoSu, this, &GruppoTasti::rilascia);
     }
+    if (parent) {
+        parent->installEventFilter(this);
+    }
+}
+
+bool GruppoTasti::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (evento->type() == QEvent::KeyRelease && !static_cast<QKeyEvent*>(evento)->isAutoRepeat()) {
+        rilascia();
+    }
+    return QObject::eventFilter(oggetto, evento);
 }
 
 void GruppoTasti::rilascia() {
@@ -22,14 +34,16 @@ void GruppoTasti::rilascia() {
 }
 
 // A disabled or hidden button cannot take the focus: the key then does nothing more.
-void GruppoTasti::fuoco(int indice) {
-    PulsanteOpzione* p = pulsanti[static_cast<size_t>(indice)];
-    if (p->isVisible() && p->isEnabled()) {
-        p->setFocus(Qt::OtherFocusReason);
+bool GruppoTasti::fuoco(int posto) {
+    PulsanteOpzione* p = pulsanti[static_cast<size_t>(posto)];
+    if (!p->isVisible() || !p->isEnabled()) {
+        return false;
     }
+    p->setFocus(Qt::OtherFocusReason);
+    return true;
 }
 
-void GruppoTasti::tastoGiu(int indice, int codice) {
+void GruppoTasti::tastoGiu(int posto, int codice) {
     if (giuTenuto) {
         return;
     }
@@ -40,7 +54,7 @@ void GruppoTasti::tastoGiu(int indice, int codice) {
         fuoco(codice - tasti::zeroTastierino - 1);
     } else if (codice == tasti::invio) {
         giuTenuto = true; // before the choice: it may close the window and this group with it
-        scelta(indice);
+        scelta(posto);
         return;
     } else if (!tasti::perIlToolkit(codice)) {
         return;
@@ -49,7 +63,7 @@ void GruppoTasti::tastoGiu(int indice, int codice) {
 }
 
 // Space goes round the buttons that can take the focus, after the last back to the first.
-void GruppoTasti::carattere(int indice, int codice) {
+void GruppoTasti::carattere(int posto, int codice) {
     if (carattereTenuto) {
         return;
     }
@@ -59,10 +73,8 @@ void GruppoTasti::carattere(int indice, int codice) {
     }
     const int numero = static_cast<int>(pulsanti.size());
     for (int passo = 1; passo < numero; ++passo) {
-        PulsanteOpzione* p = pulsanti[static_cast<size_t>((indice + passo) % numero)];
-        if (p->isVisible() && p->isEnabled()) {
-            p->setFocus(Qt::OtherFocusReason);
-            return;
+        if (fuoco((posto + passo) % numero)) {
+            break;
         }
     }
 }

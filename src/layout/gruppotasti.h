@@ -17,14 +17,18 @@ public:
     // Receives the position of the focused button in the row, from 0.
     using Scelta = std::function<void(int posto)>;
 
+    // parent is the window: a key let go anywhere in it ends the hold, also one let go on no
+    // button at all (a choice that hides the focused button leaves the focus nowhere).
     GruppoTasti(std::vector<PulsanteOpzione*> pulsanti, Scelta scelta, QObject* parent);
-    // A key let go anywhere in the window ends the hold, also one let go on no button at all.
     void rilascia();
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
     void tastoGiu(int posto, int codice);
     void carattere(int posto, int codice);
-    void fuoco(int posto);
+    bool fuoco(int posto);
 
     std::vector<PulsanteOpzione*> pulsanti;
     Scelta scelta;

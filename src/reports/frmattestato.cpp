@@ -14,7 +14,6 @@
 #include "platform/stampante.h"
 
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
@@ -151,12 +150,4 @@ void FrmAttestato::scelta(int indice) {
     default:
         break;
     }
-}
-
-// A key let go when no button has the focus reaches the window: that ends the hold too.
-void FrmAttestato::keyReleaseEvent(QKeyEvent* e) {
-    if (!e->isAutoRepeat()) {
-        tastiScelte->rilascia();
-    }
-    FinestraVeltrix::keyReleaseEvent(e);
 }

@@ -27,7 +27,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
-    void keyReleaseEvent(QKeyEvent* e) override;
 
 private:
     void creaImmagine();

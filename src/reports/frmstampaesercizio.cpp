@@ -10,7 +10,6 @@
 #include "reports/valutazione.h"
 
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -50,13 +49,6 @@ FrmStampaEsercizio::FrmStampaEsercizio(Contesto& contesto)
         p->setEnabled(true);
     }
     massimizza();
-}
-
-void FrmStampaEsercizio::keyReleaseEvent(QKeyEvent* e) {
-    if (!e->isAutoRepeat()) {
-        tastiScelte->rilascia();
-    }
-    FinestraVeltrix::keyReleaseEvent(e);
 }
 
 void FrmStampaEsercizio::EseguiScelta(int indice) {

@@ -23,9 +23,6 @@ public:
     void EseguiScelta(int indice);
     void StampaElenco();
 
-protected:
-    void keyReleaseEvent(QKeyEvent* e) override;
-
 private:
     void creaElenco();
     void creaScelte();

@@ -2,20 +2,9 @@
 
 #include "exercise/generazione.h"
 #include "exercise/presentazione.h"
+#include "start/scelte.h"
 #include "state/statocondiviso.h"
 #include "worksheets/righescheda.h"
-
-namespace {
-constexpr int livelli = 4;
-
-// The bounds of each level, as the start window sets them.
-void impostaLivello(StatoCondiviso& s, int livello) {
-    constexpr qint16 limiti[livelli][2] = {{1, 30}, {30, 60}, {60, 99}, {1, 99}};
-    s.Livello = static_cast<qint16>(livello);
-    s.NumeroMin = limiti[livello - 1][0];
-    s.NumeroMax = limiti[livello - 1][1];
-}
-} // namespace
 
 std::vector<EsempioEsercizio> esempiEsercizi(qint16 operazione, SorgenteCasuale& casuale,
                                              const Orologio& orologio) {
@@ -23,11 +12,11 @@ std::vector<EsempioEsercizio> esempiEsercizi(qint16 operazione, SorgenteCasuale&
     if (operazione < 1 || operazione > 3) {
         return esempi;
     }
-    for (int livello = 1; livello <= livelli; ++livello) {
+    for (int livello = 1; livello <= numeroLivelli; ++livello) {
         // A state of its own: an example never touches the pupil's series.
         StatoCondiviso s;
         s.Operazione = operazione;
-        impostaLivello(s, livello);
+        scegliLivello(s, livello - 1);
         const QString segno = GeneraOperazioneTermini(s, casuale, orologio);
         const RigaOperazione mostrata = PresentaOperazione(s, casuale, orologio);
         const auto& n = mostrata.numeri;
@@ -45,7 +34,7 @@ std::vector<EsempioScheda> esempiSchede(qint16 operazione, qint16 livello, Sorge
         for (int tipo = 1; tipo <= o.tipi; ++tipo) {
             StatoCondiviso s;
             s.Operazione = operazione;
-            impostaLivello(s, livello);
+            scegliLivello(s, livello - 1);
             s.TipoMin = s.TipoMax = static_cast<qint16>(tipo);
             s.IndiceRiga = 1;
             o.genera(s, casuale, orologio);

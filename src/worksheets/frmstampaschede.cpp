@@ -6,11 +6,11 @@
 #include "layout/pulsantecomando.h"
 #include "layout/pulsanteopzione.h"
 #include "platform/casuale.h"
+#include "start/scelte.h"
 #include "worksheets/righescheda.h"
 #include "worksheets/stampascheda.h"
 
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 
 namespace {
@@ -30,21 +30,17 @@ QString titoloPerOperazione(qint16 operazione) {
                                               : QStringLiteral("STAMPA SCHEDE");
 }
 
-struct Obiettivo {
+struct ObiettivoScheda {
     const char* descrizione;
     qint16 tipoMin, tipoMax;
 };
-constexpr Obiettivo obiettivi[4] = {
+constexpr ObiettivoScheda obiettivi[4] = {
     {"", 0, 0},
     {"CALCOLO DEL RISULTATO", 1, 1},
     {"CALCOLO DI UN TERMINE", 2, 4},
     {"CALCOLO CASUALE DEL RISULTATO O DI UN TERMINE", 1, 4},
 };
 
-struct Livello {
-    qint16 minimo, massimo, livello;
-};
-constexpr Livello livelli[4] = {{1, 30, 1}, {30, 60, 2}, {60, 99, 3}, {1, 99, 4}};
 } // namespace
 
 FrmStampaSchede::FrmStampaSchede(Contesto& contesto) : contesto(contesto), stato(contesto.stato) {
@@ -71,15 +67,6 @@ FrmStampaSchede::FrmStampaSchede(Contesto& contesto) : contesto(contesto), stato
     stato.RigheScheda = righePerScheda;
     stato.TipoStampa = 0;
     generaScheda();
-}
-
-// The objectives and the levels answer the keyboard like every row of choices.
-void FrmStampaSchede::keyReleaseEvent(QKeyEvent* e) {
-    if (!e->isAutoRepeat()) {
-        tastiObiettivi->rilascia();
-        tastiLivelli->rilascia();
-    }
-    FinestraVeltrix::keyReleaseEvent(e);
 }
 
 void FrmStampaSchede::generaScheda() {
@@ -116,7 +103,7 @@ void FrmStampaSchede::sceltaObiettivo(int indice) {
         stato.RigheDocenti[static_cast<size_t>(k)].clear();
     }
     svuotaRighe();
-    const Obiettivo& o = obiettivi[indice];
+    const ObiettivoScheda& o = obiettivi[indice];
     TestoObiettivo = QStringLiteral("  -  ") + QLatin1String(o.descrizione);
     // The printed sheet names the objective it was built for, not the one left by the start
     // window.
@@ -128,18 +115,15 @@ void FrmStampaSchede::sceltaObiettivo(int indice) {
     Option1[1]->setFocus(Qt::OtherFocusReason);
 }
 
+// The levels are the start window's: the same bounds and the same description.
 void FrmStampaSchede::sceltaLivello(int indice) {
-    if (indice < 0 || indice > 3) {
+    if (indice < 0 || indice >= numeroLivelli) {
         return;
     }
-    const Livello& l = livelli[indice];
-    stato.NumeroMin = l.minimo;
-    stato.NumeroMax = l.massimo;
-    stato.Livello = l.livello;
+    scegliLivello(stato, indice);
     fraAlunni->setEnabled(true);
-    stato.DescrizioneLivello =
-        QStringLiteral("NUMERO MASSIMO da  %1 a %2").arg(l.minimo).arg(l.massimo);
-    TestoLivello = QStringLiteral("  - Livello:  %1  ").arg(l.livello) + stato.DescrizioneLivello;
+    TestoLivello =
+        QStringLiteral("  - Livello:  %1  ").arg(stato.Livello) + stato.DescrizioneLivello;
     riscriviTitolo();
     generaScheda();
 }

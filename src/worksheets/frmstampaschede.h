@@ -27,9 +27,6 @@ public:
     void stampa(qint16 tipo);
     void cancellaScheda();
 
-protected:
-    void keyReleaseEvent(QKeyEvent* e) override;
-
 private:
     void creaRighe();
     void creaObiettivi();
