@@ -14,7 +14,6 @@
 #include <QLabel>
 
 namespace {
-constexpr int righePerScheda = 60;
 
 QString titoloPerOperazione(qint16 operazione) {
     static const char* const titoli[] = {

@@ -7,7 +7,6 @@
 #include <array>
 
 namespace {
-constexpr int righePerScheda = 60;
 constexpr std::array<double, 3> altezzeBlocchi{2000, 6500, 11000};
 constexpr double passoRiga = 400;
 } // namespace

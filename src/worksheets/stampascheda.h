@@ -1,5 +1,8 @@
 #pragma once
 
+// A worksheet has sixty lines, on screen and on paper.
+inline constexpr int righePerScheda = 60;
+
 struct StatoCondiviso;
 class Stampante;
 class Messaggi;
