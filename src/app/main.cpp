@@ -1,4 +1,5 @@
 #include "app/programma.h"
+#include "layout/stile.h"
 #include "platform/casuale.h"
 #include "platform/messaggi.h"
 #include "platform/nomeprogramma.h"
@@ -6,14 +7,12 @@
 #include "platform/stampanteqt.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 #include <chrono>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    // One look on every desktop, and one that honours the windows' own colours.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new StileVeltrix);
 
     const QString nome = nomeProgrammaInEsecuzione();
     OrologioDiSistema orologio;

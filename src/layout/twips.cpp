@@ -1,5 +1,7 @@
 #include "layout/twips.h"
 
+#include "layout/famiglie.h"
+
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QWidget>
@@ -60,7 +62,7 @@ QColor coloreTesto(const QWidget* w) {
 }
 
 QFont carattere(const QString& famiglia, double punti, bool grassetto) {
-    QFont f(famiglia);
+    QFont f(famigliaDisponibile(famiglia));
     f.setPointSizeF(punti);
     f.setBold(grassetto);
     return f;

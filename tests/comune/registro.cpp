@@ -1,7 +1,7 @@
 #include "comune/registro.h"
+#include "layout/stile.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 #include <QTest>
 
 #include <memory>
@@ -21,7 +21,7 @@ bool registro::aggiungi(std::function<QObject*()> crea) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new StileVeltrix);
     int falliti = 0;
     for (const auto& crea : classi()) {
         std::unique_ptr<QObject> prova(crea());

@@ -1,5 +1,6 @@
 #include "comune/banco.h"
 #include "comune/registro.h"
+#include "layout/famiglie.h"
 #include "layout/pulsanteopzione.h"
 #include "layout/twips.h"
 #include "platform/stampanteqt.h"
@@ -367,7 +368,7 @@ void TestFrmAttestato::disposizioneEColori() {
     QCOMPARE(figura(f)->immagine().sfondo, QColor(0xC0, 0xFF, 0xFF));
     auto* Label1 = f->findChild<QLabel*>(QStringLiteral("Label1"));
     QCOMPARE(coloreTesto(Label1), rosso);
-    QCOMPARE(Label1->font().family(), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(Label1->font().family(), famigliaDisponibile(QStringLiteral("MS Sans Serif")));
     QCOMPARE(Label1->font().pointSizeF(), 12.0);
     QVERIFY(Label1->font().bold());
     scelta(f, 1)->setFocus();
@@ -375,7 +376,7 @@ void TestFrmAttestato::disposizioneEColori() {
         PulsanteOpzione* p = scelta(f, i);
         QCOMPARE(coloreTesto(p), QColor(0x00, 0x00, 0xC0));
         QCOMPARE(coloreSfondo(p), i == 1 ? QColor(0xFF, 0xC0, 0x80) : QColor(0xFF, 0xE0, 0xC0));
-        QCOMPARE(p->font().family(), QStringLiteral("Arial"));
+        QCOMPARE(p->font().family(), famigliaDisponibile(QStringLiteral("Arial")));
         QCOMPARE(p->font().pointSizeF(), 12.0);
         QVERIFY(p->font().bold());
     }
