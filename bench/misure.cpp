@@ -4,6 +4,7 @@
 #include "comune/banco.h"
 #include "comune/documenti.h"
 #include "exercise/tastierino.h"
+#include "layout/stile.h"
 #include "platform/stampanteqt.h"
 
 #include <QAbstractButton>
@@ -11,7 +12,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -26,7 +26,7 @@
 extern char** environ;
 
 namespace {
-constexpr int avviiPerProgramma = 11;
+constexpr int avviiPerProgramma = 21;
 constexpr int serieMisurate = 5;
 constexpr int schedeMisurate = 21;
 constexpr int stampeMisurate = 7;
@@ -156,8 +156,7 @@ double stampa(const QString& documento) {
     return ms;
 }
 
-void riga(const char* misura, double veltrix, double pavimento, double obiettivo) {
-    const double rapporto = veltrix / pavimento;
+void riga(const char* misura, double veltrix, double pavimento, double rapporto, double obiettivo) {
     std::printf("%-34s %10.1f %10.1f %8.2f   ≤ %.2f %s\n", misura, veltrix, pavimento, rapporto,
                 obiettivo, rapporto <= obiettivo ? "sì" : "NO");
 }
@@ -186,22 +185,25 @@ int main(int argc, char* argv[]) {
     const QString veltrix = qui + QStringLiteral("/bench_veltrix_avvio");
     const QString pavimento = qui + QStringLiteral("/bench_pavimento");
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    std::vector<double> tempoV, tempoP, memV, memP;
+    std::vector<double> tempoV, tempoP, memV, memP, rapportiTempo, rapportiMemoria;
     avvia(veltrix, cartella.path()); // the first start of each pays for the disk cache
     avvia(pavimento, cartella.path());
     for (int i = 0; i < avviiPerProgramma; ++i) {
-        // Side by side, in turn, so both see the same moments of a noisy machine.
+        // Side by side, in turn, so both see the same moments of a noisy machine; the ratio is
+        // taken within each pair, so a slow moment slows both sides of it.
         const Avvio v = avvia(veltrix, cartella.path());
         const Avvio p = avvia(pavimento, cartella.path());
         tempoV.push_back(v.ms);
         tempoP.push_back(p.ms);
         memV.push_back(v.mib);
         memP.push_back(p.mib);
+        rapportiTempo.push_back(v.ms / p.ms);
+        rapportiMemoria.push_back(v.mib / p.mib);
     }
 
     qInstallMessageHandler(soloAvvisiVeri);
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new StileVeltrix);
     std::vector<double> tempiSerie;
     for (int i = 0; i < serieMisurate; ++i) {
         tempiSerie.push_back(serieDiNovanta());
@@ -220,8 +222,9 @@ int main(int argc, char* argv[]) {
                 avviiPerProgramma, serieMisurate, schedeMisurate, stampeMisurate);
     std::printf("%-34s %10s %10s %8s   %s\n", "misura", "veltrix", "pavimento", "rapporto",
                 "obiettivo");
-    riga("avvio al primo disegno (ms)", mediana(tempoV), mediana(tempoP), 1.15);
-    riga("memoria di picco (MiB)", mediana(memV), mediana(memP), 1.2);
+    riga("avvio al primo disegno (ms)", mediana(tempoV), mediana(tempoP), mediana(rapportiTempo),
+         1.15);
+    riga("memoria di picco (MiB)", mediana(memV), mediana(memP), mediana(rapportiMemoria), 1.2);
     assoluta(QStringLiteral("serie di 90 operazioni (ms)"), mediana(tempiSerie));
     assoluta(QStringLiteral("scheda di 60 righe mostrata (ms)"), mediana(tempiScheda), 20);
     for (const auto& [documento, ms] : pdf) {
