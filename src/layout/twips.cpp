@@ -69,12 +69,31 @@ QFont carattere(const QString& famiglia, double punti, bool grassetto) {
 }
 
 void adattaAllaLarghezza(QLabel* etichetta) {
+    constexpr double passo = 0.25;
+    constexpr double minimo = 6;
     QFont font = etichetta->font();
+    const QString testo = etichetta->text();
     const double disponibile = etichetta->width() - 2 * etichetta->margin();
-    while (font.pointSizeF() > 6 &&
-           QFontMetricsF(font).horizontalAdvance(etichetta->text()) > disponibile) {
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-    }
+    const auto larghezza = [&] { return QFontMetricsF(font).horizontalAdvance(testo); };
+    double punti = font.pointSizeF();
+    const auto scendiFinche = [&](const auto& troppoLarga) {
+        while (punti > minimo && troppoLarga()) {
+            punti -= passo;
+        }
+    };
+    // Every size measured costs a font that fontconfig prepares before the window is painted,
+    // so the sizes are not walked down one by one. Qt sets text at whole pixel sizes (from the
+    // widget's resolution), and a line's width grows in proportion to the pixel size, within a
+    // pixel: the first measurement predicts the size, and a second one, at that size, checks it.
+    const double dpi = etichetta->logicalDpiY();
+    const auto pixel = [dpi](double p) { return std::round(p * dpi / 72); };
+    const double perPixel = larghezza() / pixel(punti);
+    scendiFinche([&] { return perPixel * pixel(punti) > disponibile; });
+    scendiFinche([&] {
+        font.setPointSizeF(punti);
+        return larghezza() > disponibile;
+    });
+    font.setPointSizeF(punti);
     etichetta->setFont(font);
     etichetta->setWordWrap(false);
 }

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QLabel>
@@ -50,8 +51,8 @@ void TestCaratteri::restringeSoloQuantoBasta_data() {
     QTest::newRow("passo non intero") << sottotitolo << 13.6 << 300;
 }
 
-// The label keeps the largest size, in quarter-point steps down from its own, at which its text
-// fits; never a size larger than its own, never below 6 points.
+// The label keeps a size, in quarter-point steps down from its own, at which its text fits, at
+// most one pixel smaller than the largest that would; never larger than its own, never below 6.
 void TestCaratteri::restringeSoloQuantoBasta() {
     QFETCH(QString, testo);
     QFETCH(double, punti);
@@ -65,15 +66,20 @@ void TestCaratteri::restringeSoloQuantoBasta() {
     const double passi = (punti - scelti) / 0.25;
     QCOMPARE(passi, std::round(passi));
     QVERIFY(scelti <= punti);
-    if (scelti > 6) {
-        QVERIFY(::larghezza(dopo, scelti, testo) <= larghezza);
-    } else {
-        QVERIFY(scelti > 6 - 0.25);
-    }
-    if (scelti < punti) {
-        QVERIFY(::larghezza(dopo, scelti + 0.25, testo) > larghezza);
-    }
     QVERIFY(!etichetta.wordWrap());
+    if (scelti <= 6) {
+        QVERIFY(scelti > 6 - 0.25);
+        return;
+    }
+    QVERIFY(::larghezza(dopo, scelti, testo) <= larghezza);
+    const int pixelScelti = QFontInfo(dopo).pixelSize();
+    for (double p = scelti + 0.25; p <= punti; p += 0.25) {
+        QFont f = dopo;
+        f.setPointSizeF(p);
+        if (QFontInfo(f).pixelSize() > pixelScelti + 1) {
+            QVERIFY2(::larghezza(dopo, p, testo) > larghezza, qPrintable(QString::number(p)));
+        }
+    }
 }
 
 // A face the computer has is kept; a missing one becomes an installed stand-in, the same every
