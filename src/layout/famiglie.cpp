@@ -1,7 +1,6 @@
 #include "layout/famiglie.h"
 
 #include <QFontDatabase>
-#include <QHash>
 #include <QStringList>
 
 namespace {
@@ -21,26 +20,22 @@ const Sostituti tabella[] = {
 } // namespace
 
 QString famigliaDisponibile(const QString& famiglia) {
-    static QHash<QString, QString> scelte;
-    const auto trovata = scelte.constFind(famiglia);
-    if (trovata != scelte.constEnd()) {
-        return *trovata;
-    }
     static const QStringList installate = QFontDatabase::families();
-    QString scelta = famiglia;
-    if (!installate.contains(famiglia, Qt::CaseInsensitive)) {
-        for (const Sostituti& s : tabella) {
-            if (famiglia.compare(QLatin1String(s.famiglia), Qt::CaseInsensitive) != 0) {
-                continue;
-            }
-            for (const char* candidato : s.candidati) {
-                if (installate.contains(QLatin1String(candidato), Qt::CaseInsensitive)) {
-                    scelta = QLatin1String(candidato);
-                    break;
-                }
+    const auto installata = [](const QString& f) {
+        return installate.contains(f, Qt::CaseInsensitive);
+    };
+    if (installata(famiglia)) {
+        return famiglia;
+    }
+    for (const Sostituti& s : tabella) {
+        if (famiglia.compare(QLatin1String(s.famiglia), Qt::CaseInsensitive) != 0) {
+            continue;
+        }
+        for (const char* candidato : s.candidati) {
+            if (installata(QLatin1String(candidato))) {
+                return QLatin1String(candidato);
             }
         }
     }
-    scelte.insert(famiglia, scelta);
-    return scelta;
+    return famiglia;
 }
