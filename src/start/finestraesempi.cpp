@@ -1,5 +1,6 @@
 #include "start/finestraesempi.h"
 
+#include "layout/twips.h"
 #include "start/esempi.h"
 #include "state/contesto.h"
 
@@ -48,9 +49,8 @@ QPlainTextEdit* riquadro(const QString& nome, const QString& significato, const 
     r->setAccessibleName(significato);
     r->setReadOnly(true);
     r->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QFont fisso(QStringLiteral("Courier New"));
+    QFont fisso = carattere(QStringLiteral("Courier New"), 11, false);
     fisso.setStyleHint(QFont::TypeWriter);
-    fisso.setPointSize(11);
     r->setFont(fisso);
     return r;
 }
