@@ -1,6 +1,7 @@
 #include "layout/pulsanteopzione.h"
 
 #include "layout/tasti.h"
+#include "layout/tastipremuti.h"
 #include "layout/twips.h"
 
 #include <QPointer>
@@ -15,6 +16,10 @@ PulsanteOpzione::PulsanteOpzione(const QString& testo, int indice, QWidget* pare
     setAutoDefault(false);
     setCheckable(false);
     impostaSfondo(this, sfondoSenzaFuoco);
+    // A key is often let go in another window than the one it was pressed in (Enter on a button
+    // that opens a window): the group's hold ends all the same, or its next key would be lost.
+    connect(TastiPremuti::perApplicazione(), &TastiPremuti::rilasciato, this,
+            [this] { emit tastoSu(posto); });
 }
 
 void PulsanteOpzione::usaColoriFuoco(bool si) {

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 
 bool mostrataEAttiva(QWidget* finestra) {
     if (!QTest::qWaitForWindowExposed(finestra)) {
@@ -34,6 +35,14 @@ void tieni(Qt::Key k, const QString& testo, int ripetizioni) {
         QApplication::sendEvent(destinatario(), &ripetuto);
     }
     QTest::keyRelease(destinatario(), k);
+}
+
+void tastoDalSistema(QWidget* finestra, bool giu, Qt::Key k, Qt::KeyboardModifiers m,
+                     quint32 codice, quint64 istante, bool ripetuto) {
+    const QString testo = k >= Qt::Key_0 && k <= Qt::Key_9 ? QString(QChar(k)) : QString();
+    QKeyEvent e(giu ? QEvent::KeyPress : QEvent::KeyRelease, k, m, codice, 0, 0, testo, ripetuto);
+    e.setTimestamp(istante);
+    QApplication::sendEvent(finestra->windowHandle(), &e);
 }
 
 QString nomeFuoco() {

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <Qt>
+#include <QtGlobal>
 
 class QWidget;
 
@@ -20,6 +21,10 @@ void premi(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier);
 // A key held down: its press, then repeats (on X11 a release marked as a repeat before each
 // repeated press), then the release.
 void tieni(Qt::Key k, const QString& testo, int ripetizioni);
+// A key event as the window system hands it to a window: with its scan code and its timestamp,
+// marked as a repeat or not. It reaches the focused control through the window.
+void tastoDalSistema(QWidget* finestra, bool giu, Qt::Key k, Qt::KeyboardModifiers m,
+                     quint32 codice, quint64 istante, bool ripetuto = false);
 QString nomeFuoco();
 // Types a text, accented letters included (QTest::keyClicks knows only ASCII keys).
 void scriviTesto(QWidget* w, const QString& testo);

@@ -39,6 +39,24 @@ void digita(const QString& numero, Qt::KeyboardModifiers m = Qt::NoModifier) {
     }
 }
 
+// Keys as X11 sends them, "+7@10 -7@500 +7@500r ...": "+" down, "-" up, the key ("0"-"9", "k0"-"k9"
+// on the numeric pad, "B" Backspace, "E" Enter), "@" its timestamp, "r" when marked as a repeat.
+void sequenzaDalSistema(QWidget* finestra, const QString& sequenza) {
+    for (const QString& voce : sequenza.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const bool giu = voce.startsWith(QLatin1Char('+'));
+        const QString tasto = voce.mid(1).section(QLatin1Char('@'), 0, 0);
+        QString istante = voce.section(QLatin1Char('@'), 1);
+        const bool tastierino = tasto.startsWith(QLatin1Char('k'));
+        Qt::Key k = tasto == QLatin1String("B")   ? Qt::Key_Backspace
+                    : tasto == QLatin1String("E") ? Qt::Key_Return
+                                                  : Qt::Key(Qt::Key_0 + tasto.back().digitValue());
+        const quint32 codice = (tastierino ? 80 : 10) + static_cast<quint32>(k & 0xff);
+        tastoDalSistema(finestra, giu, k, tastierino ? Qt::KeypadModifier : Qt::NoModifier, codice,
+                        istante.remove(QLatin1Char('r')).toULongLong(),
+                        voce.endsWith(QLatin1Char('r')));
+    }
+}
+
 } // namespace
 
 class TestTastiera : public QObject {
@@ -47,6 +65,8 @@ private slots:
     void cifreECancella();
     void tastierinoNumericoNonSpostaIlFuoco();
     void tastoTenutoEntraUnaVolta();
+    void tastoTenutoDalSistema_data();
+    void tastoTenutoDalSistema();
     void lettereSpostanoIlFuoco();
     void spazioGiraTraIPulsanti();
     void aiutoDaTastiera();
@@ -106,6 +126,39 @@ void TestTastiera::tastoTenutoEntraUnaVolta() {
     QCOMPARE(risultato(f), QStringLiteral("7"));
     QTest::keyClick(uno, Qt::Key_7);
     QCOMPARE(risultato(f), QStringLiteral("77"));
+}
+
+// X11 sends a held key's repeats as release and press pairs with one timestamp, and the toolkit
+// marks many of them as repeats, but not all.
+void TestTastiera::tastoTenutoDalSistema_data() {
+    QTest::addColumn<QString>("sequenza");
+    QTest::addColumn<QString>("atteso");
+    QTest::newRow("ripetizioni non segnate")
+        << "+7@10 -7@500 +7@500 -7@533 +7@533 -7@566r +7@566r -7@900"
+        << "7";
+    QTest::newRow("tastierino") << "+k4@10 -k4@500 +k4@500 -k4@533r +k4@533r -k4@900"
+                                << "4";
+    QTest::newRow("due pressioni vere") << "+7@10 -7@100 +7@300 -7@400"
+                                        << "77";
+    QTest::newRow("Backspace tenuto")
+        << "+1@10 -1@20 +2@30 -2@40 +B@50 -B@550 +B@550 -B@583 +B@583 -B@900"
+        << "1";
+    QTest::newRow("Invio tenuto sul tasto 1") << "+E@10 -E@500 +E@500 -E@533 +E@533 -E@900"
+                                              << "1";
+    QTest::newRow("rilascio perso, poi una pressione vera")
+        << "+7@10 +7@500 +7@533 -7@900 +8@1000 -8@1100"
+        << "78";
+}
+
+void TestTastiera::tastoTenutoDalSistema() {
+    QFETCH(QString, sequenza);
+    QFETCH(QString, atteso);
+    Banco banco;
+    auto* f = apri(banco, 0);
+    QVERIFY(f);
+    tasto(f, 1)->setFocus();
+    sequenzaDalSistema(f, sequenza);
+    QCOMPARE(risultato(f), atteso);
 }
 
 void TestTastiera::lettereSpostanoIlFuoco() {
@@ -229,8 +282,11 @@ void TestTastiera::avvisoDallaVentesima() {
     premi(Qt::Key_Return);
     QCOMPARE(nomeFuoco(), QStringLiteral("optAvviso(0)"));
     QVERIFY(!controllo(f, QStringLiteral("fraTastierino"))->isEnabled());
-    premi(Qt::Key_Return);
+    // Enter on "Stampa" opens the list window, and the key is let go there.
+    sequenzaDalSistema(f, QStringLiteral("+E@1000"));
     QVERIFY(banco.programma->finestre.caricata(Finestra::StampaEsercizio));
+    sequenzaDalSistema(banco.finestra<QWidget>(Finestra::StampaEsercizio),
+                       QStringLiteral("-E@1100"));
     QVERIFY(controllo(f, QStringLiteral("fraAvviso"))->isEnabled());
     QApplication::setActiveWindow(f);
     controllo(f, QStringLiteral("optAvviso(0)"))->setFocus();
