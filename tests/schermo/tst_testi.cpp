@@ -8,8 +8,10 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QWindow>
 
 // Every text of every window is read whole, at the resolution the test program runs at (it runs
 // once at 96 dpi and once at 144, on a 1280 x 800 screen). A text is drawn again, unclipped, where
@@ -145,6 +147,7 @@ private slots:
     void elencoEAttestato();
     void schede_data();
     void schede();
+    void eserciziAlCentroSopraLInizio();
 };
 
 void TestTesti::inizioEdEsercizi_data() {
@@ -232,6 +235,26 @@ void TestTesti::schede() {
         comando->click();
     }
     verifica(schede, "schede");
+}
+
+// The exercise window keeps its size; it opens whole and in the middle of the screen, and stays
+// above the maximized start window, which a click would otherwise bring in front of it.
+void TestTesti::eserciziAlCentroSopraLInizio() {
+    Banco banco;
+    banco.programma->avvia();
+    QWidget* inizio = banco.programma->finestre.istanza(Finestra::Inizio);
+    QWidget* esercizi = banco.programma->finestre.apri(Finestra::Operativo);
+    QVERIFY(QTest::qWaitForWindowExposed(esercizi));
+    QCOMPARE(esercizi->windowType(), Qt::Dialog);
+    QVERIFY(esercizi->windowHandle() && inizio->windowHandle());
+    QCOMPARE(esercizi->windowHandle()->transientParent(), inizio->windowHandle());
+    const QRect schermo = esercizi->screen()->availableGeometry();
+    QVERIFY(schermo.contains(esercizi->geometry()));
+    // Placed before it has a frame, it is off the middle by the frame's thickness at most.
+    const QMargins cornice = esercizi->windowHandle()->frameMargins();
+    const QPoint scarto = esercizi->geometry().center() - schermo.center();
+    QVERIFY2(qAbs(scarto.x()) <= cornice.left() + 1 && qAbs(scarto.y()) <= cornice.top() + 1,
+             qPrintable(QStringLiteral("%1,%2").arg(scarto.x()).arg(scarto.y())));
 }
 
 VELTRIX_TEST(TestTesti)
