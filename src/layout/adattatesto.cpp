@@ -86,11 +86,6 @@ QFont conPunti(QFont font, double punti) {
 }
 } // namespace
 
-bool testoEntra(const QWidget* controllo, const QFont& font) {
-    const auto s = spazio(controllo);
-    return !s || entra(*s, font, controllo);
-}
-
 void adattaTesto(QWidget* controllo) {
     const auto s = spazio(controllo);
     const QFont attuale = controllo->font();

@@ -2,7 +2,6 @@
 
 #include <QObject>
 
-class QFont;
 class QWidget;
 
 // Every text must be read whole. A window smaller than designed, a screen of higher resolution
@@ -22,5 +21,3 @@ protected:
 
 // Sets the control's font to the largest size, not above its designed one, that its text fits.
 void adattaTesto(QWidget* controllo);
-// Whether the control's text, in that font, fits the room the control paints it in.
-bool testoEntra(const QWidget* controllo, const QFont& font);
