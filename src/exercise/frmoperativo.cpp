@@ -73,7 +73,9 @@ FrmOperativo::FrmOperativo(Contesto& contesto) : contesto(contesto), stato(conte
         PosizionaCroci();
     });
     connect(area, &AreaProporzionale::cliccata, this, &FrmOperativo::cliccaSfondo);
-    setFixedSize(area->size() + QSize(0, menuBar()->sizeHint().height()));
+    setFixedSize(dimensioneNelloSchermo(area->size() + QSize(0, menuBar()->sizeHint().height())));
+    tieniSopra(inizio);
+    centraNelloSchermo();
 }
 
 // Names for a screen reader, for the controls whose caption does not say what they are.

@@ -35,7 +35,9 @@ void FrmStampaEsercizio::creaElenco() {
     struct Colonna {
         double sinistra, larghezza, passo;
     };
-    constexpr Colonna colonne[3] = {{45, 5145, 615}, {5505, 5145, 615}, {10350, 1440, 660}};
+    // The middle column stops short of the right one: running under it, its lines lost their
+    // ends behind the right column's boxes, also while those were still empty.
+    constexpr Colonna colonne[3] = {{45, 5145, 615}, {5505, 4800, 615}, {10350, 1440, 660}};
     for (int k = 1; k <= 30; ++k) {
         const Colonna& c = colonne[(k - 1) / 10];
         auto* riga = new QLabel(area);
@@ -43,10 +45,6 @@ void FrmStampaEsercizio::creaElenco() {
         preparaRiga(riga, k > 20);
         posizionaTwip(riga, c.sinistra, 450 + c.passo * ((k - 1) % 10), c.larghezza, 600);
         LblOp[static_cast<size_t>(k)] = riga;
-    }
-    // The middle column runs under the right one: the right one stays whole on top.
-    for (int k = 21; k <= 30; ++k) {
-        LblOp[static_cast<size_t>(k)]->raise();
     }
 }
 

@@ -11,6 +11,12 @@ public:
 
     // Maximized; the size is set too, for desktops whose window manager ignores the state.
     void massimizza();
+    // For a window that keeps its own size: it stays above the window it belongs to, which no
+    // click can then put in front of it, and it opens in the middle of the screen, made smaller
+    // (with everything in it) where the screen has no room for its designed size.
+    void tieniSopra(QWidget* finestra);
+    QSize dimensioneNelloSchermo(QSize progettata) const;
+    void centraNelloSchermo();
 
 signals:
     void scaricata();

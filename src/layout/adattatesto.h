@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QObject>
+
+class QWidget;
+
+// Every text must be read whole. A window smaller than designed, a screen of higher resolution
+// or a caption longer than the designer expected leaves a label or a button too little room for
+// its font: its text would be cut at the edges. Before the control paints, its font shrinks, in
+// quarter points from the size it was designed with, to the largest size at which the text
+// (wrapped where the control wraps) fits; with room again it grows back, never past its design.
+class AdattaTesti : public QObject {
+    Q_OBJECT
+public:
+    explicit AdattaTesti(QObject* parent) : QObject(parent) {}
+    void segui(QWidget* controllo);
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+};
+
+// Sets the control's font to the largest size, not above its designed one, that its text fits.
+void adattaTesto(QWidget* controllo);
