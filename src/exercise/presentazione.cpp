@@ -13,22 +13,24 @@ using Numeri = std::array<int, 4>;
 
 // How an operation's record line is written: cell, sign, cell, sign, cell, " = ", result cell,
 // closing. Additions and subtractions right-align each number to four columns and close with
-// "   R." before the answer; multiplications write the plain numbers and close with nothing.
+// "   R." before the answer; multiplications write the plain numbers. A shown product closes
+// with "   R." too, or the typed answer would run on from its digits: "= 63" and 7 read "= 637".
 struct FormaRiga {
     const char* segno;
     bool incolonnata;
     const char* termineNascosto;
     const char* risultatoNascosto;
     const char* chiusura;
+    const char* chiusuraRisultatoNascosto;
 };
 
-// A hidden factor is " ... ", blanks on both sides, as in the line " ...  x 3 x 4 = 24" of a
-// hidden first factor; a hidden second or third factor therefore reads "2 x  ...  x 4 = 24" or
-// "2 x 3 x  ...  = 24".
+// A hidden factor is " ... ", blanks on both sides, as in the line " ...  x 3 x 4 = 24   R." of a
+// hidden first factor; a hidden second or third factor therefore reads "2 x  ...  x 4 = 24   R."
+// or "2 x 3 x  ...  = 24   R.".
 constexpr std::array<FormaRiga, 3> forme{{
-    {"+", true, " ...", "... ", "   R."},
-    {"-", true, " ...", "... ", "   R."},
-    {"x", false, " ... ", " ...     ", ""},
+    {"+", true, " ...", "... ", "   R.", "   R."},
+    {"-", true, " ...", "... ", "   R.", "   R."},
+    {"x", false, " ... ", " ...     ", "   R.", ""},
 }};
 
 // Which layout a level shows: floor(r x span) + base, or base alone without a draw when span is 0.
@@ -77,8 +79,10 @@ QString rigaStampa(const StatoCondiviso& s, const FormaRiga& forma, const Numeri
                                        : QString::number(numeri[i]);
     }
     const QString segno = QLatin1Char(' ') + QLatin1String(forma.segno) + QLatin1Char(' ');
+    const char* chiusura =
+        nascosto == indiceRisultato ? forma.chiusuraRisultatoNascosto : forma.chiusura;
     return celle[0] + segno + celle[1] + segno + celle[2] + QStringLiteral(" = ") + celle[3] +
-           QLatin1String(forma.chiusura);
+           QLatin1String(chiusura);
 }
 
 // 0 for a level outside 1 to 4: no layout is shown.

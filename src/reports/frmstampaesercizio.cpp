@@ -6,6 +6,7 @@
 #include "layout/pulsanteopzione.h"
 #include "layout/twips.h"
 #include "platform/messaggi.h"
+#include "reports/nomealunno.h"
 #include "reports/stampaelenco.h"
 #include "reports/valutazione.h"
 
@@ -97,5 +98,5 @@ void FrmStampaEsercizio::mostraNome() {
 void FrmStampaEsercizio::confermaNome() {
     fraNome->hide();
     Option1[stampa]->setFocus(Qt::OtherFocusReason);
-    stato.NomeAlunno = txtNome->text();
+    stato.NomeAlunno = nomeAmmesso(txtNome->text());
 }

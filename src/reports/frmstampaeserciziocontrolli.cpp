@@ -7,6 +7,7 @@
 #include "layout/gruppotasti.h"
 #include "layout/pulsanteopzione.h"
 #include "layout/twips.h"
+#include "reports/nomealunno.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -78,7 +79,8 @@ void FrmStampaEsercizio::creaNome() {
     txtNome = new QLineEdit(fraNome);
     txtNome->setObjectName(QStringLiteral("txtNome"));
     txtNome->setFont(carattere(QStringLiteral("Arial"), 18));
-    txtNome->setMaxLength(15);
+    // Fifteen characters as the pupil sees them, not as the string stores them.
+    txtNome->setValidator(new ValidatoreNome(txtNome));
     posizionaTwip(txtNome, 720, 840, 5280, 630);
 
     auto* Label4 =

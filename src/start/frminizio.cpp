@@ -56,6 +56,11 @@ frmInizio::frmInizio(Contesto& contesto) : contesto(contesto), stato(contesto.st
     Frame2->setEnabled(false);
     Frame3->setEnabled(false);
     leggiLivelli();
+    // Only a hand-edited file holds another set; the pupil gets the first one, and the switch
+    // below alternates from there.
+    if (GruppoObiettivi != 2) {
+        GruppoObiettivi = 1;
+    }
     mostraGruppo(GruppoObiettivi);
     massimizza();
 }
@@ -152,19 +157,12 @@ void frmInizio::cambiaObiettivi() {
     Label3->setText(QStringLiteral("Livello"));
     Frame2->setEnabled(false);
     Frame3->setEnabled(false);
-    GruppoObiettivi = static_cast<qint16>(GruppoObiettivi + 1);
-    if (GruppoObiettivi >= 3) {
-        GruppoObiettivi = 1;
-    }
-    mostraGruppo(GruppoObiettivi == 1 ? 1 : 2);
+    GruppoObiettivi = GruppoObiettivi == 1 ? 2 : 1;
+    mostraGruppo(GruppoObiettivi);
     scriviLivelli();
 }
 
-// Any set but 1 and 2 (only a hand-edited file holds one) leaves the design captions in place.
 void frmInizio::mostraGruppo(qint16 k) {
-    if (k != 1 && k != 2) {
-        return;
-    }
     lblNomeOperazione->setText(stato.NomeProgramma + QStringLiteral(".%1").arg(k));
     Frame1->setTitle(QStringLiteral("OBIETTIVI %1").arg(k));
     const int primo = k == 1 ? 0 : 3;

@@ -69,6 +69,13 @@ bool scriviTutto(int fd, const QByteArray& dati) {
     return true;
 }
 
+// A settings file that is there but may not be read still holds the teacher's settings: this
+// run started from the defaults instead, and writing them would lose the real ones.
+bool presenteMaIlleggibile(const QByteArray& percorso) {
+    return ::faccessat(AT_FDCWD, percorso.constData(), R_OK, AT_EACCESS) != 0 &&
+           (errno == EACCES || errno == EPERM);
+}
+
 QByteArray numeroConSegno(qint16 n) {
     const QByteArray cifre = QByteArray::number(qAbs(int(n)));
     return (n < 0 ? "-" : " ") + cifre + " ";
@@ -108,11 +115,16 @@ QByteArray rigaImpostazioni(qint16 Operazione, qint16 GruppoObiettivi) {
 }
 
 bool scriviLivelli(const QString& percorso, qint16 Operazione, qint16 GruppoObiettivi) {
+    const QByteArray definitivo = QFile::encodeName(percorso);
+    if (presenteMaIlleggibile(definitivo)) {
+        return false;
+    }
     const QByteArray provvisorio = QFile::encodeName(percorso + QStringLiteral(".tmp"));
     // A link left at the temporary name must not be followed, nor a file that has other names
-    // be emptied: either would overwrite a file that is not ours.
-    const int fd =
-        ::open(provvisorio.constData(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+    // be emptied: either would overwrite a file that is not ours. A named pipe there would hold
+    // the open until something read it: it fails at once instead, or is refused below.
+    const int fd = ::open(provvisorio.constData(),
+                          O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
     if (fd < 0) {
         return false;
     }
@@ -126,8 +138,7 @@ bool scriviLivelli(const QString& percorso, qint16 Operazione, qint16 GruppoObie
     const bool scritto = ::ftruncate(fd, 0) == 0 && scriviTutto(fd, riga) && ::fsync(fd) == 0;
     const bool chiuso = ::close(fd) == 0;
     const bool rinominato =
-        scritto && chiuso &&
-        std::rename(provvisorio.constData(), QFile::encodeName(percorso).constData()) == 0;
+        scritto && chiuso && std::rename(provvisorio.constData(), definitivo.constData()) == 0;
     if (!rinominato) {
         ::unlink(provvisorio.constData());
     }

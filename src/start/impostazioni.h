@@ -14,8 +14,9 @@ void leggiLivelli(const QString& percorso, qint16& Operazione, qint16& GruppoObi
 void leggiLivelliDa(const QByteArray& contenuto, qint16& Operazione, qint16& GruppoObiettivi);
 
 // Replaces the file as a whole: the line goes to a temporary file beside it, which is then
-// renamed over the old one, so a failed write leaves the previous settings intact. A failure
-// is reported to the caller only; the program goes on silently.
+// renamed over the old one, so a failed write leaves the previous settings intact. Only a
+// regular file is written, and a file that is there but may not be read is left as it is. A
+// failure is reported to the caller only; the program goes on silently.
 bool scriviLivelli(const QString& percorso, qint16 Operazione, qint16 GruppoObiettivi);
 
 QByteArray rigaImpostazioni(qint16 Operazione, qint16 GruppoObiettivi);

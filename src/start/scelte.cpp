@@ -35,6 +35,8 @@ const LivelloScelta& livello(int indice) {
 QString scegliObiettivo(StatoCondiviso& stato, int indice) {
     const Obiettivo& o = obiettivo(indice);
     stato.DescrizioneObiettivo = QString::fromUtf8(o.descrizione);
+    // The worksheets draw from the same types, so they name the same objective.
+    stato.ObiettivoScheda = stato.DescrizioneObiettivo;
     stato.TipoMin = o.tipoMin;
     stato.TipoMax = o.tipoMax;
     return QStringLiteral("Obiettivo n.%1:     ").arg(indice + 1) + stato.DescrizioneObiettivo;

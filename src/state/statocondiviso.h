@@ -66,6 +66,10 @@ struct Schede {
     // The worksheet on screen, the one its print buttons print. It has a table of its own: the
     // pupil's exercise record in RigheStampa must survive a teacher preparing a sheet.
     Testi91 RigheSchedaMostrata;
+    // The objective the sheet's lines are drawn for, named on the screen and the printout: the
+    // start window's until the worksheet window picks one of its own. A teacher's pick must not
+    // reach the pupil's certificate, which names DescrizioneObiettivo.
+    QString ObiettivoScheda;
     qint16 RigheScheda = 0;
     qint16 TipoStampa = 0;
     qint16 IndiceRiga = 0;

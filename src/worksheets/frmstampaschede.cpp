@@ -62,7 +62,7 @@ FrmStampaSchede::FrmStampaSchede(Contesto& contesto) : contesto(contesto), stato
     massimizza();
 
     setWindowTitle(titoloPerOperazione(stato.Operazione));
-    Label1->setText(stato.DescrizioneObiettivo);
+    Label1->setText(stato.ObiettivoScheda);
     stato.RigheScheda = righePerScheda;
     stato.TipoStampa = 0;
     generaScheda();
@@ -104,9 +104,8 @@ void FrmStampaSchede::sceltaObiettivo(int indice) {
     svuotaRighe();
     const ObiettivoScheda& o = obiettivi[indice];
     TestoObiettivo = QStringLiteral("  -  ") + QLatin1String(o.descrizione);
-    // The printed sheet names the objective it was built for, not the one left by the start
-    // window.
-    stato.DescrizioneObiettivo = QLatin1String(o.descrizione);
+    // The printed sheet names the objective it was built for; the pupil's stays as it was.
+    stato.ObiettivoScheda = QLatin1String(o.descrizione);
     stato.TipoMin = o.tipoMin;
     stato.TipoMax = o.tipoMax;
     riscriviTitolo();

@@ -165,12 +165,24 @@ bool estraiNumeri(Numeri numeri, StatoCondiviso& s, SorgenteCasuale& casuale,
     return true;
 }
 
+// An index outside the tables would write past them.
+bool indiceValido(const StatoCondiviso& s) {
+    return s.IndiceRiga >= 0 && static_cast<size_t>(s.IndiceRiga) < s.RigheAlunni.size();
+}
+
+// A line that cannot be built is left empty: the text of an earlier sheet, of another level or
+// objective, would otherwise pass for a line of this one.
+void svuotaRiga(StatoCondiviso& s) {
+    s.RigheAlunni[static_cast<size_t>(s.IndiceRiga)].clear();
+    s.RigheDocenti[static_cast<size_t>(s.IndiceRiga)].clear();
+}
+
 void costruisciRiga(std::span<const TipoDiRiga> tipi, Numeri numeri, StatoCondiviso& s,
                     SorgenteCasuale& casuale, const Orologio& orologio) {
-    // An index outside the tables would write past them.
-    if (s.IndiceRiga < 0 || static_cast<size_t>(s.IndiceRiga) >= s.RigheAlunni.size()) {
+    if (!indiceValido(s)) {
         return;
     }
+    svuotaRiga(s);
     casuale.rimescola(orologio.secondiDaMezzanotte());
     s.TipoRiga = static_cast<qint16>(estraiNumero(casuale, s.TipoMax - s.TipoMin + 1, s.TipoMin));
     if (s.TipoRiga < 1 || static_cast<size_t>(s.TipoRiga) > tipi.size()) {
@@ -246,6 +258,9 @@ std::vector<OperazioneScheda> operazioniDellaScheda(qint16 operazione) {
 void GeneraRiga(StatoCondiviso& stato, SorgenteCasuale& casuale, const Orologio& orologio) {
     const std::vector<OperazioneScheda> miscela = operazioniDellaScheda(stato.Operazione);
     if (miscela.empty()) {
+        if (indiceValido(stato)) {
+            svuotaRiga(stato);
+        }
         return;
     }
     // The choice comes from the running source: only the chosen generator reseeds.

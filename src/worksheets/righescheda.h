@@ -11,8 +11,8 @@ class Orologio;
 
 // Building worksheet lines. Each call writes entry IndiceRiga of RigheAlunni (the line with its
 // hidden element) and of RigheDocenti (the same line, seven blanks and the answer in brackets).
-// A line type outside the operation's table, an Operazione outside 1 to 7 or an IndiceRiga
-// outside the tables writes nothing: both entries keep what they held.
+// A line type outside the operation's table, an Operazione outside 1 to 7 or numbers that make
+// no true line leave both entries empty; an IndiceRiga outside the tables writes nothing.
 
 // One line of the sheet's Operazione: 1 additions, 2 subtractions, 4 multiplications,
 // 5 divisions; 3, 6 and 7 draw for each line one of additions and subtractions, multiplications

@@ -21,7 +21,7 @@ void StampaIntestazione(const StatoCondiviso& stato, Stampante& stampante) {
     stampante.impostaX(1000);
     stampante.impostaY(1500);
     stampante.impostaDimensione(12);
-    stampante.stampa(stato.DescrizioneObiettivo);
+    stampante.stampa(stato.ObiettivoScheda);
 }
 
 void StampaScheda(StatoCondiviso& stato, Stampante& stampante, Messaggi& messaggi) {
@@ -44,6 +44,6 @@ void StampaScheda(StatoCondiviso& stato, Stampante& stampante, Messaggi& messagg
     stampante.impostaDimensione(8);
     stampante.impostaX(1000);
     stampante.impostaY(15100);
-    stampante.stampa(stato.DescrizioneObiettivo);
+    stampante.stampa(stato.ObiettivoScheda);
     stampante.fineDocumento();
 }

@@ -25,7 +25,7 @@ void preparaSerie(StatoCondiviso& s) {
 
 void preparaScheda(StatoCondiviso& s) {
     s.Operazione = 7;
-    s.DescrizioneObiettivo = QStringLiteral("CALCOLO DEL RISULTATO");
+    s.ObiettivoScheda = QStringLiteral("CALCOLO DEL RISULTATO");
     s.TipoMin = 1;
     s.TipoMax = 1;
 }

@@ -18,3 +18,17 @@ private:
     rlimit prima{};
     void (*gestorePrima)(int) = SIG_DFL;
 };
+
+// An ordinary user for this process, whom permission bits stop: the tests run as root, whom they
+// do not. Run by an ordinary user already, it changes nothing. Files made in the scope belong to
+// that user, and a directory it must write in has to be open to it.
+class UtenteComune {
+public:
+    UtenteComune();
+    ~UtenteComune();
+    UtenteComune(const UtenteComune&) = delete;
+    UtenteComune& operator=(const UtenteComune&) = delete;
+
+private:
+    bool tornaRoot = false;
+};

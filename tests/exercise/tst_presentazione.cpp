@@ -66,11 +66,11 @@ void TestPresentazione::schemi_data() {
     QTest::newRow("moltiplicazione 1") << 3 << 1 << mol << QStringList{"2", "3", "4", "?"} << 3 << 24
         << "2 x 3 x 4 =  ...     ";
     QTest::newRow("moltiplicazione 2") << 3 << 2 << mol << QStringList{"?", "3", "4", "24"} << 0 << 2
-        << " ...  x 3 x 4 = 24";
+        << " ...  x 3 x 4 = 24   R.";
     QTest::newRow("moltiplicazione 3") << 3 << 3 << mol << QStringList{"2", "?", "4", "24"} << 1 << 3
-        << "2 x  ...  x 4 = 24";
+        << "2 x  ...  x 4 = 24   R.";
     QTest::newRow("moltiplicazione 4") << 3 << 4 << mol << QStringList{"2", "3", "?", "24"} << 2 << 4
-        << "2 x 3 x  ...  = 24";
+        << "2 x 3 x  ...  = 24   R.";
     QTest::newRow("moltiplicazione 1, due cifre") << 3 << 1 << QList<int>{10, 7, 1}
         << QStringList{"10", "7", "1", "?"} << 3 << 70 << "10 x 7 x 1 =  ...     ";
     // clang-format on

@@ -4,6 +4,7 @@
 #include "reports/frmstampaesercizio.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -37,6 +38,8 @@ private slots:
     void tasti();
     void tastoTenutoUnaVolta();
     void nomeDiQuindiciLettere();
+    void nomeComeSiVede_data();
+    void nomeComeSiVede();
     void stampaDaDieciOperazioni_data();
     void stampaDaDieciOperazioni();
     void esciSvuotaITempi();
@@ -135,6 +138,53 @@ void TestFrmStampaEsercizio::nomeDiQuindiciLettere() {
     QTest::mousePress(scelta(f, 2), Qt::LeftButton);
     QVERIFY(
         banco.stampante.scritte.at(0).testo.startsWith(QStringLiteral("Nome Niccolò Bianchi ")));
+}
+
+void TestFrmStampaEsercizio::nomeComeSiVede_data() {
+    QTest::addColumn<QString>("scritto");
+    QTest::addColumn<int>("cursore"); // where the paste goes; -1 at the end
+    QTest::addColumn<QString>("incollato");
+    QTest::addColumn<QString>("nome");
+    const QString pollice = QStringLiteral("\U0001F44D");
+    const QString famiglia = QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467");
+    const QString eAccentata = QStringLiteral("e\u0301");
+    QTest::newRow("emoji quindicesima") << "Anna Maria Ros" << -1 << pollice + pollice
+                                        << QStringLiteral("Anna Maria Ros") + pollice;
+    QTest::newRow("emoji sedicesima, non a metà")
+        << "Anna Maria Rossi" << -1 << pollice << "Anna Maria Ross";
+    QTest::newRow("famiglia, un carattere")
+        << "Anna Maria Ros" << -1 << famiglia << QStringLiteral("Anna Maria Ros") + famiglia;
+    QTest::newRow("accento composto")
+        << "" << -1 << eAccentata.repeated(16) << eAccentata.repeated(15);
+    QTest::newRow("controlli e direzione")
+        << "Luca" << -1 << QStringLiteral("\u202EVer\u2066di\t\u0007\u2069") << "LucaVerdi";
+    QTest::newRow("casella piena, in mezzo") << "Bartolomeo Buonarroti" << 3 << "XY"
+                                             << "Bartolomeo Buon";
+    QTest::newRow("incollato lungo") << "" << -1 << "Bartolomeo Buonarroti"
+                                     << "Bartolomeo Buon";
+}
+
+// The name box counts what the pupil sees, and lets nothing in that would break or reorder the
+// printed lines; however it comes in, typed or pasted.
+void TestFrmStampaEsercizio::nomeComeSiVede() {
+    QFETCH(QString, scritto);
+    QFETCH(int, cursore);
+    QFETCH(QString, incollato);
+    QFETCH(QString, nome);
+    Banco banco;
+    auto* f = apri(banco, 12);
+    QVERIFY(f);
+    QTest::mousePress(scelta(f, 1), Qt::LeftButton);
+    auto* casella = f->findChild<QLineEdit*>(QStringLiteral("txtNome"));
+    scriviTesto(casella, scritto);
+    if (cursore >= 0) {
+        casella->setCursorPosition(cursore);
+    }
+    QApplication::clipboard()->setText(incollato);
+    QTest::keyClick(casella, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(casella->text(), nome);
+    QTest::keyClick(casella, Qt::Key_Return);
+    QCOMPARE(banco.programma->stato.NomeAlunno, nome);
 }
 
 void TestFrmStampaEsercizio::stampaDaDieciOperazioni_data() {

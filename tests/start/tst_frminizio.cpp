@@ -81,6 +81,7 @@ private slots:
     void cambioDueVolteTornaAlPrimoGruppo();
     void impostazioniLetteAllAvvio_data();
     void impostazioniLetteAllAvvio();
+    void gruppoFuoriDaiDue_data();
     void gruppoFuoriDaiDue();
     void avantiApreGliEsercizi();
     void esciChiudeTuttoEScriveIlFile();
@@ -299,20 +300,36 @@ void TestFrmInizio::impostazioniLetteAllAvvio() {
     QCOMPARE(testo(finestra, "lblNomeOperazione"), titolo);
 }
 
-// A set other than 1 or 2 keeps the design captions until the pupil switches.
+void TestFrmInizio::gruppoFuoriDaiDue_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("7") << QByteArray(" 1  7 \r\n");
+    QTest::newRow("0") << QByteArray(" 1  0 \r\n");
+    QTest::newRow("-1") << QByteArray(" 1 -1 \r\n");
+    QTest::newRow("massimo a 16 bit") << QByteArray(" 1  32767 \r\n");
+    QTest::newRow("minimo a 16 bit") << QByteArray(" 1 -32768 \r\n");
+}
+
+// A set other than 1 or 2 shows the first set; from there the switch alternates, and never
+// counts on past the two sets.
 void TestFrmInizio::gruppoFuoriDaiDue() {
+    QFETCH(QByteArray, file);
     Banco banco;
-    QFile file(banco.percorso(QStringLiteral("veltrix.dat")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(" 1  7 \r\n");
-    file.close();
+    const QString percorso = banco.percorso(QStringLiteral("veltrix.dat"));
+    QFile impostazioni(percorso);
+    QVERIFY(impostazioni.open(QIODevice::WriteOnly));
+    impostazioni.write(file);
+    impostazioni.close();
     auto* f = banco.finestra<frmInizio>(Finestra::Inizio);
-    QCOMPARE(f->gruppoObiettivi(), qint16(7));
-    QCOMPARE(testo(f, "lblNomeOperazione"), QStringLiteral("OPE"));
-    QCOMPARE(trova<QGroupBox>(f, "Frame1")->title(), QStringLiteral("OBIETTIVI"));
-    clic(f, "lblCambiaOb");
     QCOMPARE(f->gruppoObiettivi(), qint16(1));
     QCOMPARE(testo(f, "lblNomeOperazione"), QStringLiteral("veltrix.1"));
+    QCOMPARE(trova<QGroupBox>(f, "Frame1")->title(), QStringLiteral("OBIETTIVI 1"));
+    QVERIFY(trova(f, "Option1(0)")->isVisibleTo(f));
+    for (int gruppo : {2, 1, 2}) {
+        clic(f, "lblCambiaOb");
+        QCOMPARE(int(f->gruppoObiettivi()), gruppo);
+        QCOMPARE(testo(f, "lblNomeOperazione"), QStringLiteral("veltrix.%1").arg(gruppo));
+        QCOMPARE(contenuto(percorso), " 1  " + QByteArray::number(gruppo) + " \r\n");
+    }
 }
 
 void TestFrmInizio::avantiApreGliEsercizi() {

@@ -52,7 +52,9 @@ enum class Guasto {
     CartellaChiusa,
     DiscoPieno,
     CollegamentoAlProvvisorio,
-    AltroNomeDelProvvisorio
+    AltroNomeDelProvvisorio,
+    CodaAlPostoDelProvvisorio,
+    FileIlleggibile
 };
 } // namespace
 
@@ -74,6 +76,9 @@ void TestGuasti::scritturaImpossibile_data() {
         << Guasto::CollegamentoAlProvvisorio;
     QTest::newRow("file provvisorio che è un altro nome di un altro file")
         << Guasto::AltroNomeDelProvvisorio;
+    QTest::newRow("coda con nome al posto del file provvisorio")
+        << Guasto::CodaAlPostoDelProvvisorio;
+    QTest::newRow("file che c'è ma non si può leggere") << Guasto::FileIlleggibile;
 }
 
 // The settings of this run are lost, silently; the file of the run before stays as it was, and
@@ -115,6 +120,26 @@ void TestGuasti::scritturaImpossibile() {
                        QFile::encodeName(provvisorio).constData()) == 0);
         esercizi = usaTuttiIMomentiDiScrittura(banco);
         break;
+    case Guasto::CodaAlPostoDelProvvisorio:
+        QVERIFY(::mkfifo(QFile::encodeName(provvisorio).constData(), 0644) == 0);
+        esercizi = usaTuttiIMomentiDiScrittura(banco);
+        break;
+    case Guasto::FileIlleggibile: {
+        // The directory is open to the ordinary user, so only the file's own bits stop it.
+        QVERIFY(::chmod(QFile::encodeName(banco.percorso(QString())).constData(), 0777) == 0);
+        QVERIFY(::chmod(QFile::encodeName(file).constData(), 0) == 0);
+        {
+            UtenteComune utente;
+            QVERIFY(scrivi(banco.percorso(QStringLiteral("prova")), "si scrive"));
+            QVERIFY(QFile::remove(banco.percorso(QStringLiteral("prova"))));
+            esercizi = usaTuttiIMomentiDiScrittura(banco);
+            QCOMPARE(banco.programma->stato.Operazione, qint16(1));
+        }
+        struct stat info {};
+        QVERIFY(::stat(QFile::encodeName(file).constData(), &info) == 0);
+        QCOMPARE(info.st_mode & 07777, mode_t(0));
+        break;
+    }
     }
 
     QVERIFY(esercizi);

@@ -77,7 +77,7 @@ const QRegularExpression& rigaBenFormata(int operazione) {
     static const QString cella = QStringLiteral(R"((?: *-?\d+| \.\.\.))");
     static const QString risultato = QStringLiteral(R"((?: *-?\d+|\.\.\. ))");
     static const QString fattore = QStringLiteral(R"((?:\d+| \.\.\. ))");
-    static const QString prodotto = QStringLiteral(R"((?:\d+| \.\.\.     ))");
+    static const QString prodotto = QStringLiteral(R"((?:\d+   R\.| \.\.\.     ))");
     static const std::array<QRegularExpression, 3> forme{
         QRegularExpression(QStringLiteral("^%1 \\+ %1 \\+ %1 = %2   R\\.").arg(cella, risultato) +
                            tentativi),

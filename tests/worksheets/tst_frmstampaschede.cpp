@@ -1,6 +1,8 @@
 #include "comune/banco.h"
 #include "comune/guida.h"
 #include "comune/registro.h"
+#include "reports/disegnoattestato.h"
+#include "start/scelte.h"
 #include "worksheets/frmstampaschede.h"
 
 #include <QApplication>
@@ -12,9 +14,7 @@
 namespace {
 FrmStampaSchede* apri(Banco& banco, qint16 operazione = 1) {
     banco.programma->stato.Operazione = operazione;
-    banco.programma->stato.DescrizioneObiettivo = QStringLiteral("CALCOLO DEL RISULTATO");
-    banco.programma->stato.TipoMin = 1;
-    banco.programma->stato.TipoMax = 1;
+    scegliObiettivo(banco.programma->stato, 0); // "CALCOLO DEL RISULTATO", as the start window
     banco.programma->finestre.apri(Finestra::StampaSchede);
     auto* f = banco.finestra<FrmStampaSchede>(Finestra::StampaSchede);
     return inPrimoPiano(f);
@@ -205,7 +205,8 @@ void TestFrmStampaSchede::cancellaNascondeLeStampe() {
     QCOMPARE(banco.stampante.scritte.at(2).testo, mostrate.first());
 }
 
-// A teacher preparing a sheet after a pupil's series leaves the pupil's record as it was.
+// A teacher preparing a sheet of another objective during a pupil's series leaves the pupil's
+// record and certificate as they were; the sheet keeps its objective when the window reopens.
 void TestFrmStampaSchede::laSchedaNonToccaIlRegistroDellAlunno() {
     Banco banco;
     StatoCondiviso& s = banco.programma->stato;
@@ -216,11 +217,21 @@ void TestFrmStampaSchede::laSchedaNonToccaIlRegistroDellAlunno() {
     const Testi91 registro = s.RigheStampa;
     auto* f = apri(banco);
     QVERIFY(f);
+    premi(f, QStringLiteral("Option1(2)"));
     premi(f, QStringLiteral("Option3(0)"));
     clicca(f, QStringLiteral("CmdSchedaAlunni"));
     clicca(f, QStringLiteral("CmdSchedaDocenti"));
     clicca(f, QStringLiteral("CmdStampaDocenti"));
     QVERIFY(s.RigheStampa == registro);
+    QCOMPARE(banco.stampante.scritte.back().testo, QStringLiteral("CALCOLO DI UN TERMINE"));
+    const auto certificato = righeAttestato(s, QStringLiteral("01/02/2026"), Qt::black);
+    QCOMPARE(certificato.at(12).testo, QStringLiteral("CALCOLO DEL RISULTATO"));
+
+    clicca(f, QStringLiteral("Command1"));
+    banco.programma->finestre.apri(Finestra::StampaSchede);
+    f = banco.finestra<FrmStampaSchede>(Finestra::StampaSchede);
+    QCOMPARE(f->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+             QStringLiteral("CALCOLO DI UN TERMINE"));
 }
 
 void TestFrmStampaSchede::esciChiude() {

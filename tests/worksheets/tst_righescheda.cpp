@@ -239,6 +239,8 @@ void TestRigheScheda::rigaNonScritta_data() {
     QTest::newRow("addizione, tipo 0 (nessun obiettivo)") << 1 << 1 << 0 << 10 << n << true;
     QTest::newRow("sottrazione, tipo 12") << 2 << 2 << 12 << 10 << n << true;
     QTest::newRow("addizioni e sottrazioni, tipo 7") << 3 << 3 << 7 << 10 << n << true;
+    // All four mixed with a sign objective: the additions and subtractions drawn have no line.
+    QTest::newRow("tutte e quattro, tipo 9, sottrazione") << 7 << 4 << 9 << 10 << n << true;
     QTest::newRow("moltiplicazione, tipo 13") << 4 << 3 << 13 << 10 << n << true;
     QTest::newRow("divisione, tipo 0") << 5 << 4 << 0 << 10 << n << true;
     QTest::newRow("codice 0") << 0 << 1 << 1 << 10 << n << true;
@@ -258,7 +260,8 @@ void TestRigheScheda::rigaNonScritta_data() {
     QTest::newRow("indice 91 di una moltiplicazione") << 4 << 2 << 9 << 91 << n << false;
 }
 
-// Whatever cannot give a true line writes nothing: both tables keep every entry as it was.
+// Whatever cannot give a true line leaves its entry empty in both tables, so no line of an earlier
+// sheet survives on a new one; an index outside the tables touches nothing.
 void TestRigheScheda::rigaNonScritta() {
     QFETCH(int, operazione);
     QFETCH(int, livello);
@@ -273,12 +276,19 @@ void TestRigheScheda::rigaNonScritta() {
     s.Livello = static_cast<qint16>(livello);
     s.IndiceRiga = static_cast<qint16>(indice);
     riempiTabelle(s);
-    const StatoCondiviso prima = s;
     OrologioFinto orologio;
     CasualeFinto casuale;
+    Testi91 alunni = s.RigheAlunni;
+    Testi91 docenti = s.RigheDocenti;
+    if (indice >= 0 && indice < int(alunni.size())) {
+        alunni[static_cast<size_t>(indice)].clear();
+        docenti[static_cast<size_t>(indice)].clear();
+    }
+    // A mixed code picks the addition, or the subtraction, with its first draw.
+    casuale.valori = {operazione == 7 ? 0.3f : 0.0f};
     GeneraRiga(s, casuale, orologio);
-    QCOMPARE(s.RigheAlunni, prima.RigheAlunni);
-    QCOMPARE(s.RigheDocenti, prima.RigheDocenti);
+    QCOMPARE(s.RigheAlunni, alunni);
+    QCOMPARE(s.RigheDocenti, docenti);
     if (numeriFermi) {
         QCOMPARE((QList<int>{s.TermineA, s.TermineB, s.TermineC, s.Scarto}), numeri);
     }

@@ -11,7 +11,7 @@
 
 namespace {
 void riempi(StatoCondiviso& s) {
-    s.DescrizioneObiettivo = QStringLiteral("CALCOLO DI UN TERMINE");
+    s.ObiettivoScheda = QStringLiteral("CALCOLO DI UN TERMINE");
     for (int k = 1; k <= 60; ++k) {
         s.RigheSchedaMostrata[static_cast<size_t>(k)] =
             QStringLiteral("  %1 +  .  =  %2    (%3)").arg(k, 2).arg(k + 40, 3).arg(40, 2);
@@ -57,7 +57,7 @@ void TestStampaScheda::pagina() {
     QCOMPARE(sc[0].testo, QStringLiteral("Cognome e nome: "));
     QCOMPARE(QPointF(sc[0].x, sc[0].y), QPointF(1000, 1000));
     QCOMPARE(sc[0].punti, 14.0);
-    QCOMPARE(sc[1].testo, s.DescrizioneObiettivo);
+    QCOMPARE(sc[1].testo, s.ObiettivoScheda);
     QCOMPARE(QPointF(sc[1].x, sc[1].y), QPointF(1000, 1500));
     QCOMPARE(sc[1].punti, 12.0);
     // Paper order: lines 1-30 down the left column, 31-60 down the right one.
@@ -74,7 +74,7 @@ void TestStampaScheda::pagina() {
         QCOMPARE(r.punti, punti);
         QCOMPARE(r.font, QStringLiteral("Courier"));
     }
-    QCOMPARE(sc.back().testo, s.DescrizioneObiettivo);
+    QCOMPARE(sc.back().testo, s.ObiettivoScheda);
     QCOMPARE(QPointF(sc.back().x, sc.back().y), QPointF(1000, 15100));
     QCOMPARE(sc.back().punti, 8.0);
 }
