@@ -79,6 +79,8 @@ public:
     QStringList documenti;
     int pagine = 0;
     int lavori = 0;
+    // A4 less a quarter of an inch at each edge.
+    QSizeF areaPagina{11906 - 720, 16838 - 720};
 
     QStringList fonts() const override { return nomiFont; }
     static double altezza(double punti) { return punti * 20 * 1.2; }
@@ -97,6 +99,7 @@ protected:
         immagini.push_back({pagine, immagine, twip});
     }
     void pagina() override { ++pagine; }
+    QSizeF area() override { return areaPagina; }
     bool fine() override {
         if (aperto) {
             ++lavori;
