@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/casuale.h"
+#include "platform/codastampa.h"
 #include "platform/immagine.h"
 #include "platform/messaggi.h"
 #include "platform/orologio.h"
@@ -117,4 +118,22 @@ private:
         }
     }
     bool aperto = false;
+};
+
+// A printer's queue that answers as it is told and keeps the documents it was handed.
+class CodaFinta final : public CodaStampa {
+public:
+    QString stampante = QStringLiteral("aula");
+    QString rifiuto;
+    Invio invio{7, {}};
+    Esito stato{Stato::InCorso, {}};
+    QList<QByteArray> ricevuti;
+
+    QString predefinita() override { return stampante; }
+    QString rifiutaLavori(const QString&) override { return rifiuto; }
+    Invio invia(const QString&, const QString&, const QByteArray& pdf) override {
+        ricevuti << pdf;
+        return invio;
+    }
+    Esito esito(const QString&, int) override { return stato; }
 };
