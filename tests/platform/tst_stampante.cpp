@@ -1,3 +1,4 @@
+#include "comune/cupsprivato.h"
 #include "comune/finti.h"
 #include "comune/registro.h"
 #include "platform/immagine.h"
@@ -42,6 +43,7 @@ private slots:
     void soloFileNuovi_data();
     void codaDellaStampante_data();
     void codaDellaStampante();
+    void codaCupsVera();
     void soloFileNuovi();
     void nessunLavoroSenzaNienteDaStampare();
 };
@@ -263,6 +265,36 @@ void TestStampante::codaDellaStampante() {
         QVERIFY(finta.ricevuti[0].startsWith("%PDF") && finta.ricevuti[0].contains("%%EOF"));
     }
     QCOMPARE(stampante.ultimoFile(), QString());
+    QCOMPARE(QDir::current().entryList(QDir::Files), QStringList());
+}
+
+// The same through a real scheduler, one of the test's own: the job reaches the paper, and a
+// printer set to refuse jobs ("cupsreject") is said.
+void TestStampante::codaCupsVera() {
+    CupsPrivato cups;
+    if (!cups.problema().isEmpty()) {
+        QSKIP(qPrintable(cups.problema()));
+    }
+    const auto stampa = [](MessaggiFinti& messaggi) {
+        StampanteQt stampante(messaggi, QStringLiteral("veltrix"));
+        stampante.iniziaDocumento(QStringLiteral("elenco"));
+        stampante.stampa(QStringLiteral("riga stampata"));
+        return stampante.fineDocumento();
+    };
+    Cartella cartella;
+    MessaggiFinti presa;
+    QVERIFY(stampa(presa));
+    QVERIFY2(presa.mostrati.isEmpty(), qPrintable(presa.mostrati.join(" ")));
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(cups.uscita()).size() > 0, 20000);
+
+    QVERIFY(cups.comando(QStringLiteral("cupsreject"),
+                         {QStringLiteral("-r"), QStringLiteral("in manutenzione"),
+                          QStringLiteral("aula")}));
+    MessaggiFinti respinta;
+    QVERIFY(!stampa(respinta));
+    QCOMPARE(respinta.mostrati,
+             QStringList{QStringLiteral("Stampa non riuscita: la stampante aula non accetta il "
+                                        "lavoro (in manutenzione).")});
     QCOMPARE(QDir::current().entryList(QDir::Files), QStringList());
 }
 
