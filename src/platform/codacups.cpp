@@ -59,14 +59,14 @@ QString CodaCups::predefinita() {
 }
 
 QString CodaCups::rifiutaLavori(const QString& stampante) {
-    const Risposta r = chiedi(IPP_OP_GET_PRINTER_ATTRIBUTES, stampante, 0,
-                              {"printer-is-accepting-jobs", "printer-state-message",
-                               "printer-state-reasons"});
+    const Risposta r =
+        chiedi(IPP_OP_GET_PRINTER_ATTRIBUTES, stampante, 0,
+               {"printer-is-accepting-jobs", "printer-state-message", "printer-state-reasons"});
     if (!r) {
         return ultimoErrore();
     }
-    ipp_attribute_t* accetta = ippFindAttribute(r.get(), "printer-is-accepting-jobs",
-                                                IPP_TAG_BOOLEAN);
+    ipp_attribute_t* accetta =
+        ippFindAttribute(r.get(), "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
     if (!accetta || ippGetBoolean(accetta, 0)) {
         return {};
     }
@@ -82,11 +82,10 @@ CodaStampa::Invio CodaCups::invia(const QString& stampante, const QString& titol
     if (lavoro <= 0) {
         return {0, ultimoErrore()};
     }
-    const bool inviato =
-        cupsStartDocument(CUPS_HTTP_DEFAULT, nome, lavoro, documento, CUPS_FORMAT_PDF, 1) ==
-            HTTP_STATUS_CONTINUE &&
-        cupsWriteRequestData(CUPS_HTTP_DEFAULT, pdf.constData(), size_t(pdf.size())) ==
-            HTTP_STATUS_CONTINUE;
+    const bool inviato = cupsStartDocument(CUPS_HTTP_DEFAULT, nome, lavoro, documento,
+                                           CUPS_FORMAT_PDF, 1) == HTTP_STATUS_CONTINUE &&
+                         cupsWriteRequestData(CUPS_HTTP_DEFAULT, pdf.constData(),
+                                              size_t(pdf.size())) == HTTP_STATUS_CONTINUE;
     // The document is closed even after a failed write, so that the job does not hang open.
     const bool finito = cupsFinishDocument(CUPS_HTTP_DEFAULT, nome) <= IPP_STATUS_OK_CONFLICTING;
     if (!inviato || !finito) {

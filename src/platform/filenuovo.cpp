@@ -13,8 +13,8 @@ constexpr int tentativi = 1000;
 
 QString creaFileNuovo(const QString& base, const QString& estensione, QFile& file) {
     for (int n = 1; n <= tentativi; ++n) {
-        const QString nome = n == 1 ? base + estensione
-                                    : QStringLiteral("%1-%2%3").arg(base).arg(n).arg(estensione);
+        const QString nome =
+            n == 1 ? base + estensione : QStringLiteral("%1-%2%3").arg(base).arg(n).arg(estensione);
         const int fd = ::open(QFile::encodeName(nome).constData(),
                               O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0) {

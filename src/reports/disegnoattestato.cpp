@@ -144,8 +144,8 @@ QRectF posizioneStampaAttestato(const QSizeF& figura, const QSizeF& area) {
     if (figura.isEmpty()) {
         return QRectF(area.width() / 2, alto, 0, 0);
     }
-    const double scala = std::min(
-        {1.0, area.width() / figura.width(), (area.height() - alto) / figura.height()});
+    const double scala =
+        std::min({1.0, area.width() / figura.width(), (area.height() - alto) / figura.height()});
     const QSizeF stampata = figura * std::max(scala, 0.0);
     return QRectF(QPointF((area.width() - stampata.width()) / 2, alto), stampata);
 }

@@ -74,9 +74,13 @@ CupsPrivato::CupsPrivato() : serverPrima(qgetenv("CUPS_SERVER")) {
     cupsd.waitForStarted();
     // It takes a moment to listen: the queue is added once it does. It has a driver, the
     // generic PostScript one: a queue without any never writes its file.
-    const QStringList coda{QStringLiteral("-p"), QStringLiteral("aula"), QStringLiteral("-E"),
-                           QStringLiteral("-v"), QStringLiteral("file://") + uscita(),
-                           QStringLiteral("-m"), QStringLiteral("drv:///sample.drv/generic.ppd")};
+    const QStringList coda{QStringLiteral("-p"),
+                           QStringLiteral("aula"),
+                           QStringLiteral("-E"),
+                           QStringLiteral("-v"),
+                           QStringLiteral("file://") + uscita(),
+                           QStringLiteral("-m"),
+                           QStringLiteral("drv:///sample.drv/generic.ppd")};
     bool aggiunta = false;
     for (int i = 0; i < 50 && cupsd.state() != QProcess::NotRunning && !aggiunta; ++i) {
         QThread::msleep(100);

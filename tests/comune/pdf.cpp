@@ -44,8 +44,8 @@ QImage pdf::immagine(const QString& file, int pagina, int dpi) {
     QTemporaryDir cartella;
     const QString radice = cartella.filePath(QStringLiteral("pagina"));
     const QString n = QString::number(pagina);
-    esegui(QStringLiteral("pdftoppm"), {QStringLiteral("-f"), n, QStringLiteral("-l"), n,
-                                        QStringLiteral("-singlefile"), QStringLiteral("-r"),
-                                        QString::number(dpi), file, radice});
+    esegui(QStringLiteral("pdftoppm"),
+           {QStringLiteral("-f"), n, QStringLiteral("-l"), n, QStringLiteral("-singlefile"),
+            QStringLiteral("-r"), QString::number(dpi), file, radice});
     return QImage(radice + QStringLiteral(".ppm"));
 }

@@ -166,7 +166,7 @@ void TestStampante::lavoroFallitoLoDice() {
 
 void TestStampante::soloFileNuovi_data() {
     QTest::addColumn<QStringList>("occupati"); // the name, then the name with "-2"
-    QTest::addColumn<QString>("fine"); // of the PDF's name
+    QTest::addColumn<QString>("fine");         // of the PDF's name
     QTest::newRow("nome libero") << QStringList{} << "-\\d{6}\\.pdf$";
     QTest::newRow("un file") << QStringList{"file"} << "-2\\.pdf$";
     QTest::newRow("un link pendente") << QStringList{"pendente"} << "-2\\.pdf$";
@@ -230,8 +230,8 @@ void TestStampante::codaDellaStampante_data() {
     QTest::newRow("non accetta lavori")
         << "Rejecting Jobs" << 7 << int(S::InCorso)
         << "la stampante aula non accetta il lavoro (Rejecting Jobs).";
-    QTest::newRow("lavoro respinto") << "" << 0 << int(S::InCorso)
-                                     << "la stampante aula ha rifiutato il lavoro (perché sì).";
+    QTest::newRow("lavoro respinto")
+        << "" << 0 << int(S::InCorso) << "la stampante aula ha rifiutato il lavoro (perché sì).";
     QTest::newRow("annullato") << "" << 7 << int(S::Annullato)
                                << "il lavoro 7 è stato annullato (perché sì).";
     QTest::newRow("interrotto") << "" << 7 << int(S::Interrotto)
@@ -258,8 +258,8 @@ void TestStampante::codaDellaStampante() {
     stampante.stampa(QStringLiteral("riga"));
     QCOMPARE(stampante.fineDocumento(), detto.isEmpty());
 
-    QCOMPARE(messaggi.mostrati, detto.isEmpty() ? QStringList()
-                                                : QStringList{"Stampa non riuscita: " + detto});
+    QCOMPARE(messaggi.mostrati,
+             detto.isEmpty() ? QStringList() : QStringList{"Stampa non riuscita: " + detto});
     QCOMPARE(finta.ricevuti.size(), rifiuto.isEmpty() ? 1 : 0);
     if (!finta.ricevuti.isEmpty()) {
         QVERIFY(finta.ricevuti[0].startsWith("%PDF") && finta.ricevuti[0].contains("%%EOF"));
@@ -287,9 +287,9 @@ void TestStampante::codaCupsVera() {
     QVERIFY2(presa.mostrati.isEmpty(), qPrintable(presa.mostrati.join(" ")));
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(cups.uscita()).size() > 0, 20000);
 
-    QVERIFY(cups.comando(QStringLiteral("cupsreject"),
-                         {QStringLiteral("-r"), QStringLiteral("in manutenzione"),
-                          QStringLiteral("aula")}));
+    QVERIFY(cups.comando(
+        QStringLiteral("cupsreject"),
+        {QStringLiteral("-r"), QStringLiteral("in manutenzione"), QStringLiteral("aula")}));
     MessaggiFinti respinta;
     QVERIFY(!stampa(respinta));
     QCOMPARE(respinta.mostrati,

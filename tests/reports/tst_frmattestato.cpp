@@ -432,9 +432,8 @@ void TestFrmAttestato::stampa() {
     const QSize interno = figura(f)->contentsRect().size();
     // The picture fits the paper: its own size, centred across.
     const double larghezza = pixelInTwip(interno.width(), f);
-    QCOMPARE(stampante.immagini[0].twip,
-             QRectF((stampante.areaPagina.width() - larghezza) / 2, 100, larghezza,
-                    pixelInTwip(interno.height(), f)));
+    QCOMPARE(stampante.immagini[0].twip, QRectF((stampante.areaPagina.width() - larghezza) / 2, 100,
+                                                larghezza, pixelInTwip(interno.height(), f)));
     const Immagine& stampata = stampante.immagini[0].immagine;
     QCOMPARE(stampata.dimensioni, interno);
     QCOMPARE(stampata.dpi, double(f->logicalDpiX()));

@@ -184,9 +184,12 @@ void TestStampaElenco::pagineSeguentiDiconoDiChiSono_data() {
     QTest::addColumn<int>("righe");
     QTest::addColumn<QString>("nome");
     QTest::addColumn<QString>("chi");
-    QTest::newRow("una pagina sola") << 30 << "Giulia" << "";
-    QTest::newRow("novanta righe") << 90 << "Giulia" << "Nome Giulia";
-    QTest::newRow("senza nome") << 60 << "" << "Nome '...................";
+    QTest::newRow("una pagina sola") << 30 << "Giulia"
+                                     << "";
+    QTest::newRow("novanta righe") << 90 << "Giulia"
+                                   << "Nome Giulia";
+    QTest::newRow("senza nome") << 60 << ""
+                                << "Nome '...................";
 }
 
 // Sheets that come apart still say whose they are: every page after the first starts with a
@@ -201,9 +204,9 @@ void TestStampaElenco::pagineSeguentiDiconoDiChiSono() {
     QVERIFY(p.esegui());
     QCOMPARE(p.stampante.pagine > 1, !chi.isEmpty());
     for (int pagina = 1; pagina <= p.stampante.pagine; ++pagina) {
-        const auto prima = std::find_if(
-            p.stampante.scritte.begin(), p.stampante.scritte.end(),
-            [pagina](const StampanteFinta::Scritta& s) { return s.pagina == pagina; });
+        const auto prima =
+            std::find_if(p.stampante.scritte.begin(), p.stampante.scritte.end(),
+                         [pagina](const StampanteFinta::Scritta& s) { return s.pagina == pagina; });
         QVERIFY(prima != p.stampante.scritte.end());
         const QString atteso = QStringLiteral("%1    Data di stampa 08/12/2026    pagina %2 di %3")
                                    .arg(chi)
