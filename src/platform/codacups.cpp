@@ -53,9 +53,12 @@ QString testo(ipp_t* risposta, const char* nome) {
 }
 } // namespace
 
+// The user's own choice first (lpoptions, PRINTER), then the system's.
 QString CodaCups::predefinita() {
-    const char* nome = cupsGetDefault();
-    return nome ? QString::fromUtf8(nome) : QString();
+    cups_dest_t* destinazione = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
+    const QString nome = destinazione ? QString::fromUtf8(destinazione->name) : QString();
+    cupsFreeDests(destinazione ? 1 : 0, destinazione);
+    return nome;
 }
 
 QString CodaCups::rifiutaLavori(const QString& stampante) {
