@@ -142,8 +142,9 @@ void TestStampante::dueLavoriNelloStessoSecondoNonSiSovrascrivono() {
 // A directory that no longer exists stops even root from writing there, and the job must not
 // land anywhere else instead, the root directory least of all.
 void TestStampante::lavoroFallitoLoDice() {
+    // A program name of its own, so that no other program's files in / confuse the check.
     const auto inRadice = [] {
-        return QDir::root().entryList({QStringLiteral("veltrix-elenco-*")}, QDir::AllEntries);
+        return QDir::root().entryList({QStringLiteral("senzacartella-*")}, QDir::AllEntries);
     };
     const QStringList primaInRadice = inRadice();
     Cartella cartella;
@@ -151,7 +152,8 @@ void TestStampante::lavoroFallitoLoDice() {
     QDir::setCurrent(cartella.percorso(QStringLiteral("sparita")));
     QDir(cartella.percorso(QString())).rmdir(QStringLiteral("sparita"));
     MessaggiFinti messaggi;
-    StampanteQt stampante(messaggi, QStringLiteral("veltrix"), StampanteQt::Destinazione::FilePdf);
+    StampanteQt stampante(messaggi, QStringLiteral("senzacartella"),
+                          StampanteQt::Destinazione::FilePdf);
     stampante.iniziaDocumento(QStringLiteral("elenco"));
     stampante.impostaX(1000);
     stampante.stampa(QStringLiteral("riga"));
