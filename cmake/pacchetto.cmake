@@ -37,7 +37,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # "MS Sans Serif" and Qt's menus take the default sans-serif face, which is DejaVu Sans; on a
 # system whose only fonts are the Liberation ones fontconfig picks Liberation Mono instead.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")
+# Printing talks to CUPS through libcups; Qt's Italian translations are data that no library
+# asks for, so dpkg-shlibdeps cannot find them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-liberation, fonts-dejavu-core, libcups2, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 
 include(CPack)

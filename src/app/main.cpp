@@ -1,4 +1,5 @@
 #include "app/programma.h"
+#include "app/traduzioni.h"
 #include "layout/stile.h"
 #include "platform/casuale.h"
 #include "platform/messaggi.h"
@@ -12,6 +13,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    caricaTraduzioniQt(app);
     QApplication::setStyle(new StileVeltrix);
 
     const QString nome = nomeProgrammaInEsecuzione();

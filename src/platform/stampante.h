@@ -3,12 +3,14 @@
 #include <QPointF>
 #include <QRectF>
 #include <QSize>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 
 struct Immagine;
 
-// The printer as the reports use it: a page addressed in twips from its top-left corner, a
+// The printer as the reports use it: a page addressed in twips from the top-left corner of the
+// area the printer can print on (what lies outside it would be cut on paper), a
 // current position that printed text moves on, and a job that starts with the first thing put
 // on the page and ends with fineDocumento(). The position and the font are kept here, the same
 // for every printer; what a real page needs is left to the implementations.
@@ -24,6 +26,8 @@ public:
 
     // The printer's font names, in the printer's own order.
     virtual QStringList fonts() const = 0;
+    // The size of the area the page is printed on, in twips.
+    QSizeF areaStampabile() { return area(); }
 
     // What the next job holds ("elenco", "attestato", "scheda-alunni", "scheda-docenti"): it
     // names the file when the job is written to disk.
@@ -45,6 +49,8 @@ public:
     void stampa(const QString& testo, bool aCapo = true);
     // Only the line end: the empty line of the current font.
     void aCapo();
+    // How far a line end moves down in the current font, in twips.
+    double altezzaRigaCorrente() { return altezzaRiga(corrente); }
     // A picture put on the page in the given rectangle, in twips; its texts scale with it.
     void disegnaImmagine(const Immagine& immagine, const QRectF& twip);
     void nuovaPagina();
@@ -58,6 +64,7 @@ protected:
     virtual void disegna(const Immagine& immagine, const QRectF& twip) = 0;
     virtual void pagina() = 0;
     virtual bool fine() = 0;
+    virtual QSizeF area() = 0;
 
     QString documento = QStringLiteral("documento");
 

@@ -1,28 +1,35 @@
 #pragma once
 
+#include "platform/codastampa.h"
 #include "platform/stampante.h"
 
-#include <QDir>
+#include <QByteArray>
+#include <QPageLayout>
 
 #include <memory>
 
 class Messaggi;
+class QIODevice;
 class QPainter;
-class QPrinter;
+class QPdfWriter;
 
-// The system's printer through Qt. With a default printer configured the job goes to it; with
-// none, the pages are written as a PDF file in the current directory, and the message box says
-// where. A job that fails says so once, when it ends; the program's state is never touched.
+// The system's printer. Every job is drawn as a PDF: with a default printer it is handed to the
+// printer's queue from memory, and the queue is asked whether it took it; with none, it is
+// written as a new file in the current directory, and the message box says where. A job that
+// fails says so once, when it ends; the program's state is never touched.
 class StampanteQt final : public Stampante {
 public:
     enum class Destinazione { Automatica, FilePdf };
 
+    // Without a queue of its own the printer uses the system's.
     StampanteQt(Messaggi& messaggi, QString nomeProgramma,
-                Destinazione destinazione = Destinazione::Automatica);
+                Destinazione destinazione = Destinazione::Automatica,
+                std::unique_ptr<CodaStampa> coda = nullptr);
     ~StampanteQt() override;
 
     QStringList fonts() const override;
-    // The file the last job was written to, empty when it went to a printer.
+    // The name, in the current directory, of the file the last job was written to; empty when
+    // it went to a printer.
     QString ultimoFile() const { return file; }
 
 protected:
@@ -32,12 +39,16 @@ protected:
     void disegna(const Immagine& immagine, const QRectF& twip) override;
     void pagina() override;
     bool fine() override;
+    QSizeF area() override;
 
 private:
     // Starts the job on the first thing put on the page; false once the job has failed.
     bool apri();
-    void preparaPdf();
-    QString nomeFileLibero() const;
+    bool apriFile();
+    QString nomeBase() const;
+    QPageLayout impaginazione() const;
+    bool documentoCompleto();
+    void annunciaFine(bool riuscito);
     double inPixel(double twip) const;
     double inTwip(double pixel) const;
     QFont font(const Carattere& c) const;
@@ -46,7 +57,11 @@ private:
     Messaggi& messaggi;
     QString nomeProgramma;
     Destinazione destinazione;
-    std::unique_ptr<QPrinter> printer;
+    std::unique_ptr<CodaStampa> coda;
+    QString stampante; // the printer of the job; empty when it goes to a file
+    QByteArray datiPdf;
+    std::unique_ptr<QIODevice> uscita;
+    std::unique_ptr<QPdfWriter> pdf;
     std::unique_ptr<QPainter> pittore;
     QString file;
     QString motivo;

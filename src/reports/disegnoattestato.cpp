@@ -6,6 +6,8 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 
+#include <algorithm>
+
 namespace {
 using colori::nero;
 using colori::rosso;
@@ -135,4 +137,15 @@ Immagine impaginaAttestato(const std::vector<RigaAttestato>& righe, std::size_t 
         y += altezza;
     }
     return immagine;
+}
+
+QRectF posizioneStampaAttestato(const QSizeF& figura, const QSizeF& area) {
+    constexpr double alto = 100;
+    if (figura.isEmpty()) {
+        return QRectF(area.width() / 2, alto, 0, 0);
+    }
+    const double scala =
+        std::min({1.0, area.width() / figura.width(), (area.height() - alto) / figura.height()});
+    const QSizeF stampata = figura * std::max(scala, 0.0);
+    return QRectF(QPointF((area.width() - stampata.width()) / 2, alto), stampata);
 }

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QRectF>
 #include <QSize>
 #include <QString>
 
@@ -34,3 +35,8 @@ std::vector<RigaAttestato> righeAttestato(const StatoCondiviso& stato, const QSt
 // every line is made smaller alike; a line too wide for the picture is made smaller on its own.
 Immagine impaginaAttestato(const std::vector<RigaAttestato>& righe, std::size_t quante,
                            QSize interno, const QPaintDevice& schermo, const QColor& sfondo);
+
+// Where the certificate goes on the printed page, in twips from the corner of the area the
+// printer can print on: at the picture's own size, 100 twips from the top and centred across;
+// made smaller alike in both directions only as much as it takes to fit the area.
+QRectF posizioneStampaAttestato(const QSizeF& figura, const QSizeF& area);

@@ -130,9 +130,11 @@ void FrmAttestato::StampaAttestato() {
     Stampante& stampante = contesto.servizi.stampante;
     stampante.iniziaDocumento(QStringLiteral("attestato"));
     stampante.stampa(QString());
+    // On a large screen the picture is larger than the paper.
+    const QSizeF figura(pixelInTwip(interno.width(), Picture1),
+                        pixelInTwip(interno.height(), Picture1));
     stampante.disegnaImmagine(Picture1->immagine(),
-                              QRectF(1000, 100, pixelInTwip(interno.width(), Picture1),
-                                     pixelInTwip(interno.height(), Picture1)));
+                              posizioneStampaAttestato(figura, stampante.areaStampabile()));
     stampante.fineDocumento();
 }
 

@@ -7,19 +7,72 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace {
 constexpr double margine = 1000;
+constexpr double puntiSeguito = 9;
 constexpr std::array<double, 3> altezzeTempi{13000, 13500, 14000};
 
-// The record lines themselves, and the exercise headings among them.
-void stampaRigaElenco(Stampante& stampante, const QString& testo) {
-    if (stampante.y() > fondoElenco) {
-        stampante.nuovaPagina();
-        stampante.impostaY(inizioElenco);
+// A record line or an exercise heading, with the page it falls on (from 1) and its height.
+struct RigaElenco {
+    QString testo;
+    int pagina;
+    double y;
+};
+
+// Lays the list out before printing it, so every page can say how many there are. A heading
+// comes after a blank line; a line that would start lower than the bottom goes to a new page.
+std::vector<RigaElenco> impaginaElenco(const StatoCondiviso& stato, int righe, double passo) {
+    std::vector<RigaElenco> risultato;
+    int pagina = 1;
+    double y = inizioElenco;
+    const auto metti = [&](const QString& testo) {
+        if (y > fondoElenco) {
+            ++pagina;
+            y = inizioElenco;
+        }
+        risultato.push_back({testo, pagina, y});
+        y += passo;
+    };
+    for (int k = 1; k <= righe; ++k) {
+        if (k == 1 || k == 11 || k == 21) {
+            y += passo;
+            metti(QStringLiteral("Esercizio n.%1").arg(k / 10 + 1));
+        }
+        metti(stato.RigheStampa[static_cast<size_t>(k)]);
     }
+    return risultato;
+}
+
+QString intestazione(const StatoCondiviso& stato, const Orologio& orologio) {
+    const QString nome =
+        stato.NomeAlunno.isEmpty() ? QStringLiteral("'...................") : stato.NomeAlunno;
+    return QStringLiteral("Nome %1    Data di stampa %2").arg(nome, orologio.dataOggi());
+}
+
+// A page that leaves the first says whose list it belongs to, should the sheets come apart.
+void iniziaPaginaSeguente(Stampante& stampante, const QString& intestazione, int pagina,
+                          int pagine) {
+    stampante.nuovaPagina();
+    stampante.impostaDimensione(puntiSeguito);
+    stampante.impostaGrassetto(false);
     stampante.impostaX(margine);
-    stampante.stampa(testo);
+    stampante.impostaY(margine);
+    stampante.stampa(
+        QStringLiteral("%1    pagina %2 di %3").arg(intestazione).arg(pagina).arg(pagine));
+    stampante.impostaDimensione(12);
+    stampante.impostaGrassetto(true);
+}
+
+void stampaTempi(const StatoCondiviso& stato, Stampante& stampante) {
+    for (int e = 1; e <= 3; ++e) {
+        stampante.aCapo();
+        stampante.impostaX(margine);
+        stampante.impostaY(altezzeTempi[static_cast<size_t>(e - 1)]);
+        stampante.stampa(QStringLiteral("Eser. n.%1: Tempo tot. ").arg(e) +
+                         stato.TempiEsercizio[static_cast<size_t>(e)] + QStringLiteral(" secondi"));
+    }
 }
 } // namespace
 
@@ -52,20 +105,20 @@ bool StampaElenco(StatoCondiviso& stato, Stampante& stampante, Messaggi& messagg
     stampante.impostaGrassetto(true);
     stampante.impostaY(inizioElenco);
     const int righe = std::clamp<int>(stato.ContaOperazioni, 0, int(stato.RigheStampa.size()) - 1);
-    for (stato.IndiceRiga = 1; stato.IndiceRiga <= righe; ++stato.IndiceRiga) {
-        const int k = stato.IndiceRiga;
-        if (k == 1 || k == 11 || k == 21) {
-            stampante.aCapo();
-            stampaRigaElenco(stampante, QStringLiteral("Esercizio n.%1").arg(k / 10 + 1));
+    const std::vector<RigaElenco> elenco =
+        impaginaElenco(stato, righe, stampante.altezzaRigaCorrente());
+    const int pagine = elenco.empty() ? 1 : elenco.back().pagina;
+    int pagina = 1;
+    for (const RigaElenco& riga : elenco) {
+        if (riga.pagina > pagina) {
+            pagina = riga.pagina;
+            iniziaPaginaSeguente(stampante, intestazione(stato, orologio), pagina, pagine);
         }
-        stampaRigaElenco(stampante, stato.RigheStampa[static_cast<size_t>(k)]);
-    }
-    for (int e = 1; e <= 3; ++e) {
-        stampante.aCapo();
         stampante.impostaX(margine);
-        stampante.impostaY(altezzeTempi[static_cast<size_t>(e - 1)]);
-        stampante.stampa(QStringLiteral("Eser. n.%1: Tempo tot. ").arg(e) +
-                         stato.TempiEsercizio[static_cast<size_t>(e)] + QStringLiteral(" secondi"));
+        stampante.impostaY(riga.y);
+        stampante.stampa(riga.testo);
     }
+    stato.IndiceRiga = static_cast<qint16>(righe + 1);
+    stampaTempi(stato, stampante);
     return stampante.fineDocumento();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/casuale.h"
+#include "platform/codastampa.h"
 #include "platform/immagine.h"
 #include "platform/messaggi.h"
 #include "platform/orologio.h"
@@ -79,6 +80,8 @@ public:
     QStringList documenti;
     int pagine = 0;
     int lavori = 0;
+    // A4 less a quarter of an inch at each edge.
+    QSizeF areaPagina{11906 - 720, 16838 - 720};
 
     QStringList fonts() const override { return nomiFont; }
     static double altezza(double punti) { return punti * 20 * 1.2; }
@@ -97,6 +100,7 @@ protected:
         immagini.push_back({pagine, immagine, twip});
     }
     void pagina() override { ++pagine; }
+    QSizeF area() override { return areaPagina; }
     bool fine() override {
         if (aperto) {
             ++lavori;
@@ -114,4 +118,22 @@ private:
         }
     }
     bool aperto = false;
+};
+
+// A printer's queue that answers as it is told and keeps the documents it was handed.
+class CodaFinta final : public CodaStampa {
+public:
+    QString stampante = QStringLiteral("aula");
+    QString rifiuto;
+    Invio invio{7, {}};
+    Esito stato{Stato::InCorso, {}};
+    QList<QByteArray> ricevuti;
+
+    QString predefinita() override { return stampante; }
+    QString rifiutaLavori(const QString&) override { return rifiuto; }
+    Invio invia(const QString&, const QString&, const QByteArray& pdf) override {
+        ricevuti << pdf;
+        return invio;
+    }
+    Esito esito(const QString&, int) override { return stato; }
 };

@@ -1,3 +1,4 @@
+#include "comune/cupsprivato.h"
 #include "comune/finti.h"
 #include "comune/registro.h"
 #include "platform/immagine.h"
@@ -39,6 +40,11 @@ private slots:
     void scriveUnPdfQuandoNonCeStampante();
     void dueLavoriNelloStessoSecondoNonSiSovrascrivono();
     void lavoroFallitoLoDice();
+    void soloFileNuovi_data();
+    void codaDellaStampante_data();
+    void codaDellaStampante();
+    void codaCupsVera();
+    void soloFileNuovi();
     void nessunLavoroSenzaNienteDaStampare();
 };
 
@@ -100,11 +106,12 @@ void TestStampante::scriveUnPdfQuandoNonCeStampante() {
                  .match(file)
                  .hasMatch(),
              qPrintable(file));
+    // By its whole path: the teacher has to find it outside the program.
     QCOMPARE(
         messaggi.mostrati,
         QStringList{
             QStringLiteral("Nessuna stampante installata: il documento è stato salvato nel file ") +
-            file});
+            cartella.percorso(file)});
     const QString testo = testoDelPdf(cartella.percorso(file));
     QVERIFY2(testo.contains(QStringLiteral("Nome Niccolò    Data di stampa 08/12/2026")),
              qPrintable(testo));
@@ -132,14 +139,21 @@ void TestStampante::dueLavoriNelloStessoSecondoNonSiSovrascrivono() {
     QCOMPARE(file.size(), 2);
 }
 
-// A directory that no longer exists stops even root from writing there.
+// A directory that no longer exists stops even root from writing there, and the job must not
+// land anywhere else instead, the root directory least of all.
 void TestStampante::lavoroFallitoLoDice() {
+    // A program name of its own, so that no other program's files in / confuse the check.
+    const auto inRadice = [] {
+        return QDir::root().entryList({QStringLiteral("senzacartella-*")}, QDir::AllEntries);
+    };
+    const QStringList primaInRadice = inRadice();
     Cartella cartella;
     QDir(cartella.percorso(QString())).mkdir(QStringLiteral("sparita"));
     QDir::setCurrent(cartella.percorso(QStringLiteral("sparita")));
     QDir(cartella.percorso(QString())).rmdir(QStringLiteral("sparita"));
     MessaggiFinti messaggi;
-    StampanteQt stampante(messaggi, QStringLiteral("veltrix"), StampanteQt::Destinazione::FilePdf);
+    StampanteQt stampante(messaggi, QStringLiteral("senzacartella"),
+                          StampanteQt::Destinazione::FilePdf);
     stampante.iniziaDocumento(QStringLiteral("elenco"));
     stampante.impostaX(1000);
     stampante.stampa(QStringLiteral("riga"));
@@ -149,6 +163,141 @@ void TestStampante::lavoroFallitoLoDice() {
     QVERIFY2(messaggi.mostrati[0].startsWith(QStringLiteral("Stampa non riuscita: ")),
              qPrintable(messaggi.mostrati[0]));
     QCOMPARE(stampante.ultimoFile(), QString());
+    QCOMPARE(inRadice(), primaInRadice);
+}
+
+void TestStampante::soloFileNuovi_data() {
+    QTest::addColumn<QStringList>("occupati"); // the name, then the name with "-2"
+    QTest::addColumn<QString>("fine");         // of the PDF's name
+    QTest::newRow("nome libero") << QStringList{} << "-\\d{6}\\.pdf$";
+    QTest::newRow("un file") << QStringList{"file"} << "-2\\.pdf$";
+    QTest::newRow("un link pendente") << QStringList{"pendente"} << "-2\\.pdf$";
+    QTest::newRow("un link a un file") << QStringList{"link"} << "-2\\.pdf$";
+    QTest::newRow("link e file") << QStringList{"pendente", "file"} << "-3\\.pdf$";
+}
+
+// Whatever already has the name a PDF would get is left as it is, a link above all: the PDF
+// is a file of its own under the next free name, and nothing is written through the link.
+void TestStampante::soloFileNuovi() {
+    QFETCH(QStringList, occupati);
+    QFETCH(QString, fine);
+    Cartella cartella;
+    QDir().mkdir(QStringLiteral("altrove"));
+    const QDateTime ora = QDateTime::currentDateTime();
+    // The job may start a few seconds later: its name is taken for each of them.
+    for (int secondi = 0; secondi < 4; ++secondi) {
+        const QString base = QStringLiteral("veltrix-elenco-") +
+                             ora.addSecs(secondi).toString(QStringLiteral("yyyyMMdd-HHmmss"));
+        for (int i = 0; i < occupati.size(); ++i) {
+            const QString nome = base + (i == 0 ? QString() : QStringLiteral("-%1").arg(i + 1));
+            const QString bersaglio = QStringLiteral("altrove/%1").arg(nome);
+            if (occupati[i] != QLatin1String("pendente")) {
+                QFile vecchio(occupati[i] == QLatin1String("file") ? nome + ".pdf" : bersaglio);
+                QVERIFY(vecchio.open(QIODevice::WriteOnly) && vecchio.write("vecchio") == 7);
+            }
+            if (occupati[i] != QLatin1String("file")) {
+                QVERIFY(QFile::link(QDir::current().absoluteFilePath(bersaglio), nome + ".pdf"));
+            }
+        }
+    }
+    const QStringList prima = QDir(QStringLiteral("altrove")).entryList(QDir::Files);
+    MessaggiFinti messaggi;
+    StampanteQt stampante(messaggi, QStringLiteral("veltrix"), StampanteQt::Destinazione::FilePdf);
+    stampante.iniziaDocumento(QStringLiteral("elenco"));
+    stampante.stampa(QStringLiteral("riga"));
+    QVERIFY(stampante.fineDocumento());
+
+    const QString file = stampante.ultimoFile();
+    QVERIFY2(QRegularExpression(fine).match(file).hasMatch(), qPrintable(file));
+    QVERIFY(!QFileInfo(file).isSymLink());
+    QVERIFY(testoDelPdf(file).contains(QStringLiteral("riga")));
+    QCOMPARE(QDir(QStringLiteral("altrove")).entryList(QDir::Files), prima);
+    for (const QFileInfo& vecchio : QDir(QStringLiteral("altrove")).entryInfoList(QDir::Files) +
+                                        QDir().entryInfoList({"*.pdf"}, QDir::Files)) {
+        QFile f(vecchio.filePath());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll() == "vecchio", vecchio.fileName() != file);
+    }
+}
+
+void TestStampante::codaDellaStampante_data() {
+    using S = CodaStampa::Stato;
+    QTest::addColumn<QString>("rifiuto");
+    QTest::addColumn<int>("lavoro");
+    QTest::addColumn<int>("stato");
+    QTest::addColumn<QString>("detto"); // after "Stampa non riuscita: "; empty: nothing said
+    QTest::newRow("in coda") << "" << 7 << int(S::InCorso) << "";
+    QTest::newRow("già stampato") << "" << 7 << int(S::Completato) << "";
+    QTest::newRow("stato ignoto") << "" << 7 << int(S::Sconosciuto) << "";
+    QTest::newRow("non accetta lavori")
+        << "Rejecting Jobs" << 7 << int(S::InCorso)
+        << "la stampante aula non accetta il lavoro (Rejecting Jobs).";
+    QTest::newRow("lavoro respinto")
+        << "" << 0 << int(S::InCorso) << "la stampante aula ha rifiutato il lavoro (perché sì).";
+    QTest::newRow("annullato") << "" << 7 << int(S::Annullato)
+                               << "il lavoro 7 è stato annullato (perché sì).";
+    QTest::newRow("interrotto") << "" << 7 << int(S::Interrotto)
+                                << "il lavoro 7 è stato interrotto (perché sì).";
+}
+
+// With a printer the job goes to its queue from memory, never through a file; a queue that does
+// not take it, or throws it away at once, is said like any failed job.
+void TestStampante::codaDellaStampante() {
+    QFETCH(QString, rifiuto);
+    QFETCH(int, lavoro);
+    QFETCH(int, stato);
+    QFETCH(QString, detto);
+    Cartella cartella;
+    auto coda = std::make_unique<CodaFinta>();
+    CodaFinta& finta = *coda;
+    finta.rifiuto = rifiuto;
+    finta.invio = {lavoro, QStringLiteral("perché sì")};
+    finta.stato = {CodaStampa::Stato(stato), QStringLiteral("perché sì")};
+    MessaggiFinti messaggi;
+    StampanteQt stampante(messaggi, QStringLiteral("veltrix"),
+                          StampanteQt::Destinazione::Automatica, std::move(coda));
+    stampante.iniziaDocumento(QStringLiteral("elenco"));
+    stampante.stampa(QStringLiteral("riga"));
+    QCOMPARE(stampante.fineDocumento(), detto.isEmpty());
+
+    QCOMPARE(messaggi.mostrati,
+             detto.isEmpty() ? QStringList() : QStringList{"Stampa non riuscita: " + detto});
+    QCOMPARE(finta.ricevuti.size(), rifiuto.isEmpty() ? 1 : 0);
+    if (!finta.ricevuti.isEmpty()) {
+        QVERIFY(finta.ricevuti[0].startsWith("%PDF") && finta.ricevuti[0].contains("%%EOF"));
+    }
+    QCOMPARE(stampante.ultimoFile(), QString());
+    QCOMPARE(QDir::current().entryList(QDir::Files), QStringList());
+}
+
+// The same through a real scheduler, one of the test's own: the job reaches the paper, and a
+// printer set to refuse jobs ("cupsreject") is said.
+void TestStampante::codaCupsVera() {
+    CupsPrivato cups;
+    if (!cups.problema().isEmpty()) {
+        QSKIP(qPrintable(cups.problema()));
+    }
+    const auto stampa = [](MessaggiFinti& messaggi) {
+        StampanteQt stampante(messaggi, QStringLiteral("veltrix"));
+        stampante.iniziaDocumento(QStringLiteral("elenco"));
+        stampante.stampa(QStringLiteral("riga stampata"));
+        return stampante.fineDocumento();
+    };
+    Cartella cartella;
+    MessaggiFinti presa;
+    QVERIFY(stampa(presa));
+    QVERIFY2(presa.mostrati.isEmpty(), qPrintable(presa.mostrati.join(" ")));
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(cups.uscita()).size() > 0, 20000);
+
+    QVERIFY(cups.comando(
+        QStringLiteral("cupsreject"),
+        {QStringLiteral("-r"), QStringLiteral("in manutenzione"), QStringLiteral("aula")}));
+    MessaggiFinti respinta;
+    QVERIFY(!stampa(respinta));
+    QCOMPARE(respinta.mostrati,
+             QStringList{QStringLiteral("Stampa non riuscita: la stampante aula non accetta il "
+                                        "lavoro (in manutenzione).")});
+    QCOMPARE(QDir::current().entryList(QDir::Files), QStringList());
 }
 
 void TestStampante::nessunLavoroSenzaNienteDaStampare() {

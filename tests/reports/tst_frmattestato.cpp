@@ -430,8 +430,10 @@ void TestFrmAttestato::stampa() {
     QCOMPARE(stampante.scritte[0].testo, QString());
     QCOMPARE(stampante.immagini.size(), std::size_t(1));
     const QSize interno = figura(f)->contentsRect().size();
-    QCOMPARE(stampante.immagini[0].twip,
-             QRectF(1000, 100, pixelInTwip(interno.width(), f), pixelInTwip(interno.height(), f)));
+    // The picture fits the paper: its own size, centred across.
+    const double larghezza = pixelInTwip(interno.width(), f);
+    QCOMPARE(stampante.immagini[0].twip, QRectF((stampante.areaPagina.width() - larghezza) / 2, 100,
+                                                larghezza, pixelInTwip(interno.height(), f)));
     const Immagine& stampata = stampante.immagini[0].immagine;
     QCOMPARE(stampata.dimensioni, interno);
     QCOMPARE(stampata.dpi, double(f->logicalDpiX()));

@@ -50,6 +50,8 @@ private slots:
     void sceltaDelFont_data();
     void sceltaDelFont();
     void novantaRigheSuDuePagine();
+    void pagineSeguentiDiconoDiChiSono_data();
+    void pagineSeguentiDiconoDiChiSono();
     void pdfVero();
 };
 
@@ -159,6 +161,9 @@ void TestStampaElenco::novantaRigheSuDuePagine() {
             QCOMPARE(s.pagina, p.stampante.pagine);
             continue;
         }
+        if (s.pagina > 1 && s.y < inizioElenco) {
+            continue; // whose the page is: pagineSeguentiDiconoDiChiSono
+        }
         tutte << s.testo;
         QVERIFY2(s.y <= fondoElenco && s.y + riga12 <= 13000,
                  qPrintable(QStringLiteral("%1 a %2").arg(s.testo).arg(s.y)));
@@ -168,11 +173,53 @@ void TestStampaElenco::novantaRigheSuDuePagine() {
     QCOMPARE(tutte.indexOf(QStringLiteral("Esercizio n.3")) + 1,
              tutte.indexOf(p.stato.RigheStampa[21]));
     QCOMPARE(tutte.last(), p.stato.RigheStampa[90]);
-    // The second page starts where the first did.
+    // The list goes on the second page where it started on the first, under the page's line.
     const auto seconda =
         std::find_if(p.stampante.scritte.begin(), p.stampante.scritte.end(),
                      [](const StampanteFinta::Scritta& s) { return s.pagina == 2; });
-    QCOMPARE(seconda->y, inizioElenco);
+    QCOMPARE(std::next(seconda)->y, inizioElenco);
+}
+
+void TestStampaElenco::pagineSeguentiDiconoDiChiSono_data() {
+    QTest::addColumn<int>("righe");
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QString>("chi");
+    QTest::newRow("una pagina sola") << 30 << "Giulia"
+                                     << "";
+    QTest::newRow("novanta righe") << 90 << "Giulia"
+                                   << "Nome Giulia";
+    QTest::newRow("senza nome") << 60 << ""
+                                << "Nome '...................";
+}
+
+// Sheets that come apart still say whose they are: every page after the first starts with a
+// small line of the name, the date and its number among all of them; the first page has none.
+void TestStampaElenco::pagineSeguentiDiconoDiChiSono() {
+    QFETCH(int, righe);
+    QFETCH(QString, nome);
+    QFETCH(QString, chi);
+    Stampa p;
+    riempi(p.stato, righe);
+    p.stato.NomeAlunno = nome;
+    QVERIFY(p.esegui());
+    QCOMPARE(p.stampante.pagine > 1, !chi.isEmpty());
+    for (int pagina = 1; pagina <= p.stampante.pagine; ++pagina) {
+        const auto prima =
+            std::find_if(p.stampante.scritte.begin(), p.stampante.scritte.end(),
+                         [pagina](const StampanteFinta::Scritta& s) { return s.pagina == pagina; });
+        QVERIFY(prima != p.stampante.scritte.end());
+        const QString atteso = QStringLiteral("%1    Data di stampa 08/12/2026    pagina %2 di %3")
+                                   .arg(chi)
+                                   .arg(pagina)
+                                   .arg(p.stampante.pagine);
+        QCOMPARE(prima->testo == atteso, pagina > 1);
+        if (pagina > 1) {
+            QVERIFY(prima->punti < 12 && !prima->grassetto && prima->y < inizioElenco);
+            // The list itself goes on as before.
+            QCOMPARE(std::next(prima)->punti, 12.0);
+            QVERIFY(std::next(prima)->grassetto);
+        }
+    }
 }
 
 // The real printer without a printer: a PDF whose numbers keep their columns.

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+class QFile;
+
+// Creates `base` + `estensione` in the current directory, or `base`-2, -3 and on when the name
+// is taken, and opens it for writing in `file`. Only a file this call made is ever opened:
+// nothing at the name is followed, a link included, dangling or not. The name stays relative,
+// so a current directory that was deleted fails here instead of resolving somewhere else.
+// Returns the name made; empty when none could be.
+QString creaFileNuovo(const QString& base, const QString& estensione, QFile& file);

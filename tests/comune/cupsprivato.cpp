@@ -1,0 +1,113 @@
+#include "comune/cupsprivato.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <cups/cups.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+// A port nobody listens on now: the kernel picks it for a socket that is closed at once.
+int portaLibera() {
+    const int s = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in indirizzo{};
+    indirizzo.sin_family = AF_INET;
+    indirizzo.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t lunghezza = sizeof indirizzo;
+    int porta = 0;
+    if (s >= 0 && ::bind(s, reinterpret_cast<sockaddr*>(&indirizzo), sizeof indirizzo) == 0 &&
+        ::getsockname(s, reinterpret_cast<sockaddr*>(&indirizzo), &lunghezza) == 0) {
+        porta = ntohs(indirizzo.sin_port);
+    }
+    ::close(s);
+    return porta;
+}
+
+bool scrivi(const QString& file, const QString& testo) {
+    QFile f(file);
+    return f.open(QIODevice::WriteOnly) && f.write(testo.toUtf8()) == testo.toUtf8().size();
+}
+} // namespace
+
+bool CupsPrivato::scriviConfigurazione(int porta) {
+    const QString radice = cartella.path();
+    for (const char* sotto : {"spool", "cache", "stato", "log"}) {
+        QDir(radice).mkdir(QLatin1String(sotto));
+    }
+    // Anyone on this machine may do anything, the test administering its queue included.
+    const QString cupsd =
+        QStringLiteral("Listen 127.0.0.1:%1\nLogLevel warn\nWebInterface No\n"
+                       "DefaultAuthType None\n<Location />\n  Order allow,deny\n  Allow all\n"
+                       "</Location>\n<Policy default>\n  <Limit All>\n    Order deny,allow\n"
+                       "  </Limit>\n</Policy>\n")
+            .arg(porta);
+    const QString file = QStringLiteral("ServerRoot %1\nRequestRoot %1/spool\nTempDir %1/spool\n"
+                                        "CacheDir %1/cache\nStateDir %1/stato\n"
+                                        "ErrorLog %1/log/errori\nAccessLog %1/log/accessi\n"
+                                        "PageLog %1/log/pagine\nFileDevice Yes\n")
+                             .arg(radice);
+    // The scheduler drops root for an ordinary user, who must be able to write the output.
+    return scrivi(radice + QStringLiteral("/cupsd.conf"), cupsd) &&
+           scrivi(radice + QStringLiteral("/cups-files.conf"), file) &&
+           QFile::setPermissions(radice, QFileDevice::Permissions(0x7777));
+}
+
+CupsPrivato::CupsPrivato() : serverPrima(qgetenv("CUPS_SERVER")) {
+    const QString programma = QStandardPaths::findExecutable(
+        QStringLiteral("cupsd"), {QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")});
+    const int porta = portaLibera();
+    if (programma.isEmpty() || !cartella.isValid() || porta == 0 || !scriviConfigurazione(porta)) {
+        perche = QStringLiteral("cupsd is not installed or cannot be set up here");
+        return;
+    }
+    server = QStringLiteral("127.0.0.1:%1").arg(porta);
+    qputenv("CUPS_SERVER", server.toUtf8());
+    // libcups keeps the server it first talked to; this makes it forget it.
+    cupsSetServer(server.toUtf8().constData());
+    cupsd.start(programma, {QStringLiteral("-f"), QStringLiteral("-c"),
+                            cartella.filePath(QStringLiteral("cupsd.conf")), QStringLiteral("-s"),
+                            cartella.filePath(QStringLiteral("cups-files.conf"))});
+    cupsd.waitForStarted();
+    // It takes a moment to listen: the queue is added once it does. It has a driver, the
+    // generic PostScript one: a queue without any never writes its file.
+    const QStringList coda{QStringLiteral("-p"),
+                           QStringLiteral("aula"),
+                           QStringLiteral("-E"),
+                           QStringLiteral("-v"),
+                           QStringLiteral("file://") + uscita(),
+                           QStringLiteral("-m"),
+                           QStringLiteral("drv:///sample.drv/generic.ppd")};
+    bool aggiunta = false;
+    for (int i = 0; i < 50 && cupsd.state() != QProcess::NotRunning && !aggiunta; ++i) {
+        QThread::msleep(100);
+        aggiunta = comando(QStringLiteral("lpadmin"), coda);
+    }
+    if (!aggiunta ||
+        !comando(QStringLiteral("lpadmin"), {QStringLiteral("-d"), QStringLiteral("aula")})) {
+        perche = QStringLiteral("a private cupsd did not start or took no queue");
+    }
+}
+
+CupsPrivato::~CupsPrivato() {
+    if (cupsd.state() == QProcess::Running) {
+        cupsd.terminate();
+        cupsd.waitForFinished(5000);
+    }
+    if (serverPrima.isNull()) {
+        qunsetenv("CUPS_SERVER");
+    } else {
+        qputenv("CUPS_SERVER", serverPrima);
+    }
+    cupsSetServer(nullptr);
+}
+
+bool CupsPrivato::comando(const QString& programma, const QStringList& argomenti) {
+    QProcess p;
+    p.start(programma, QStringList{QStringLiteral("-h"), server} + argomenti);
+
+    return p.waitForFinished(10000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+
+// A CUPS scheduler of the test's own: its configuration, spool and logs in a temporary folder,
+// listening on a free port of 127.0.0.1, with one queue "aula" whose pages go to a file of the
+// same folder. While it lives, libcups and Qt in this thread ask it and no other.
+class CupsPrivato {
+public:
+    CupsPrivato();
+    ~CupsPrivato();
+    CupsPrivato(const CupsPrivato&) = delete;
+    CupsPrivato& operator=(const CupsPrivato&) = delete;
+
+    // Empty when it runs; otherwise why not, for the test to skip with.
+    QString problema() const { return perche; }
+    // Runs one of the CUPS administration commands against it; false when it failed.
+    bool comando(const QString& programma, const QStringList& argomenti);
+    // Where the queue's pages go, as PostScript.
+    QString uscita() const { return cartella.filePath(QStringLiteral("uscita.ps")); }
+
+private:
+    bool scriviConfigurazione(int porta);
+
+    QTemporaryDir cartella;
+    QProcess cupsd;
+    QString server;
+    QByteArray serverPrima;
+    QString perche;
+};

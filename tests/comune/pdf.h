@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QRectF>
+#include <QString>
+
+// A PDF read back as a reader of the paper sees it, with poppler's own tools.
+namespace pdf {
+struct Parola {
+    QString testo;
+    QRectF riquadro; // points from the page's top-left corner
+};
+struct Pagina {
+    QSizeF dimensioni; // points
+    QList<Parola> parole;
+};
+
+// Every word of every page with its bounding box.
+QList<Pagina> pagine(const QString& file);
+// One page drawn at the given resolution; null when it cannot be drawn.
+QImage immagine(const QString& file, int pagina, int dpi);
+} // namespace pdf
