@@ -38,14 +38,13 @@ std::optional<Spazio> spazioPulsante(const QPushButton* p) {
     if (p->text().isEmpty()) {
         return std::nullopt;
     }
-    QStyleOptionButton opzione;
-    opzione.initFrom(p);
     // The program's buttons wrap their captions inside the style's margin.
     if (qobject_cast<const PulsanteOpzione*>(p) || qobject_cast<const PulsanteComando*>(p)) {
-        const int m = p->style()->pixelMetric(QStyle::PM_ButtonMargin, &opzione, p) / 2 + 2;
-        return Spazio{QRectF(p->rect().adjusted(m, m, -m, -m)),
-                      int(Qt::AlignCenter | Qt::TextWordWrap), p->text()};
+        return Spazio{QRectF(spazioDidascalia(p)), int(Qt::AlignCenter | Qt::TextWordWrap),
+                      p->text()};
     }
+    QStyleOptionButton opzione;
+    opzione.initFrom(p);
     opzione.text = p->text();
     return Spazio{QRectF(p->style()->subElementRect(QStyle::SE_PushButtonContents, &opzione, p)),
                   int(Qt::AlignCenter | Qt::TextShowMnemonic), p->text()};

@@ -100,8 +100,13 @@ void disegnaACapo(QPushButton* pulsante) {
                         : pulsante->isActiveWindow() ? QPalette::Active
                                                      : QPalette::Inactive;
     pittore.setPen(pulsante->palette().color(gruppo, QPalette::ButtonText));
+    pittore.drawText(spazioDidascalia(pulsante), Qt::AlignCenter | Qt::TextWordWrap, didascalia);
+}
+
+QRect spazioDidascalia(const QPushButton* pulsante) {
+    QStyleOptionButton opzione;
+    opzione.initFrom(pulsante);
     const int margine =
         pulsante->style()->pixelMetric(QStyle::PM_ButtonMargin, &opzione, pulsante) / 2 + 2;
-    pittore.drawText(pulsante->rect().adjusted(margine, margine, -margine, -margine),
-                     Qt::AlignCenter | Qt::TextWordWrap, didascalia);
+    return pulsante->rect().adjusted(margine, margine, -margine, -margine);
 }

@@ -40,3 +40,5 @@ private:
 
 // Paints a push button with its caption wrapped onto as many lines as its width needs.
 void disegnaACapo(QPushButton* pulsante);
+// Where disegnaACapo puts the caption: the button less the style's margin.
+QRect spazioDidascalia(const QPushButton* pulsante);

@@ -29,12 +29,12 @@ Stanza stanza(QWidget* w) {
         return {l->contentsRect().adjusted(m, m, -m, -m),
                 int(l->alignment()) | (l->wordWrap() ? int(Qt::TextWordWrap) : 0)};
     }
+    if (qobject_cast<PulsanteOpzione*>(w) || qobject_cast<PulsanteComando*>(w)) {
+        return {spazioDidascalia(static_cast<QPushButton*>(w)),
+                int(Qt::AlignCenter | Qt::TextWordWrap)};
+    }
     QStyleOptionButton o;
     o.initFrom(w);
-    if (qobject_cast<PulsanteOpzione*>(w) || qobject_cast<PulsanteComando*>(w)) {
-        const int m = w->style()->pixelMetric(QStyle::PM_ButtonMargin, &o, w) / 2 + 2;
-        return {w->rect().adjusted(m, m, -m, -m), int(Qt::AlignCenter | Qt::TextWordWrap)};
-    }
     return {w->style()->subElementRect(QStyle::SE_PushButtonContents, &o, w),
             int(Qt::AlignCenter | Qt::TextShowMnemonic)};
 }
