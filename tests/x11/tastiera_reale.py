@@ -102,6 +102,13 @@ class Schermo:
     def testo(self, ruolo, inizio):
         return self.cerca(ruolo, inizio, esatto=False).name
 
+    def nodo(self, ruolo, inizio):
+        """A control whether it shows or not, found by the start of its name."""
+        for r, n, nodo in self.tutti():
+            if r == ruolo and n.startswith(inizio):
+                return nodo
+        raise AssertionError(f"non c'è {ruolo} '{inizio}'")
+
     def centro(self, ruolo, nome):
         nodo = self.cerca(ruolo, nome)
         attendi(lambda: nodo.getState().contains(self.at.STATE_SENSITIVE), f"'{nome}' è spento")
@@ -158,17 +165,24 @@ def tasti_tenuti(schermo):
 
 def fino_all_avviso(schermo):
     """Wrong answers with help accepted up to the twentieth, which brings the warning panel.
-    The help panel leaves the focus where it was, so "SI" is clicked."""
+    The help panel leaves the focus where it was, so "SI" is clicked. Each step waits for what
+    the window shows, so a slow build never takes a key meant for the next one."""
+    esito = schermo.cerca("label", "Esito", esatto=False)
+    correzione = schermo.nodo("label", "Risposta giusta")
+    operazioni = schermo.cerca("label", "Operazioni: ", esatto=False)
     premi("v", "Return")
     si = schermo.centro("push button", "SI")
-    for volta in range(20):
-        if volta:
+    for volta in range(1, 21):
+        if volta > 1:
             premi("v", "Return")
-        time.sleep(0.2)
+        attendi(lambda: esito.name == "Esito: Errato", f"operazione {volta}: nessun 'Errato'")
         xdotool("mousemove", *si, "click", "1")
-        time.sleep(0.2)
-        if volta < 19:
+        attendi(lambda: correzione.name.startswith("Risposta giusta: "),
+                f"operazione {volta}: nessuna correzione dopo SI")
+        if volta < 20:
             premi("Return")  # on "Avanti"
+            attendi(lambda: operazioni.name == f"Operazioni: {volta + 1}",
+                    f"operazione {volta}: Avanti non porta alla successiva")
 
 
 def rilascio_altrove(schermo):
