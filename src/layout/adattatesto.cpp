@@ -15,6 +15,15 @@ namespace {
 constexpr double minimo = 6;
 constexpr double passo = 0.25;
 constexpr char puntiProgettati[] = "veltrixPuntiProgettati";
+constexpr char improntaAdattata[] = "veltrixImprontaAdattata";
+
+// What a fit depends on that changes after a window is built.
+struct Impronta {
+    QString testo;
+    QSize dimensioni;
+    QFont font;
+    bool operator==(const Impronta&) const = default;
+};
 
 struct Spazio {
     QRectF rettangolo;
@@ -83,6 +92,22 @@ QFont conPunti(QFont font, double punti) {
     font.setPointSizeF(punti);
     return font;
 }
+
+// A smaller font never needs more room, so the largest size that fits is found by halving the
+// range of quarter-point steps below the design.
+double puntiCheEntrano(const Spazio& s, const QFont& font, double progetto, const QWidget* w) {
+    const auto punti = [&](int passi) { return std::max(minimo, progetto - passi * passo); };
+    if (entra(s, conPunti(font, progetto), w)) {
+        return progetto;
+    }
+    int dentro = int((progetto - minimo) / passo);
+    int fuori = 0;
+    while (dentro - fuori > 1) {
+        const int mezzo = (dentro + fuori) / 2;
+        (entra(s, conPunti(font, punti(mezzo)), w) ? dentro : fuori) = mezzo;
+    }
+    return punti(dentro);
+}
 } // namespace
 
 void adattaTesto(QWidget* controllo) {
@@ -91,27 +116,23 @@ void adattaTesto(QWidget* controllo) {
     if (!s || attuale.pointSizeF() <= 0) {
         return;
     }
+    // Most paints find the text, the size and the font as the last fit left them: measuring
+    // again, on every control at every paint, would only repeat that fit.
+    const Impronta ora{s->testo, controllo->size(), attuale};
+    if (controllo->property(improntaAdattata).value<Impronta>() == ora) {
+        return;
+    }
     const QVariant memoria = controllo->property(puntiProgettati);
     const double progetto = memoria.isValid() ? memoria.toDouble() : attuale.pointSizeF();
     if (!memoria.isValid()) {
         controllo->setProperty(puntiProgettati, progetto);
     }
-    // A smaller font never needs more room, so the largest size that fits is found by halving
-    // the range of quarter-point steps below the design.
-    const auto punti = [&](int passi) { return std::max(minimo, progetto - passi * passo); };
-    int trovato = 0;
-    if (!entra(*s, conPunti(attuale, progetto), controllo)) {
-        int dentro = int((progetto - minimo) / passo);
-        int fuori = 0;
-        while (dentro - fuori > 1) {
-            const int mezzo = (dentro + fuori) / 2;
-            (entra(*s, conPunti(attuale, punti(mezzo)), controllo) ? dentro : fuori) = mezzo;
-        }
-        trovato = dentro;
+    const double punti = puntiCheEntrano(*s, attuale, progetto, controllo);
+    if (punti != attuale.pointSizeF()) {
+        controllo->setFont(conPunti(attuale, punti));
     }
-    if (punti(trovato) != attuale.pointSizeF()) {
-        controllo->setFont(conPunti(attuale, punti(trovato)));
-    }
+    controllo->setProperty(improntaAdattata, QVariant::fromValue(Impronta{
+                                                 s->testo, controllo->size(), controllo->font()}));
 }
 
 void AdattaTesti::segui(QWidget* controllo) {
