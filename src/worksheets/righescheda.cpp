@@ -165,24 +165,23 @@ bool estraiNumeri(Numeri numeri, StatoCondiviso& s, SorgenteCasuale& casuale,
     return true;
 }
 
-// An index outside the tables would write past them.
-bool indiceValido(const StatoCondiviso& s) {
-    return s.IndiceRiga >= 0 && static_cast<size_t>(s.IndiceRiga) < s.RigheAlunni.size();
-}
-
-// A line that cannot be built is left empty: the text of an earlier sheet, of another level or
-// objective, would otherwise pass for a line of this one.
-void svuotaRiga(StatoCondiviso& s) {
+// Empties line IndiceRiga before it is built: a line that then cannot be built stays empty,
+// where the text of an earlier sheet, of another level or objective, would pass for a line of
+// this one. False, and nothing touched, for an index outside the tables.
+bool svuotaRiga(StatoCondiviso& s) {
+    if (s.IndiceRiga < 0 || static_cast<size_t>(s.IndiceRiga) >= s.RigheAlunni.size()) {
+        return false;
+    }
     s.RigheAlunni[static_cast<size_t>(s.IndiceRiga)].clear();
     s.RigheDocenti[static_cast<size_t>(s.IndiceRiga)].clear();
+    return true;
 }
 
 void costruisciRiga(std::span<const TipoDiRiga> tipi, Numeri numeri, StatoCondiviso& s,
                     SorgenteCasuale& casuale, const Orologio& orologio) {
-    if (!indiceValido(s)) {
+    if (!svuotaRiga(s)) {
         return;
     }
-    svuotaRiga(s);
     casuale.rimescola(orologio.secondiDaMezzanotte());
     s.TipoRiga = static_cast<qint16>(estraiNumero(casuale, s.TipoMax - s.TipoMin + 1, s.TipoMin));
     if (s.TipoRiga < 1 || static_cast<size_t>(s.TipoRiga) > tipi.size()) {
@@ -258,9 +257,7 @@ std::vector<OperazioneScheda> operazioniDellaScheda(qint16 operazione) {
 void GeneraRiga(StatoCondiviso& stato, SorgenteCasuale& casuale, const Orologio& orologio) {
     const std::vector<OperazioneScheda> miscela = operazioniDellaScheda(stato.Operazione);
     if (miscela.empty()) {
-        if (indiceValido(stato)) {
-            svuotaRiga(stato);
-        }
+        svuotaRiga(stato);
         return;
     }
     // The choice comes from the running source: only the chosen generator reseeds.
