@@ -45,10 +45,18 @@ std::vector<RigaElenco> impaginaElenco(const StatoCondiviso& stato, int righe, d
     return risultato;
 }
 
+// The header's two parts, as the first page prints them and the later pages repeat them.
+QString nomeIntestazione(const StatoCondiviso& stato) {
+    return QStringLiteral("Nome ") +
+           (stato.NomeAlunno.isEmpty() ? QStringLiteral("'...................") : stato.NomeAlunno);
+}
+
+QString dataIntestazione(const Orologio& orologio) {
+    return QStringLiteral("    Data di stampa ") + orologio.dataOggi();
+}
+
 QString intestazione(const StatoCondiviso& stato, const Orologio& orologio) {
-    const QString nome =
-        stato.NomeAlunno.isEmpty() ? QStringLiteral("'...................") : stato.NomeAlunno;
-    return QStringLiteral("Nome %1    Data di stampa %2").arg(nome, orologio.dataOggi());
+    return nomeIntestazione(stato) + dataIntestazione(orologio);
 }
 
 // A page that leaves the first says whose list it belongs to, should the sheets come apart.
@@ -81,12 +89,11 @@ void StampaIntestazioneElenco(const StatoCondiviso& stato, Stampante& stampante,
     stampante.impostaX(margine);
     stampante.impostaY(margine);
     stampante.impostaDimensione(16);
-    const QString data = QStringLiteral("    Data di stampa ") + orologio.dataOggi();
     if (stato.NomeAlunno.isEmpty()) {
-        stampante.stampa(QStringLiteral("Nome '..................."), false);
-        stampante.stampa(data, false);
+        stampante.stampa(nomeIntestazione(stato), false);
+        stampante.stampa(dataIntestazione(orologio), false);
     } else {
-        stampante.stampa(QStringLiteral("Nome ") + stato.NomeAlunno + data);
+        stampante.stampa(intestazione(stato, orologio));
     }
 }
 
