@@ -6,10 +6,12 @@
 #include <QTextDocumentFragment>
 
 namespace {
-QByteArray esegui(const QString& programma, const QStringList& argomenti) {
+std::optional<QByteArray> esegui(const QString& programma, const QStringList& argomenti) {
     QProcess p;
     p.start(programma, argomenti);
-    p.waitForFinished(30000);
+    if (!p.waitForFinished(30000)) {
+        return std::nullopt;
+    }
     return p.readAllStandardOutput();
 }
 
@@ -18,9 +20,19 @@ double numero(const QRegularExpressionMatch& m, const char* nome) {
 }
 } // namespace
 
+std::optional<QString> pdf::testo(const QString& file, double passo) {
+    QStringList argomenti{file, QStringLiteral("-")};
+    if (passo > 0) {
+        argomenti = QStringList{QStringLiteral("-fixed"), QString::number(passo)} + argomenti;
+    }
+    const auto letto = esegui(QStringLiteral("pdftotext"), argomenti);
+    return letto ? std::optional<QString>(QString::fromUtf8(*letto)) : std::nullopt;
+}
+
 QList<pdf::Pagina> pdf::pagine(const QString& file) {
     const QString html = QString::fromUtf8(
-        esegui(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), file, QStringLiteral("-")}));
+        esegui(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), file, QStringLiteral("-")})
+            .value_or(QByteArray()));
     static const QRegularExpression pagina(
         QStringLiteral(R"re(<page width="(?<w>[\d.]+)" height="(?<h>[\d.]+)">)re"));
     static const QRegularExpression parola(QStringLiteral(

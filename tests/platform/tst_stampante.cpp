@@ -1,22 +1,18 @@
 #include "comune/cupsprivato.h"
 #include "comune/finti.h"
+#include "comune/pdf.h"
 #include "comune/registro.h"
 #include "platform/immagine.h"
 #include "platform/stampanteqt.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 // Read with the pitch of a fixed-pitch face of 10 points, so that every blank comes back.
 QString testoDelPdf(const QString& file) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"),
-            {QStringLiteral("-fixed"), QStringLiteral("6"), file, QStringLiteral("-")});
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput());
+    return pdf::testo(file, 6).value_or(QString());
 }
 
 // Runs in a directory of its own, the one where a job without printer leaves its file.

@@ -1,4 +1,5 @@
 #include "comune/banco.h"
+#include "comune/pdf.h"
 #include "comune/registro.h"
 #include "layout/famiglie.h"
 #include "layout/pulsanteopzione.h"
@@ -108,10 +109,7 @@ bool finestreVisibili() {
 }
 
 QString testoDelPdf(const QString& file) {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {file, QStringLiteral("-")});
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput());
+    return pdf::testo(file).value_or(QString());
 }
 } // namespace
 

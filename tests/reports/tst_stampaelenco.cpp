@@ -1,11 +1,11 @@
 #include "comune/finti.h"
+#include "comune/pdf.h"
 #include "comune/registro.h"
 #include "platform/stampanteqt.h"
 #include "reports/stampaelenco.h"
 #include "state/statocondiviso.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -237,11 +237,9 @@ void TestStampaElenco::pdfVero() {
     QVERIFY(file.startsWith(QLatin1String("veltrix-elenco-")));
 
     // Read at the pitch of a 12-point fixed-pitch face, every blank comes back.
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-fixed"), QStringLiteral("7.2"),
-                                                  cartella.filePath(file), QStringLiteral("-")});
-    QVERIFY(pdftotext.waitForFinished(30000));
-    const QString testo = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    const std::optional<QString> letto = pdf::testo(cartella.filePath(file), 7.2);
+    QVERIFY(letto);
+    const QString testo = *letto;
     for (const QString& atteso :
          {QStringLiteral("Esercizio n.1"), QStringLiteral("Esercizio n.2"),
           p.stato.RigheStampa[3].trimmed(), p.stato.RigheStampa[12].trimmed(),

@@ -1,11 +1,11 @@
 #include "comune/finti.h"
+#include "comune/pdf.h"
 #include "comune/registro.h"
 #include "platform/stampanteqt.h"
 #include "state/statocondiviso.h"
 #include "worksheets/stampascheda.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -119,11 +119,9 @@ void TestStampaScheda::pdfVero() {
     QDir::setCurrent(precedente);
     QVERIFY2(file.startsWith(QLatin1String("veltrix-scheda-alunni-")), qPrintable(file));
 
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-fixed"), QStringLiteral("7.2"),
-                                                  cartella.filePath(file), QStringLiteral("-")});
-    QVERIFY(pdftotext.waitForFinished(30000));
-    const QString testo = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    const std::optional<QString> letto = pdf::testo(cartella.filePath(file), 7.2);
+    QVERIFY(letto);
+    const QString testo = *letto;
     // The header is in a larger size than the reading pitch: its blanks come back doubled.
     QVERIFY2(testo.simplified().contains(QStringLiteral("Cognome e nome:")), qPrintable(testo));
     int trovate = 0;
