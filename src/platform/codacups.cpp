@@ -61,7 +61,7 @@ QString CodaCups::predefinita() {
     return nome;
 }
 
-QString CodaCups::rifiutaLavori(const QString& stampante) {
+std::optional<QString> CodaCups::rifiutaLavori(const QString& stampante) {
     const Risposta r =
         chiedi(IPP_OP_GET_PRINTER_ATTRIBUTES, stampante, 0,
                {"printer-is-accepting-jobs", "printer-state-message", "printer-state-reasons"});
@@ -71,7 +71,7 @@ QString CodaCups::rifiutaLavori(const QString& stampante) {
     ipp_attribute_t* accetta =
         ippFindAttribute(r.get(), "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
     if (!accetta || ippGetBoolean(accetta, 0)) {
-        return {};
+        return std::nullopt;
     }
     const QString messaggio = testo(r.get(), "printer-state-message");
     return messaggio.isEmpty() ? testo(r.get(), "printer-state-reasons") : messaggio;

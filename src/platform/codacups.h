@@ -6,7 +6,7 @@
 class CodaCups final : public CodaStampa {
 public:
     QString predefinita() override;
-    QString rifiutaLavori(const QString& stampante) override;
+    std::optional<QString> rifiutaLavori(const QString& stampante) override;
     Invio invia(const QString& stampante, const QString& titolo, const QByteArray& pdf) override;
     Esito esito(const QString& stampante, int lavoro) override;
 };

@@ -9,10 +9,10 @@ QString conMotivo(const QString& frase, const QString& motivo) {
 
 QString mandaAllaStampante(CodaStampa& coda, const QString& stampante, const QString& titolo,
                            const QByteArray& pdf) {
-    const QString rifiuto = coda.rifiutaLavori(stampante);
-    if (!rifiuto.isEmpty()) {
+    const std::optional<QString> rifiuto = coda.rifiutaLavori(stampante);
+    if (rifiuto) {
         return conMotivo(QStringLiteral("la stampante %1 non accetta il lavoro").arg(stampante),
-                         rifiuto);
+                         *rifiuto);
     }
     const CodaStampa::Invio invio = coda.invia(stampante, titolo, pdf);
     if (invio.lavoro <= 0) {

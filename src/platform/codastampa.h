@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 // The print queue of the system, as far as a finished document needs it: which printer is the
 // default one, whether it takes jobs, handing it a PDF and asking what became of the job. A
 // refused or cancelled job is otherwise lost without a word, so every step is asked, not assumed.
@@ -21,8 +23,9 @@ public:
     virtual ~CodaStampa() = default;
     // Empty when there is no default printer.
     virtual QString predefinita() = 0;
-    // Empty when the printer takes jobs; otherwise why it does not.
-    virtual QString rifiutaLavori(const QString& stampante) = 0;
+    // None when the printer takes jobs; otherwise why it does not, which may be empty: a job
+    // still printing clears the message the printer was refused with.
+    virtual std::optional<QString> rifiutaLavori(const QString& stampante) = 0;
     virtual Invio invia(const QString& stampante, const QString& titolo, const QByteArray& pdf) = 0;
     virtual Esito esito(const QString& stampante, int lavoro) = 0;
 };

@@ -105,6 +105,13 @@ CupsPrivato::~CupsPrivato() {
     cupsSetServer(nullptr);
 }
 
+int CupsPrivato::lavoriAttivi() const {
+    cups_job_t* lavori = nullptr;
+    const int quanti = cupsGetJobs2(CUPS_HTTP_DEFAULT, &lavori, "aula", 0, CUPS_WHICHJOBS_ACTIVE);
+    cupsFreeJobs(quanti, lavori);
+    return quanti;
+}
+
 bool CupsPrivato::comando(const QString& programma, const QStringList& argomenti) {
     QProcess p;
     p.start(programma, QStringList{QStringLiteral("-h"), server} + argomenti);

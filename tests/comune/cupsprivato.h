@@ -18,6 +18,8 @@ public:
     QString problema() const { return perche; }
     // Runs one of the CUPS administration commands against it; false when it failed.
     bool comando(const QString& programma, const QStringList& argomenti);
+    // How many jobs are still waiting or printing.
+    int lavoriAttivi() const;
     // Where the queue's pages go, as PostScript.
     QString uscita() const { return cartella.filePath(QStringLiteral("uscita.ps")); }
 

@@ -124,13 +124,13 @@ private:
 class CodaFinta final : public CodaStampa {
 public:
     QString stampante = QStringLiteral("aula");
-    QString rifiuto;
+    std::optional<QString> rifiuto;
     Invio invio{7, {}};
     Esito stato{Stato::InCorso, {}};
     QList<QByteArray> ricevuti;
 
     QString predefinita() override { return stampante; }
-    QString rifiutaLavori(const QString&) override { return rifiuto; }
+    std::optional<QString> rifiutaLavori(const QString&) override { return rifiuto; }
     Invio invia(const QString&, const QString&, const QByteArray& pdf) override {
         ricevuti << pdf;
         return invio;

@@ -218,27 +218,31 @@ void TestStampante::soloFileNuovi() {
 
 void TestStampante::codaDellaStampante_data() {
     using S = CodaStampa::Stato;
+    QTest::addColumn<bool>("accetta");
     QTest::addColumn<QString>("rifiuto");
     QTest::addColumn<int>("lavoro");
     QTest::addColumn<int>("stato");
     QTest::addColumn<QString>("detto"); // after "Stampa non riuscita: "; empty: nothing said
-    QTest::newRow("in coda") << "" << 7 << int(S::InCorso) << "";
-    QTest::newRow("già stampato") << "" << 7 << int(S::Completato) << "";
-    QTest::newRow("stato ignoto") << "" << 7 << int(S::Sconosciuto) << "";
+    QTest::newRow("in coda") << true << "" << 7 << int(S::InCorso) << "";
+    QTest::newRow("già stampato") << true << "" << 7 << int(S::Completato) << "";
+    QTest::newRow("stato ignoto") << true << "" << 7 << int(S::Sconosciuto) << "";
     QTest::newRow("non accetta lavori")
-        << "Rejecting Jobs" << 7 << int(S::InCorso)
+        << false << "Rejecting Jobs" << 7 << int(S::InCorso)
         << "la stampante aula non accetta il lavoro (Rejecting Jobs).";
-    QTest::newRow("lavoro respinto")
-        << "" << 0 << int(S::InCorso) << "la stampante aula ha rifiutato il lavoro (perché sì).";
-    QTest::newRow("annullato") << "" << 7 << int(S::Annullato)
+    QTest::newRow("non accetta, senza motivo")
+        << false << "" << 7 << int(S::InCorso) << "la stampante aula non accetta il lavoro.";
+    QTest::newRow("lavoro respinto") << true << "" << 0 << int(S::InCorso)
+                                     << "la stampante aula ha rifiutato il lavoro (perché sì).";
+    QTest::newRow("annullato") << true << "" << 7 << int(S::Annullato)
                                << "il lavoro 7 è stato annullato (perché sì).";
-    QTest::newRow("interrotto") << "" << 7 << int(S::Interrotto)
+    QTest::newRow("interrotto") << true << "" << 7 << int(S::Interrotto)
                                 << "il lavoro 7 è stato interrotto (perché sì).";
 }
 
 // With a printer the job goes to its queue from memory, never through a file; a queue that does
 // not take it, or throws it away at once, is said like any failed job.
 void TestStampante::codaDellaStampante() {
+    QFETCH(bool, accetta);
     QFETCH(QString, rifiuto);
     QFETCH(int, lavoro);
     QFETCH(int, stato);
@@ -246,7 +250,9 @@ void TestStampante::codaDellaStampante() {
     Cartella cartella;
     auto coda = std::make_unique<CodaFinta>();
     CodaFinta& finta = *coda;
-    finta.rifiuto = rifiuto;
+    if (!accetta) {
+        finta.rifiuto = rifiuto;
+    }
     finta.invio = {lavoro, QStringLiteral("perché sì")};
     finta.stato = {CodaStampa::Stato(stato), QStringLiteral("perché sì")};
     MessaggiFinti messaggi;
@@ -258,7 +264,7 @@ void TestStampante::codaDellaStampante() {
 
     QCOMPARE(messaggi.mostrati,
              detto.isEmpty() ? QStringList() : QStringList{"Stampa non riuscita: " + detto});
-    QCOMPARE(finta.ricevuti.size(), rifiuto.isEmpty() ? 1 : 0);
+    QCOMPARE(finta.ricevuti.size(), accetta ? 1 : 0);
     if (!finta.ricevuti.isEmpty()) {
         QVERIFY(finta.ricevuti[0].startsWith("%PDF") && finta.ricevuti[0].contains("%%EOF"));
     }
@@ -267,7 +273,8 @@ void TestStampante::codaDellaStampante() {
 }
 
 // The same through a real scheduler, one of the test's own: the job reaches the paper, and a
-// printer set to refuse jobs ("cupsreject") is said.
+// printer set to refuse jobs ("cupsreject") is said, whether or not a job still printing has
+// wiped the reason it was given.
 void TestStampante::codaCupsVera() {
     CupsPrivato cups;
     if (!cups.problema().isEmpty()) {
@@ -284,10 +291,23 @@ void TestStampante::codaCupsVera() {
     QVERIFY(stampa(presa));
     QVERIFY2(presa.mostrati.isEmpty(), qPrintable(presa.mostrati.join(" ")));
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(cups.uscita()).size() > 0, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(cups.lavoriAttivi(), 0, 20000);
 
-    QVERIFY(cups.comando(
-        QStringLiteral("cupsreject"),
-        {QStringLiteral("-r"), QStringLiteral("in manutenzione"), QStringLiteral("aula")}));
+    const QStringList rifiuta{QStringLiteral("-r"), QStringLiteral("in manutenzione"),
+                              QStringLiteral("aula")};
+    // A job that starts printing after the refusal takes its reason away.
+    QVERIFY(cups.comando(QStringLiteral("cupsdisable"), {QStringLiteral("aula")}));
+    QVERIFY(stampa(presa));
+    QVERIFY(cups.comando(QStringLiteral("cupsreject"), rifiuta));
+    QVERIFY(cups.comando(QStringLiteral("cupsenable"), {QStringLiteral("aula")}));
+    QTRY_COMPARE_WITH_TIMEOUT(cups.lavoriAttivi(), 0, 20000);
+    MessaggiFinti senzaMotivo;
+    QVERIFY(!stampa(senzaMotivo));
+    QCOMPARE(senzaMotivo.mostrati,
+             QStringList{QStringLiteral("Stampa non riuscita: la stampante aula non accetta il "
+                                        "lavoro.")});
+
+    QVERIFY(cups.comando(QStringLiteral("cupsreject"), rifiuta));
     MessaggiFinti respinta;
     QVERIFY(!stampa(respinta));
     QCOMPARE(respinta.mostrati,
