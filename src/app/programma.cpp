@@ -1,6 +1,7 @@
 #include "app/programma.h"
 
 #include "exercise/frmoperativo.h"
+#include "layout/accessibile.h"
 #include "reports/frmattestato.h"
 #include "reports/frmstampaesercizio.h"
 #include "start/frminizio.h"
@@ -13,6 +14,7 @@ template <typename F> Finestre::Fabbrica fabbrica(Contesto& contesto) {
 } // namespace
 
 Programma::Programma(Servizi servizi) : servizi(std::move(servizi)) {
+    installaAccessibilita();
     finestre.registra(Finestra::Inizio, fabbrica<frmInizio>(contesto));
     finestre.registra(Finestra::Operativo, fabbrica<FrmOperativo>(contesto));
     finestre.registra(Finestra::StampaEsercizio, fabbrica<FrmStampaEsercizio>(contesto));

@@ -1,9 +1,11 @@
 #include "exercise/frmoperativo.h"
+#include "exercise/fraseoperazione.h"
 #include "exercise/generazione.h"
 #include "exercise/presentazione.h"
 #include "exercise/serie.h"
 #include "exercise/tastierino.h"
 #include "layout/accessibile.h"
+#include "layout/annuncio.h"
 #include "layout/colori.h"
 
 #include "layout/areaproporzionale.h"
@@ -54,6 +56,8 @@ FrmOperativo::FrmOperativo(Contesto& contesto) : contesto(contesto), stato(conte
     creaAiuto();
     creaAvviso();
     creaIntervento();
+    annuncio = new Annuncio(area);
+    annuncio->setObjectName(QStringLiteral("annuncio"));
     area->registraPosizioni();
     nominaControlli();
 
@@ -154,6 +158,18 @@ void FrmOperativo::ProssimaOperazione() {
     LblOperazione->setText(QString::number(stato.NumeroOperazione));
     GeneraOperazione();
     PreparaTastierino();
+    annunciaOperazione();
+}
+
+// The row as a sentence: the numbers alone, read one label after another, do not say which
+// one is missing or what the signs are.
+void FrmOperativo::annunciaOperazione() {
+    QStringList parti;
+    for (const QLabel* l :
+         {LblNumero1, LblSegno, LblNumero2, lblSegno1, lblNumero3, LblUguale, lblRisultato1}) {
+        parti << l->text();
+    }
+    annuncio->annuncia(fraseOperazione(parti));
 }
 
 void FrmOperativo::GeneraOperazione() {
@@ -182,6 +198,7 @@ void FrmOperativo::mostraNonDisponibile() {
     lblNonDisponibile->setText(
         QStringLiteral("Esercizi disponibili solo per addizioni, sottrazioni e moltiplicazioni"));
     lblNonDisponibile->show();
+    annuncio->annuncia(lblNonDisponibile->text());
     attivaPannello(fraTastierino);
     for (PulsanteOpzione* tasto : Option2) {
         tasto->setEnabled(tasto == Option2[13]);
@@ -200,6 +217,7 @@ void FrmOperativo::VerificaRisposta() {
         lblRisErrate->setText(QString::number(stato.RisposteErrate));
         attivaPannello(fraAiuto);
     }
+    annuncio->annuncia(LblEsito->text());
     AggiornaTempi();
 }
 

@@ -5,6 +5,7 @@
 
 #include <array>
 
+class Annuncio;
 class AreaProporzionale;
 class Linea;
 class PulsanteOpzione;
@@ -66,6 +67,7 @@ private:
     int indiceMancante() const;
     void mostraRisposta();
     void scriviNumero(QLabel* numero, const QString& testo);
+    void annunciaOperazione();
     void cliccaSfondo();
 
     // The keyboard on the button groups. A key held down acts once: its first key down (and its
@@ -129,5 +131,6 @@ private:
     QFrame* fraIntervento = nullptr;
     PulsanteOpzione* optOK = nullptr;
     QLabel* lblRiferimento = nullptr;
+    Annuncio* annuncio = nullptr;
     QAction* mnuVisualizza = nullptr;
 };

@@ -89,15 +89,19 @@ void FrmOperativo::PosizionaPannelli() {
     }
 }
 
+// A panel behind the one in front is hidden as well as off: covered, it would still be read out
+// by a screen reader, its buttons among the keypad's.
 void FrmOperativo::DisattivaPannelli() {
     for (QFrame* pannello : {fraAiuto, fraTastierino, fraAvviso, fraIntervento}) {
         pannello->setEnabled(false);
+        pannello->hide();
     }
 }
 
 void FrmOperativo::attivaPannello(QFrame* pannello) {
     DisattivaPannelli();
     pannello->setEnabled(true);
+    pannello->show();
     pannello->raise();
 }
 

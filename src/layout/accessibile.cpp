@@ -1,5 +1,9 @@
 #include "layout/accessibile.h"
 
+#include "layout/annuncio.h"
+#include "layout/etichetta.h"
+#include "layout/pulsanteopzione.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLabel>
@@ -10,35 +14,140 @@ namespace {
 const char* const chiave = "veltrix_significato";
 
 // A label that shows data, a number or a record line, is read as its meaning and its text, so the
-// reader says what changed, not only where.
+// reader says what changed, not only where. An empty label, a strip of colour or a box waiting for
+// its text, is not shown to the reader at all. A label that acts like a link is read as one, and
+// answers the reader's "press" as it answers a click.
 class EtichettaAccessibile : public QAccessibleWidget {
 public:
     explicit EtichettaAccessibile(QLabel* etichetta)
-        : QAccessibleWidget(etichetta, QAccessible::StaticText) {}
+        : QAccessibleWidget(etichetta, qobject_cast<Etichetta*>(etichetta)
+                                           ? QAccessible::Link
+                                           : QAccessible::StaticText) {}
 
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name) {
             return QAccessibleWidget::text(t);
         }
-        const auto* etichetta = static_cast<const QLabel*>(widget());
-        const QString significato = etichetta->property(chiave).toString();
-        const QString testo = etichetta->text().simplified();
-        return testo.isEmpty() ? significato : significato + QStringLiteral(": ") + testo;
+        const QString significato = etichetta()->property(chiave).toString();
+        const QString testo = etichetta()->text().simplified();
+        if (significato.isEmpty() || testo.isEmpty()) {
+            return significato.isEmpty() ? testo : significato;
+        }
+        return significato + QStringLiteral(": ") + testo;
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (etichetta()->text().trimmed().isEmpty() && etichetta()->pixmap().isNull()) {
+            s.invisible = true;
+        }
+        return s;
+    }
+
+    QStringList actionNames() const override {
+        return collegamento() ? QStringList{pressAction()} : QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& azione) override {
+        if (Etichetta* e = collegamento(); e && azione == pressAction()) {
+            emit e->cliccata();
+            return;
+        }
+        QAccessibleWidget::doAction(azione);
+    }
+
+private:
+    QLabel* etichetta() const { return static_cast<QLabel*>(widget()); }
+    Etichetta* collegamento() const {
+        auto* e = qobject_cast<Etichetta*>(widget());
+        return e && e->isEnabled() ? e : nullptr;
     }
 };
 
+// The program's option buttons act on the mouse press, never on a click, so the toolkit's
+// "press" (a click) would do nothing: here it presses them. A button of a group of choices is
+// read as an option, checked when it is the one chosen.
+class PulsanteAccessibile : public QAccessibleWidget {
+public:
+    explicit PulsanteAccessibile(PulsanteOpzione* pulsante)
+        : QAccessibleWidget(pulsante, QAccessible::Button) {}
+
+    QAccessible::Role role() const override {
+        return pulsante()->eUnaScelta() ? QAccessible::RadioButton : QAccessible::Button;
+    }
+
+    QString text(QAccessible::Text t) const override {
+        QString testo = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && testo.isEmpty()) {
+            testo = pulsante()->text().remove(QLatin1Char('&')).simplified();
+        }
+        return testo;
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = pulsante()->eUnaScelta();
+        s.checked = pulsante()->scelto();
+        return s;
+    }
+
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& azione) override {
+        if (azione == pressAction()) {
+            pulsante()->premi();
+            return;
+        }
+        QAccessibleWidget::doAction(azione);
+    }
+
+private:
+    PulsanteOpzione* pulsante() const { return static_cast<PulsanteOpzione*>(widget()); }
+};
+
+class AnnuncioAccessibile : public QAccessibleWidget {
+public:
+    explicit AnnuncioAccessibile(Annuncio* annuncio)
+        : QAccessibleWidget(annuncio, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? annuncio()->messaggio() : QAccessibleWidget::text(t);
+    }
+
+    // Nothing to read before the first message.
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.invisible = s.invisible || annuncio()->messaggio().isEmpty();
+        return s;
+    }
+
+private:
+    Annuncio* annuncio() const { return static_cast<Annuncio*>(widget()); }
+};
+
 QAccessibleInterface* fabbrica(const QString&, QObject* oggetto) {
-    auto* etichetta = qobject_cast<QLabel*>(oggetto);
-    if (etichetta && etichetta->property(chiave).isValid()) {
+    if (auto* etichetta = qobject_cast<QLabel*>(oggetto)) {
         return new EtichettaAccessibile(etichetta);
+    }
+    if (auto* pulsante = qobject_cast<PulsanteOpzione*>(oggetto)) {
+        return new PulsanteAccessibile(pulsante);
+    }
+    if (auto* annuncio = qobject_cast<Annuncio*>(oggetto)) {
+        return new AnnuncioAccessibile(annuncio);
     }
     return nullptr;
 }
 } // namespace
 
-void impostaSignificato(QWidget* controllo, const QString& significato) {
+void installaAccessibilita() {
     static std::once_flag installata;
     std::call_once(installata, [] { QAccessible::installFactory(fabbrica); });
+}
+
+void impostaSignificato(QWidget* controllo, const QString& significato) {
+    installaAccessibilita();
     if (qobject_cast<QLabel*>(controllo)) {
         controllo->setProperty(chiave, significato);
     } else {

@@ -6,6 +6,10 @@
 
 class QWidget;
 
+// The program's own answers to a screen reader: labels, option buttons, announcements. Installed
+// before the first window is built, since a control the reader has asked about keeps its answers.
+void installaAccessibilita();
+
 // What a control means, for a screen reader, where its caption does not say it. A label keeps
 // saying what it shows after its meaning ("Risultato: 24"); any other control says its meaning.
 void impostaSignificato(QWidget* controllo, const QString& significato);

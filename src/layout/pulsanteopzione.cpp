@@ -6,6 +6,7 @@
 
 #include <QPointer>
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionButton>
@@ -28,11 +29,30 @@ void PulsanteOpzione::usaColoriFuoco(bool si) {
 }
 
 void PulsanteOpzione::mousePressEvent(QMouseEvent* e) {
+    e->accept();
+    premi();
+}
+
+void PulsanteOpzione::premi() {
+    if (!isEnabled()) {
+        return;
+    }
     if (focusPolicy() != Qt::NoFocus) {
         setFocus(Qt::MouseFocusReason);
     }
-    e->accept();
     emit premuto(posto);
+}
+
+void PulsanteOpzione::impostaScelto(bool si) {
+    scelta = true;
+    if (sceltoOra == si) {
+        return;
+    }
+    sceltoOra = si;
+    QAccessible::State cambiato;
+    cambiato.checked = true;
+    QAccessibleStateChangeEvent evento(this, cambiato);
+    QAccessible::updateAccessibility(&evento);
 }
 
 void PulsanteOpzione::mouseReleaseEvent(QMouseEvent* e) {

@@ -15,6 +15,14 @@ public:
     int indice() const { return posto; }
     // Buttons that show where the focus is: #FFC080 with it, #FFE0C0 without.
     void usaColoriFuoco(bool si);
+    // What a mouse press does: the focus comes here, where the button takes it, and the group's
+    // handler runs. A screen reader's "press" does the same; a disabled button does nothing.
+    void premi();
+    // A button of a group of which one is chosen (an objective, a level). The colour shows the
+    // choice on screen; a screen reader is told it as a checked option.
+    void impostaScelto(bool si);
+    bool eUnaScelta() const { return scelta; }
+    bool scelto() const { return sceltoOra; }
 
 signals:
     void premuto(int indice);
@@ -36,6 +44,8 @@ protected:
 private:
     int posto;
     bool coloriFuoco = false;
+    bool scelta = false;
+    bool sceltoOra = false;
 };
 
 // Paints a push button with its caption wrapped onto as many lines as its width needs.

@@ -113,6 +113,7 @@ void frmInizio::azzeraObiettivi() {
     for (int k = 0; k < numeroObiettivi; ++k) {
         impostaSfondo(Label9[k], colori::crema);
         impostaTesto(Option1[k], colori::blu);
+        Option1[k]->impostaScelto(false);
     }
 }
 
@@ -120,6 +121,7 @@ void frmInizio::azzeraLivelli() {
     for (int k = 0; k < numeroLivelli; ++k) {
         impostaSfondo(Label10[k], colori::crema);
         impostaTesto(Option2[k], colori::blu);
+        Option2[k]->impostaScelto(false);
     }
 }
 
@@ -128,6 +130,7 @@ void frmInizio::sceltaObiettivo(int i) {
     Label9[i]->raise();
     impostaSfondo(Label9[i], colori::rosso);
     impostaTesto(Option1[i], colori::rosso);
+    Option1[i]->impostaScelto(true);
     Label1->setText(scegliObiettivo(stato, i));
     Frame2->setEnabled(true);
 }
@@ -138,6 +141,7 @@ void frmInizio::sceltaLivello(int i) {
     Frame3->setEnabled(true);
     impostaSfondo(Label10[i], colori::rosso);
     impostaTesto(Option2[i], colori::rosso);
+    Option2[i]->impostaScelto(true);
 }
 
 void frmInizio::sceltaOperativita(int i) {

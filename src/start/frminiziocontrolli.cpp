@@ -121,6 +121,7 @@ void frmInizio::creaObiettivi() {
             pulsante(Frame1, QStringLiteral("Option1(%1)").arg(i),
                      QString::fromUtf8(obiettivo(i).pulsante), i, carattere("Arial", 13.5));
         posizionaTwip(Option1[i], 90, alto, 3585, 1050);
+        Option1[i]->impostaScelto(false);
         connect(Option1[i], &PulsanteOpzione::premuto, this, &frmInizio::sceltaObiettivo);
         Label9[i] = creaStriscia(Frame1, QStringLiteral("Label9(%1)").arg(i), 3750, alto, 240, 960);
     }
@@ -139,6 +140,7 @@ void frmInizio::creaLivelli() {
         Option2[i] = pulsante(Frame2, QStringLiteral("Option2(%1)").arg(i),
                               QString::fromUtf8(livello(i).pulsante), i, carattere("Arial", 14.25));
         posizionaTwip(Option2[i], 90, alti[i], 3585, 795);
+        Option2[i]->impostaScelto(false);
         connect(Option2[i], &PulsanteOpzione::premuto, this, &frmInizio::sceltaLivello);
         Label10[i] =
             creaStriscia(Frame2, QStringLiteral("Label10(%1)").arg(i), 3720, alti[i], 240, 795);

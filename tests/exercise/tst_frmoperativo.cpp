@@ -5,6 +5,7 @@
 #include "layout/twips.h"
 #include "start/frminizio.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QFrame>
@@ -62,16 +63,23 @@ bool attivo(QWidget* f, const QString& nome) {
     return w && w->isEnabled();
 }
 
-QFrame* pannelloDavanti(FrmOperativo* f) {
-    QFrame* davanti = nullptr;
+// The panel in front, by name. It must be the only one shown: one behind it, though covered,
+// would still be read out by a screen reader. Says so when it is not.
+QString pannelloDavanti(FrmOperativo* f) {
+    QStringList mostrati;
+    QString davanti;
     for (QObject* figlio : f->centralWidget()->children()) {
         auto* pannello = qobject_cast<QFrame*>(figlio);
         if (pannello && pannello->objectName().startsWith(QLatin1String("fra")) &&
             pannello->objectName() != QLatin1String("fraElaborazione")) {
-            davanti = pannello; // children() lists the front-most last
+            davanti = pannello->objectName(); // children() lists the front-most last
+            if (pannello->isVisibleTo(f)) {
+                mostrati << davanti;
+            }
         }
     }
-    return davanti;
+    return mostrati == QStringList{davanti} ? davanti
+                                            : QStringLiteral("mostrati: ") + mostrati.join(' ');
 }
 } // namespace
 
@@ -96,6 +104,8 @@ private slots:
     void novantaOperazioniPoiBasta();
     void riaprireTieneIlRegistro();
     void esco();
+    void annunciPerIlLettore_data();
+    void annunciPerIlLettore();
 };
 
 void TestFrmOperativo::primaOperazione() {
@@ -118,7 +128,7 @@ void TestFrmOperativo::primaOperazione() {
     QCOMPARE(testo(f, "Label1(1)"), QStringLiteral("   Operazione:        veltrix"));
     QCOMPARE(testo(f, "Label1(2)"),
              QStringLiteral("Livello n.1:         NUMERO MASSIMO da  1 a 30   "));
-    QCOMPARE(pannelloDavanti(f)->objectName(), QStringLiteral("fraTastierino"));
+    QCOMPARE(pannelloDavanti(f), QStringLiteral("fraTastierino"));
     QVERIFY(!s.RigheStampa[1].isEmpty());
 }
 
@@ -173,7 +183,7 @@ void TestFrmOperativo::rispostaSbagliataCroceEAiuto() {
         QCOMPARE(f->findChild<Linea*>(QStringLiteral("Line1(%1)").arg(k))->isVisibleTo(f), k == 3);
         QCOMPARE(f->findChild<Linea*>(QStringLiteral("Line2(%1)").arg(k))->isVisibleTo(f), k == 3);
     }
-    QCOMPARE(pannelloDavanti(f)->objectName(), QStringLiteral("fraAiuto"));
+    QCOMPARE(pannelloDavanti(f), QStringLiteral("fraAiuto"));
     QVERIFY(!attivo(f, QStringLiteral("fraTastierino")));
     QVERIFY(attivo(f, QStringLiteral("fraAiuto")));
 }
@@ -189,7 +199,7 @@ void TestFrmOperativo::siMostraLaCorrezione() {
     const QStringList etichette{"lblRisultato1", "LblNumero1", "LblNumero2", "lblNumero3"};
     QCOMPARE(correzione->x(), f->findChild<QLabel*>(etichette[s.PosizioneMancante - 1])->x());
     QVERIFY(s.RigheStampa[1].endsWith(s.TestoRisultato + QStringLiteral("° ")));
-    QCOMPARE(pannelloDavanti(f)->objectName(), QStringLiteral("fraTastierino"));
+    QCOMPARE(pannelloDavanti(f), QStringLiteral("fraTastierino"));
     QVERIFY(attivo(f, QStringLiteral("Option2(12)")));
     QVERIFY(!attivo(f, QStringLiteral("Option2(3)")));
 }
@@ -202,12 +212,12 @@ void TestFrmOperativo::treRifiutiPortanoLIntervento() {
         rispondi(f, sbagliata(s));
         QTest::mousePress(f->findChild<QWidget*>(QStringLiteral("Option3(1)")), Qt::LeftButton);
         QCOMPARE(testo(f, "lblRisultato1"), QStringLiteral("?"));
-        QCOMPARE(pannelloDavanti(f)->objectName(), QStringLiteral("fraTastierino"));
+        QCOMPARE(pannelloDavanti(f), QStringLiteral("fraTastierino"));
         QVERIFY(!f->findChild<Linea*>(QStringLiteral("Line1(3)"))->isVisibleTo(f));
     }
     rispondi(f, sbagliata(s));
     QTest::mousePress(f->findChild<QWidget*>(QStringLiteral("Option3(1)")), Qt::LeftButton);
-    QCOMPARE(pannelloDavanti(f)->objectName(), QStringLiteral("fraIntervento"));
+    QCOMPARE(pannelloDavanti(f), QStringLiteral("fraIntervento"));
     QCOMPARE(s.RifiutiAiuto, qint16(0));
     QCOMPARE(s.RisposteErrate, qint16(3));
     QTest::mousePress(f->findChild<QWidget*>(QStringLiteral("optOK")), Qt::LeftButton);
@@ -231,7 +241,7 @@ void TestFrmOperativo::noSulSecondoTermine() {
     QCOMPARE(testo(f, "LblNumero2"), QStringLiteral("?"));
     QVERIFY(!f->findChild<Linea*>(QStringLiteral("Line1(1)"))->isVisibleTo(f));
     QCOMPARE(testo(f, "lblRisultato1"), risultato);
-    QCOMPARE(pannelloDavanti(f)->objectName(), QStringLiteral("fraTastierino"));
+    QCOMPARE(pannelloDavanti(f), QStringLiteral("fraTastierino"));
     QCOMPARE(QApplication::focusWidget(), f->findChild<QWidget*>(QStringLiteral("Option2(1)")));
     rispondi(f, giusta(s));
     QCOMPARE(testo(f, "LblEsito"), QStringLiteral("Esatto"));
@@ -281,7 +291,7 @@ void TestFrmOperativo::ridimensionareRicominciaLaSerie() {
     QCOMPARE(s.RisposteErrate, qint16(0));
     QCOMPARE(testo(f, "LblOperazione"), QStringLiteral("1"));
     QCOMPARE(testo(f, "lblRisErrate"), QString());
-    QCOMPARE(pannelloDavanti(f)->objectName(), QStringLiteral("fraTastierino"));
+    QCOMPARE(pannelloDavanti(f), QStringLiteral("fraTastierino"));
     QVERIFY(s.RigheStampa[2].isEmpty());
 }
 
@@ -367,11 +377,11 @@ void TestFrmOperativo::novantaOperazioniPoiBasta() {
     }
     QCOMPARE(s.ContaOperazioni, qint16(90));
     QCOMPARE(s.RisposteEsatte, qint16(90));
-    QCOMPARE(pannelloDavanti(f)->objectName(), QStringLiteral("fraAvviso"));
+    QCOMPARE(pannelloDavanti(f), QStringLiteral("fraAvviso"));
     // "Ricomincia" starts over.
     QTest::mousePress(f->findChild<QWidget*>(QStringLiteral("optAvviso(1)")), Qt::LeftButton);
     QCOMPARE(s.ContaOperazioni, qint16(1));
-    QCOMPARE(pannelloDavanti(f)->objectName(), QStringLiteral("fraTastierino"));
+    QCOMPARE(pannelloDavanti(f), QStringLiteral("fraTastierino"));
 }
 
 void TestFrmOperativo::riaprireTieneIlRegistro() {
@@ -394,6 +404,52 @@ void TestFrmOperativo::esco() {
     tasto(f, 13);
     QVERIFY(!banco.programma->finestre.caricata(Finestra::Operativo));
     QVERIFY(banco.programma->finestre.istanza(Finestra::Inizio)->isVisible());
+}
+
+// A screen reader is told the verdict and each new operation as they come, whatever has the
+// focus: the window's notification says it (the real-X test hears it spoken). The terms are read
+// back from the series, so the sentence is the row really shown.
+void TestFrmOperativo::annunciPerIlLettore_data() {
+    QTest::addColumn<int>("operazione");
+    QTest::addColumn<QString>("passi"); // g right, s wrong, a "Avanti"
+    // On opening, then after each step; {a} {b} {c} the terms, {t} their sum.
+    QTest::addColumn<QStringList>("detti");
+    QTest::newRow("addizione") << 1 << "ga"
+                               << QStringList{"{a} più {b} più {c} uguale ?", "Esatto",
+                                              "{a} più {b} più {c} uguale ?"};
+    QTest::newRow("moltiplicazione")
+        << 3 << "s" << QStringList{"{a} per {b} per {c} uguale ?", "Errato"};
+    QTest::newRow("sottrazione") << 2 << "" << QStringList{"{t} meno {b} meno {c} uguale ?"};
+}
+
+void TestFrmOperativo::annunciPerIlLettore() {
+    QFETCH(int, operazione);
+    QFETCH(QString, passi);
+    QFETCH(QStringList, detti);
+    Banco banco;
+    auto* f = apriEsercizi(banco, 0, 0, qint16(operazione));
+    QVERIFY(f);
+    StatoCondiviso& s = banco.programma->stato;
+    QAccessibleInterface* annuncio =
+        QAccessible::queryAccessibleInterface(f->findChild<QWidget*>(QStringLiteral("annuncio")));
+    QVERIFY(annuncio);
+    QCOMPARE(annuncio->role(), QAccessible::Notification);
+    const auto atteso = [&s](QString detto) {
+        const int totale = s.TermineA + s.TermineB + s.TermineC;
+        return detto.replace("{a}", QString::number(s.TermineA))
+            .replace("{b}", QString::number(s.TermineB))
+            .replace("{c}", QString::number(s.TermineC))
+            .replace("{t}", QString::number(totale));
+    };
+    QCOMPARE(annuncio->text(QAccessible::Name), atteso(detti[0]));
+    for (int i = 0; i < passi.size(); ++i) {
+        if (passi[i] == QLatin1Char('a')) {
+            tasto(f, 12);
+        } else {
+            rispondi(f, passi[i] == QLatin1Char('g') ? giusta(s) : sbagliata(s));
+        }
+        QCOMPARE(annuncio->text(QAccessible::Name), atteso(detti[i + 1]));
+    }
 }
 
 VELTRIX_TEST(TestFrmOperativo)

@@ -1,5 +1,6 @@
 #include "comune/finti.h"
 #include "comune/registro.h"
+#include "exercise/fraseoperazione.h"
 #include "exercise/presentazione.h"
 #include "state/statocondiviso.h"
 
@@ -33,6 +34,8 @@ private slots:
     void frequenzeDegliSchemi_data();
     void frequenzeDegliSchemi();
     void operazioneSconosciuta();
+    void frasePerIlLettore_data();
+    void frasePerIlLettore();
 };
 
 void TestPresentazione::schemi_data() {
@@ -224,6 +227,31 @@ void TestPresentazione::operazioneSconosciuta() {
     QCOMPARE(EseguiSchema(stato, 1, 5).mancante, -1);
     QCOMPARE(EseguiSchema(stato, 4, 1).mancante, -1);
     QCOMPARE(stato.RigheStampa[5], QStringLiteral("prima"));
+}
+
+// The row as a screen reader says it, from the captions as the window shows them.
+void TestPresentazione::frasePerIlLettore_data() {
+    QTest::addColumn<QStringList>("parti");
+    QTest::addColumn<QString>("frase");
+    // clang-format off
+    QTest::newRow("addizione") << QStringList{"12", "+", "7", "+", "5", "=", "?"}
+                               << "12 più 7 più 5 uguale ?";
+    QTest::newRow("sottrazione, primo nascosto") << QStringList{"?", "-", "7", "-", "8", "=", "5"}
+                                                 << "? meno 7 meno 8 uguale 5";
+    QTest::newRow("moltiplicazione") << QStringList{"2", "x", "?", "x", "4", "=", "24"}
+                                     << "2 per ? per 4 uguale 24";
+    QTest::newRow("numeri incolonnati") << QStringList{"   7", "+", "  12", "+", "    5", "=", "  24"}
+                                        << "7 più 12 più 5 uguale 24";
+    QTest::newRow("terzo termine vuoto") << QStringList{"6", "x", "7", "x", "", "=", "?"}
+                                         << "6 per 7 uguale ?";
+    QTest::newRow("nulla da dire") << QStringList{"", "", "", "", "", "", ""} << "";
+    // clang-format on
+}
+
+void TestPresentazione::frasePerIlLettore() {
+    QFETCH(QStringList, parti);
+    QFETCH(QString, frase);
+    QCOMPARE(fraseOperazione(parti), frase);
 }
 
 VELTRIX_TEST(TestPresentazione)
