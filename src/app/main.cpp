@@ -1,3 +1,4 @@
+#include "app/applicascala.h"
 #include "app/programma.h"
 #include "app/traduzioni.h"
 #include "layout/stile.h"
@@ -12,6 +13,7 @@
 #include <chrono>
 
 int main(int argc, char* argv[]) {
+    impostaScala(argc, argv); // before any window, which it sizes
     QApplication app(argc, argv);
     caricaTraduzioniQt(app);
     QApplication::setStyle(new StileVeltrix);

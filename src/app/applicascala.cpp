@@ -1,0 +1,41 @@
+#include "app/applicascala.h"
+
+#include "app/scala.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+// The primary screen's size at scale 1. An application is the only portable way to ask, so one
+// lives just long enough to answer; it gets a copy of argv because it takes away the options it
+// reads (-platform, -display), which the real application must still see.
+QSize misuraSchermo(int argc, char* argv[]) {
+    std::vector<char*> copia(argv, argv + argc);
+    copia.push_back(nullptr);
+    int quanti = argc;
+    const QGuiApplication sonda(quanti, copia.data());
+    const QScreen* schermo = QGuiApplication::primaryScreen();
+    return schermo ? schermo->geometry().size() : QSize();
+}
+} // namespace
+
+void impostaScala(int argc, char* argv[]) {
+    QStringList argomenti;
+    for (int i = 0; i < argc; ++i) {
+        argomenti << QString::fromLocal8Bit(argv[i]);
+    }
+    const ScalaRichiesta richiesta =
+        scalaRichiesta(argomenti, qEnvironmentVariable("VELTRIX_SCALA"));
+    for (const QString& avviso : richiesta.avvisi) {
+        std::fprintf(stderr, "%s\n", avviso.toLocal8Bit().constData());
+    }
+    if (!richiesta.scala && !qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR")) {
+        return;
+    }
+    const double scala =
+        richiesta.scala ? *richiesta.scala : scalaPerSchermo(misuraSchermo(argc, argv));
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(scala));
+}

@@ -1,0 +1,35 @@
+#!/usr/bin/python3
+"""The whole interface drawn larger on a large screen: on a 1920 x 1080 Xvfb, with openbox, the
+exercise window the program opens is scaled up and still wholly on screen; with `--scala 1` it
+has the size it was designed with.
+
+Usage: scala_reale.py <path of veltrix>. Exit 77 (skipped) only when no X server can start.
+"""
+import sys
+
+sys.dont_write_bytecode = True  # no cache of the shared module in the source tree
+from xreale import esegui, geometria_attiva  # noqa: E402
+
+LARGHEZZA, ALTEZZA = 1920, 1080
+
+
+def esercizi(sessione, programma, *argomenti):
+    veltrix = sessione.avvia(programma, *argomenti)
+    sessione.schermo.apri_esercizi()
+    misura = geometria_attiva()
+    sessione.ferma(veltrix)
+    return misura
+
+
+def scala(sessione, programma):
+    x, y, larghezza, altezza = esercizi(sessione, programma)
+    assert larghezza >= 1100, f"a 1920 x 1080 la finestra degli esercizi è larga {larghezza}"
+    assert x >= 0 and y >= 0 and x + larghezza <= LARGHEZZA and y + altezza <= ALTEZZA, \
+        f"la finestra degli esercizi ({larghezza} x {altezza} in {x}, {y}) esce dallo schermo"
+    _, _, larghezza, altezza = esercizi(sessione, programma, "--scala", "1")
+    assert (larghezza, altezza) == (794, 587), \
+        f"con --scala 1 la finestra degli esercizi è {larghezza} x {altezza}, non 794 x 587"
+
+
+if __name__ == "__main__":
+    esegui(scala, "scala su un server X reale", f"{LARGHEZZA}x{ALTEZZA}x24")
