@@ -76,12 +76,13 @@ public:
         return pulsante()->eUnaScelta() ? QAccessible::RadioButton : QAccessible::Button;
     }
 
+    // Its own caption, not the title of the frame around it, which the toolkit falls back on.
     QString text(QAccessible::Text t) const override {
-        QString testo = QAccessibleWidget::text(t);
-        if (t == QAccessible::Name && testo.isEmpty()) {
-            testo = pulsante()->text().remove(QLatin1Char('&')).simplified();
+        if (t != QAccessible::Name) {
+            return QAccessibleWidget::text(t);
         }
-        return testo;
+        const QString nome = pulsante()->accessibleName();
+        return nome.isEmpty() ? pulsante()->text().remove(QLatin1Char('&')).simplified() : nome;
     }
 
     QAccessible::State state() const override {

@@ -41,7 +41,7 @@ def fino_all_avviso(schermo):
     """Wrong answers with help accepted up to the twentieth, which brings the warning panel.
     The help panel leaves the focus where it was, so "SI" is clicked. Each step waits for what
     the window shows, so a slow build never takes a key meant for the next one."""
-    esito = schermo.cerca("label", "Esito", esatto=False)
+    esito = schermo.nodo("label", "Esito")
     correzione = schermo.nodo("label", "Risposta giusta")
     operazioni = schermo.cerca("label", "Operazioni: ", esatto=False)
     premi("v", "Return")

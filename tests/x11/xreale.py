@@ -158,15 +158,18 @@ class Schermo:
         larghezza = self.cornice_attiva().queryComponent().getExtents(self.at.DESKTOP_COORDS).width
         self.scala = geometria_attiva()[2] / larghezza
 
-    def apri_esercizi(self):
-        """From the start window to the exercise window, with the mouse, as a pupil does."""
-        # The curtain opens first: the choices take clicks once it has gone.
+    def sipario_aperto(self):
+        """The start window once its curtain has gone: only then do the choices take clicks."""
         sipario = self.cerca("filler", "Sipario sinistro", attesa=60.0)
         attendi(lambda: sipario.queryComponent().getExtents(self.at.DESKTOP_COORDS).width < 10,
                 "il sipario non si apre")
         self.tara()
-        self.clic("push button", "1. Calcolo del risultato")
-        self.clic("push button", "1. Numeri da  1   a 30")
+
+    def apri_esercizi(self):
+        """From the start window to the exercise window, with the mouse, as a pupil does."""
+        self.sipario_aperto()
+        self.clic("radio button", "1. Calcolo del risultato")
+        self.clic("radio button", "1. Numeri da 1 a 30")
         self.clic("push button", "Avanti")
         self.cerca("label", "Risultato: ?")
 

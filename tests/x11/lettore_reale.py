@@ -1,0 +1,130 @@
+#!/usr/bin/python3
+"""What a screen reader (Orca) is told, read from the accessibility bus (AT-SPI) of a real X
+server: the choices of the start window are options, checked when chosen, that the reader's
+"press" works; colour strips and empty labels are not there to read; the panels behind the keypad
+are not showing; and the verdict on an answer and each new operation come as notifications,
+which Orca speaks whatever has the focus.
+
+Usage: lettore_reale.py <path of veltrix>. Exit 77 (skipped) only when no X server can start.
+"""
+import re
+import sys
+import time
+
+sys.dont_write_bytecode = True  # no cache of the shared module in the source tree
+from xreale import attendi, esegui, xdotool  # noqa: E402
+
+
+class Annunci:
+    """The notifications that start showing, as a screen reader hears them."""
+
+    def __init__(self, pyatspi):
+        from gi.repository import GLib
+
+        self.contesto = GLib.MainContext.default()
+        self.detti = []
+        pyatspi.Registry.registerEventListener(self.evento, "object:state-changed:showing")
+
+    def evento(self, e):
+        try:
+            if e.detail1 == 1 and e.source.getRoleName() == "notification":
+                self.detti.append(e.source.name)
+        except Exception:  # a control that went away while being read
+            pass
+
+    def attendi(self, condizione, descrizione, attesa=10.0):
+        fine = time.monotonic() + attesa
+        while time.monotonic() < fine:
+            while self.contesto.iteration(False):
+                pass
+            if condizione(self.detti):
+                return
+            time.sleep(0.1)
+        raise AssertionError(f"{descrizione}; annunci: {self.detti}")
+
+
+def premi_dal_lettore(nodo):
+    """What Orca's click does: the control's own "press" action."""
+    azione = nodo.queryAction()
+    nomi = [azione.getName(i).lower() for i in range(azione.nActions)]
+    assert "press" in nomi, f"'{nodo.name}' non ha l'azione press ({nomi})"
+    azione.doAction(nomi.index("press"))
+
+
+def da_non_leggere(schermo):
+    """Labels a reader would say though they show nothing: empty ones, colour strips."""
+    return [n for r, n, nodo in schermo.tutti()
+            if r == "label" and schermo.visibile(nodo)
+            and (n.strip() == "" or re.match(r"OBIETTIVI|LIVELLI", n))]
+
+
+def scelte(schermo):
+    """The start window: an objective and a level pressed as the reader presses them, each then
+    the only one checked of its group."""
+    schermo.sipario_aperto()
+    assert da_non_leggere(schermo) == [], f"si leggono etichette vuote: {da_non_leggere(schermo)}"
+    for nome, gruppo in (("1. Calcolo del risultato", "OBIETTIVI"),
+                         ("1. Numeri da 1 a 30", "LIVELLI")):
+        premi_dal_lettore(schermo.cerca("radio button", nome))
+        attendi(lambda: [n for r, n, nodo in schermo.tutti() if r == "radio button"
+                         and schermo.visibile(nodo)
+                         and nodo.getState().contains(schermo.at.STATE_CHECKED)
+                         and (n == nome or n[:1] == nome[:1] and gruppo == "OBIETTIVI")]
+                == [nome], f"dopo press su '{nome}' non è l'unica scelta segnata")
+
+
+def pannelli_dietro(schermo):
+    """The controls of the panels behind the one in front that a reader finds showing."""
+    mostrati = []
+    for r, n, nodo in schermo.tutti():
+        if n in ("Aiuto", "Avviso", "Intervento", "Tastierino") and r != "label":
+            mostrati += [(n, figlio.name) for figlio in nodo
+                         if figlio is not None and schermo.visibile(figlio)]
+    return mostrati
+
+
+def termini(schermo):
+    return [schermo.testo("label", f"{quale} numero: ").split(": ")[1]
+            for quale in ("Primo", "Secondo", "Terzo")]
+
+
+def frase(schermo):
+    a, b, c = termini(schermo)
+    return f"{a} più {b} più {c} uguale ?"
+
+
+def lettore(sessione, programma):
+    schermo = sessione.schermo
+    annunci = Annunci(schermo.at)
+    sessione.avvia(programma)
+    scelte(schermo)
+    premi_dal_lettore(schermo.cerca("push button", "Avanti"))
+    schermo.cerca("label", "Risultato: ?")
+
+    prima = frase(schermo)
+    annunci.attendi(lambda d: prima in d, f"l'operazione '{prima}' non è annunciata")
+    davanti = {n for n, _ in pannelli_dietro(schermo)}
+    assert davanti == {"Tastierino"}, f"pannelli che si leggono: {pannelli_dietro(schermo)}"
+    assert da_non_leggere(schermo) == [], f"si leggono etichette vuote: {da_non_leggere(schermo)}"
+
+    giusta = str(sum(int(t) for t in termini(schermo)))
+    for cifra in giusta:
+        xdotool("key", cifra)
+    schermo.cerca("label", f"Risultato: {giusta}")
+    schermo.clic("push button", "Verifica")
+    annunci.attendi(lambda d: d[-1:] == ["Esatto"], "'Esatto' non è annunciato")
+
+    xdotool("key", "Return")  # the focus is on the keypad's "Avanti" after a right answer
+    schermo.cerca("label", "Operazioni: 2")
+    seconda = frase(schermo)
+    annunci.attendi(lambda d: d[-1:] == [seconda], f"l'operazione '{seconda}' non è annunciata")
+
+    xdotool("key", "0")
+    schermo.clic("push button", "Verifica")
+    annunci.attendi(lambda d: d[-1:] == ["Errato"], "'Errato' non è annunciato")
+    attendi(lambda: {n for n, _ in pannelli_dietro(schermo)} == {"Aiuto"},
+            f"con l'aiuto davanti si leggono: {pannelli_dietro(schermo)}")
+
+
+if __name__ == "__main__":
+    esegui(lettore, "lettore di schermo su un server X reale")
