@@ -2,6 +2,7 @@
 #include "comune/guida.h"
 #include "comune/registro.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QPointingDevice>
 #include <QTest>
@@ -71,6 +72,11 @@ void TestTocco::tocchiComeClic() {
     QWidget* inizio = inPrimoPiano(banco.programma->finestre.istanza(Finestra::Inizio));
     QVERIFY(inizio);
     QTRY_VERIFY(inizio->findChild<QWidget*>(QStringLiteral("Picture1"))->width() < 10);
+    auto* obiettivi = inizio->findChild<QGroupBox*>(QStringLiteral("Frame1"));
+    for (const char* titolo : {"OBIETTIVI 2", "OBIETTIVI 1"}) {
+        tocca(inizio, QStringLiteral("lblCambiaOb"));
+        QCOMPARE(obiettivi->title(), QLatin1String(titolo));
+    }
     for (const char* scelta : {"Option1(0)", "Option2(0)", "Option3(0)"}) {
         tocca(inizio, QLatin1String(scelta));
     }
