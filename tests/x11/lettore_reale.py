@@ -59,18 +59,21 @@ def da_non_leggere(schermo):
 
 
 def scelte(schermo):
-    """The start window: an objective and a level pressed as the reader presses them, each then
-    the only one checked of its group."""
+    """The start window: an objective and a level pressed as the reader presses them; the options
+    checked are then exactly those chosen."""
     schermo.sipario_aperto()
     assert da_non_leggere(schermo) == [], f"si leggono etichette vuote: {da_non_leggere(schermo)}"
-    for nome, gruppo in (("1. Calcolo del risultato", "OBIETTIVI"),
-                         ("1. Numeri da 1 a 30", "LIVELLI")):
+
+    def segnate():
+        return [n for r, n, nodo in schermo.tutti() if r == "radio button"
+                and schermo.visibile(nodo) and nodo.getState().contains(schermo.at.STATE_CHECKED)]
+
+    scelti = []
+    for nome in ("1. Calcolo del risultato", "1. Numeri da 1 a 30"):
         premi_dal_lettore(schermo.cerca("radio button", nome))
-        attendi(lambda: [n for r, n, nodo in schermo.tutti() if r == "radio button"
-                         and schermo.visibile(nodo)
-                         and nodo.getState().contains(schermo.at.STATE_CHECKED)
-                         and (n == nome or n[:1] == nome[:1] and gruppo == "OBIETTIVI")]
-                == [nome], f"dopo press su '{nome}' non è l'unica scelta segnata")
+        scelti.append(nome)
+        attendi(lambda: segnate() == scelti,
+                f"dopo press su '{nome}' sono segnate {segnate()}, non {scelti}")
 
 
 def pannelli_dietro(schermo):
