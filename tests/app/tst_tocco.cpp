@@ -22,11 +22,6 @@ void tocca(QWidget* finestra, const QString& nome) {
     QTest::touchEvent(controllo->window(), dito).press(0, punto, controllo->window());
     QTest::touchEvent(controllo->window(), dito).release(0, punto, controllo->window());
 }
-
-QString testo(QWidget* finestra, const char* nome) {
-    auto* l = finestra ? finestra->findChild<QLabel*>(QLatin1String(nome)) : nullptr;
-    return l ? l->text() : QStringLiteral("<manca %1>").arg(QLatin1String(nome));
-}
 } // namespace
 
 class TestTocco : public QObject {
@@ -96,10 +91,10 @@ void TestTocco::tocchiComeClic() {
     }
     if (!pannello.isEmpty()) {
         tocca(esercizi, pannello);
-        QCOMPARE(testo(esercizi, "lblCorrezione"), s.TestoRisultato);
+        QCOMPARE(testoDi(esercizi, "lblCorrezione"), s.TestoRisultato);
     }
-    QCOMPARE(testo(esercizi, "lblRisultato1"), risultato == "=" ? giusta : risultato);
-    QCOMPARE(testo(esercizi, "LblEsito"), esito);
+    QCOMPARE(testoDi(esercizi, "lblRisultato1"), risultato == "=" ? giusta : risultato);
+    QCOMPARE(testoDi(esercizi, "LblEsito"), esito);
 }
 
 VELTRIX_TEST(TestTocco)

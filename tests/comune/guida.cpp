@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -53,4 +54,9 @@ void scriviTesto(QWidget* w, const QString& testo) {
     for (QChar c : testo) {
         QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
+}
+
+QString testoDi(QWidget* finestra, const QString& nome) {
+    auto* l = finestra ? finestra->findChild<QLabel*>(nome) : nullptr;
+    return l ? l->text() : QStringLiteral("<manca %1>").arg(nome);
 }

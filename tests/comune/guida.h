@@ -26,5 +26,8 @@ void tieni(Qt::Key k, const QString& testo, int ripetizioni);
 void tastoDalSistema(QWidget* finestra, bool giu, Qt::Key k, Qt::KeyboardModifiers m,
                      quint32 codice, quint64 istante, bool ripetuto = false);
 QString nomeFuoco();
+// The text of a window's label found by name; "<manca NOME>" when there is none, so a missing
+// label fails the comparison instead of stopping the test.
+QString testoDi(QWidget* finestra, const QString& nome);
 // Types a text, accented letters included (QTest::keyClicks knows only ASCII keys).
 void scriviTesto(QWidget* w, const QString& testo);

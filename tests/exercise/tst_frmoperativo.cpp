@@ -1,4 +1,5 @@
 #include "comune/banco.h"
+#include "comune/guida.h"
 #include "comune/registro.h"
 #include "exercise/frmoperativo.h"
 #include "layout/linea.h"
@@ -27,11 +28,6 @@ FrmOperativo* apriEsercizi(Banco& banco, int obiettivo, int livello, qint16 oper
     QTest::mousePress(inizio->findChild<QWidget*>(QStringLiteral("Option3(0)")), Qt::LeftButton);
     auto* f = banco.finestra<FrmOperativo>(Finestra::Operativo);
     return f && QTest::qWaitForWindowExposed(f) ? f : nullptr;
-}
-
-QString testo(QWidget* f, const QString& nome) {
-    auto* l = f->findChild<QLabel*>(nome);
-    return l ? l->text() : QStringLiteral("<manca %1>").arg(nome);
 }
 
 void tasto(QWidget* f, int indice) {
@@ -113,20 +109,21 @@ void TestFrmOperativo::primaOperazione() {
     auto* f = apriEsercizi(banco, 0, 0);
     QVERIFY(f);
     const StatoCondiviso& s = banco.programma->stato;
-    QCOMPARE(testo(f, "lblRisultato1"), QStringLiteral("?"));
+    QCOMPARE(testoDi(f, "lblRisultato1"), QStringLiteral("?"));
     QCOMPARE(coloreTesto(f->findChild<QLabel*>(QStringLiteral("lblRisultato1"))), marrone);
-    QCOMPARE(testo(f, "LblSegno"), QStringLiteral("+"));
-    QCOMPARE(testo(f, "LblUguale"), QStringLiteral("="));
-    QCOMPARE(testo(f, "LblNumero1"), QString::number(s.TermineA));
-    QCOMPARE(testo(f, "LblOperazione"), QStringLiteral("1"));
-    QCOMPARE(testo(f, "LblTempoTotale"), QStringLiteral("0"));
-    QCOMPARE(testo(f, "LblTempoParziale"), QString());
-    QCOMPARE(testo(f, "lblRisEsatte"), QString());
-    QCOMPARE(testo(f, "lblRisErrate"), QString());
+    QCOMPARE(testoDi(f, "LblSegno"), QStringLiteral("+"));
+    QCOMPARE(testoDi(f, "LblUguale"), QStringLiteral("="));
+    QCOMPARE(testoDi(f, "LblNumero1"), QString::number(s.TermineA));
+    QCOMPARE(testoDi(f, "LblOperazione"), QStringLiteral("1"));
+    QCOMPARE(testoDi(f, "LblTempoTotale"), QStringLiteral("0"));
+    QCOMPARE(testoDi(f, "LblTempoParziale"), QString());
+    QCOMPARE(testoDi(f, "lblRisEsatte"), QString());
+    QCOMPARE(testoDi(f, "lblRisErrate"), QString());
     QCOMPARE(s.ContaOperazioni, qint16(1));
-    QCOMPARE(testo(f, "Label1(0)"), QStringLiteral("Obiettivo n.1:     CALCOLO DEL RISULTATO   "));
-    QCOMPARE(testo(f, "Label1(1)"), QStringLiteral("   Operazione:        veltrix"));
-    QCOMPARE(testo(f, "Label1(2)"),
+    QCOMPARE(testoDi(f, "Label1(0)"),
+             QStringLiteral("Obiettivo n.1:     CALCOLO DEL RISULTATO   "));
+    QCOMPARE(testoDi(f, "Label1(1)"), QStringLiteral("   Operazione:        veltrix"));
+    QCOMPARE(testoDi(f, "Label1(2)"),
              QStringLiteral("Livello n.1:         NUMERO MASSIMO da  1 a 30   "));
     QCOMPARE(pannelloDavanti(f), QStringLiteral("fraTastierino"));
     QVERIFY(!s.RigheStampa[1].isEmpty());
@@ -151,7 +148,7 @@ void TestFrmOperativo::titoloPerOperazione() {
     Banco banco;
     auto* f = apriEsercizi(banco, 0, 1, qint16(operazione));
     QCOMPARE(f->windowTitle(), titolo);
-    QCOMPARE(testo(f, "lblSegno1"), segno);
+    QCOMPARE(testoDi(f, "lblSegno1"), segno);
 }
 
 void TestFrmOperativo::rispostaGiusta() {
@@ -159,16 +156,16 @@ void TestFrmOperativo::rispostaGiusta() {
     auto* f = apriEsercizi(banco, 0, 0);
     StatoCondiviso& s = banco.programma->stato;
     rispondi(f, giusta(s));
-    QCOMPARE(testo(f, "LblEsito"), QStringLiteral("Esatto"));
-    QCOMPARE(testo(f, "lblRisultato1"), giusta(s));
-    QCOMPARE(testo(f, "lblRisEsatte"), QStringLiteral("1"));
+    QCOMPARE(testoDi(f, "LblEsito"), QStringLiteral("Esatto"));
+    QCOMPARE(testoDi(f, "lblRisultato1"), giusta(s));
+    QCOMPARE(testoDi(f, "lblRisEsatte"), QStringLiteral("1"));
     QVERIFY(s.RigheStampa[1].endsWith(giusta(s) + QStringLiteral("  ")));
     QVERIFY(!attivo(f, QStringLiteral("Option2(5)")));
     QVERIFY(attivo(f, QStringLiteral("Option2(12)")));
     tasto(f, 12);
-    QCOMPARE(testo(f, "LblOperazione"), QStringLiteral("2"));
-    QCOMPARE(testo(f, "lblRisultato1"), QStringLiteral("?"));
-    QCOMPARE(testo(f, "LblEsito"), QString());
+    QCOMPARE(testoDi(f, "LblOperazione"), QStringLiteral("2"));
+    QCOMPARE(testoDi(f, "lblRisultato1"), QStringLiteral("?"));
+    QCOMPARE(testoDi(f, "LblEsito"), QString());
 }
 
 void TestFrmOperativo::rispostaSbagliataCroceEAiuto() {
@@ -176,8 +173,8 @@ void TestFrmOperativo::rispostaSbagliataCroceEAiuto() {
     auto* f = apriEsercizi(banco, 0, 0);
     StatoCondiviso& s = banco.programma->stato;
     rispondi(f, sbagliata(s));
-    QCOMPARE(testo(f, "LblEsito"), QStringLiteral("Errato"));
-    QCOMPARE(testo(f, "lblRisErrate"), QStringLiteral("1"));
+    QCOMPARE(testoDi(f, "LblEsito"), QStringLiteral("Errato"));
+    QCOMPARE(testoDi(f, "lblRisErrate"), QStringLiteral("1"));
     QVERIFY(s.RigheStampa[1].endsWith(sbagliata(s) + QStringLiteral("* ")));
     for (int k = 0; k < 4; ++k) {
         QCOMPARE(f->findChild<Linea*>(QStringLiteral("Line1(%1)").arg(k))->isVisibleTo(f), k == 3);
@@ -211,7 +208,7 @@ void TestFrmOperativo::treRifiutiPortanoLIntervento() {
     for (int rifiuto = 1; rifiuto <= 2; ++rifiuto) {
         rispondi(f, sbagliata(s));
         QTest::mousePress(f->findChild<QWidget*>(QStringLiteral("Option3(1)")), Qt::LeftButton);
-        QCOMPARE(testo(f, "lblRisultato1"), QStringLiteral("?"));
+        QCOMPARE(testoDi(f, "lblRisultato1"), QStringLiteral("?"));
         QCOMPARE(pannelloDavanti(f), QStringLiteral("fraTastierino"));
         QVERIFY(!f->findChild<Linea*>(QStringLiteral("Line1(3)"))->isVisibleTo(f));
     }
@@ -221,7 +218,7 @@ void TestFrmOperativo::treRifiutiPortanoLIntervento() {
     QCOMPARE(s.RifiutiAiuto, qint16(0));
     QCOMPARE(s.RisposteErrate, qint16(3));
     QTest::mousePress(f->findChild<QWidget*>(QStringLiteral("optOK")), Qt::LeftButton);
-    QCOMPARE(testo(f, "lblCorrezione"), s.TestoRisultato);
+    QCOMPARE(testoDi(f, "lblCorrezione"), s.TestoRisultato);
     QVERIFY(attivo(f, QStringLiteral("Option2(12)")));
 }
 
@@ -234,17 +231,17 @@ void TestFrmOperativo::noSulSecondoTermine() {
         tasto(f, 12);
     }
     QCOMPARE(s.PosizioneMancante, qint16(3));
-    const QString risultato = testo(f, "lblRisultato1");
+    const QString risultato = testoDi(f, "lblRisultato1");
     rispondi(f, sbagliata(s));
     QVERIFY(f->findChild<Linea*>(QStringLiteral("Line1(1)"))->isVisibleTo(f));
     QTest::mousePress(f->findChild<QWidget*>(QStringLiteral("Option3(1)")), Qt::LeftButton);
-    QCOMPARE(testo(f, "LblNumero2"), QStringLiteral("?"));
+    QCOMPARE(testoDi(f, "LblNumero2"), QStringLiteral("?"));
     QVERIFY(!f->findChild<Linea*>(QStringLiteral("Line1(1)"))->isVisibleTo(f));
-    QCOMPARE(testo(f, "lblRisultato1"), risultato);
+    QCOMPARE(testoDi(f, "lblRisultato1"), risultato);
     QCOMPARE(pannelloDavanti(f), QStringLiteral("fraTastierino"));
     QCOMPARE(QApplication::focusWidget(), f->findChild<QWidget*>(QStringLiteral("Option2(1)")));
     rispondi(f, giusta(s));
-    QCOMPARE(testo(f, "LblEsito"), QStringLiteral("Esatto"));
+    QCOMPARE(testoDi(f, "LblEsito"), QStringLiteral("Esatto"));
     QVERIFY(s.RigheStampa[s.ContaOperazioni].endsWith(QStringLiteral("* ") + giusta(s) +
                                                       QStringLiteral("  ")));
 }
@@ -256,7 +253,7 @@ void TestFrmOperativo::menuVisualizzaEsercizio() {
     f->findChild<QAction*>(QStringLiteral("mnuVisualizza"))->trigger();
     QVERIFY(banco.programma->finestre.caricata(Finestra::StampaEsercizio));
     QVERIFY(banco.programma->finestre.caricata(Finestra::Operativo));
-    QCOMPARE(testo(f, "LblEsito"), QStringLiteral("Esatto"));
+    QCOMPARE(testoDi(f, "LblEsito"), QStringLiteral("Esatto"));
 }
 
 void TestFrmOperativo::tempiConTetto() {
@@ -266,14 +263,14 @@ void TestFrmOperativo::tempiConTetto() {
     StatoCondiviso& s = banco.programma->stato;
     banco.orologio.secondi = 1150.5f;
     rispondi(f, giusta(s));
-    QCOMPARE(testo(f, "LblTempoParziale"), QStringLiteral("99"));
+    QCOMPARE(testoDi(f, "LblTempoParziale"), QStringLiteral("99"));
     QCOMPARE(s.TempoTotale, 150);
-    QCOMPARE(testo(f, "LblTempoTotale"), QStringLiteral(" 150"));
+    QCOMPARE(testoDi(f, "LblTempoTotale"), QStringLiteral(" 150"));
     tasto(f, 12);
     banco.orologio.secondi = 2100.0f;
     rispondi(f, giusta(s));
     QCOMPARE(s.TempoTotale, 150 + 949);
-    QCOMPARE(testo(f, "LblTempoTotale"), QStringLiteral("999"));
+    QCOMPARE(testoDi(f, "LblTempoTotale"), QStringLiteral("999"));
 }
 
 void TestFrmOperativo::ridimensionareRicominciaLaSerie() {
@@ -289,8 +286,8 @@ void TestFrmOperativo::ridimensionareRicominciaLaSerie() {
     QTRY_COMPARE(s.ContaOperazioni, qint16(1));
     QCOMPARE(s.RisposteEsatte, qint16(0));
     QCOMPARE(s.RisposteErrate, qint16(0));
-    QCOMPARE(testo(f, "LblOperazione"), QStringLiteral("1"));
-    QCOMPARE(testo(f, "lblRisErrate"), QString());
+    QCOMPARE(testoDi(f, "LblOperazione"), QStringLiteral("1"));
+    QCOMPARE(testoDi(f, "lblRisErrate"), QString());
     QCOMPARE(pannelloDavanti(f), QStringLiteral("fraTastierino"));
     QVERIFY(s.RigheStampa[2].isEmpty());
 }
@@ -342,7 +339,7 @@ void TestFrmOperativo::livelloQuattro() {
         QVERIFY(s.PosizioneMancante >= 1 && s.PosizioneMancante <= 4);
         QCOMPARE(s.TermineA + s.TermineB + s.TermineC >= 10, true);
         rispondi(f, giusta(s));
-        QCOMPARE(testo(f, "LblEsito"), QStringLiteral("Esatto"));
+        QCOMPARE(testoDi(f, "LblEsito"), QStringLiteral("Esatto"));
         tasto(f, 12);
     }
 }
@@ -352,7 +349,7 @@ void TestFrmOperativo::codiceSenzaEsercizi() {
     auto* f = apriEsercizi(banco, 0, 0, 5);
     StatoCondiviso& s = banco.programma->stato;
     QCOMPARE(
-        testo(f, "lblNonDisponibile"),
+        testoDi(f, "lblNonDisponibile"),
         QStringLiteral("Esercizi disponibili solo per addizioni, sottrazioni e moltiplicazioni"));
     QVERIFY(f->findChild<QWidget*>(QStringLiteral("lblNonDisponibile"))->isVisible());
     QVERIFY(!f->findChild<QWidget*>(QStringLiteral("LblNumero1"))->isVisible());

@@ -1,4 +1,5 @@
 #include "comune/banco.h"
+#include "comune/guida.h"
 #include "comune/registro.h"
 #include "layout/pulsanteopzione.h"
 #include "layout/twips.h"
@@ -26,10 +27,6 @@ template <typename T = QWidget> T* trova(QWidget* finestra, const QString& nome)
         qWarning("controllo mancante: %s", qPrintable(nome));
     }
     return w;
-}
-
-QString testo(QWidget* finestra, const char* nome) {
-    return trova<QLabel>(finestra, QLatin1String(nome))->text();
 }
 
 void premi(QWidget* finestra, const QString& nome) {
@@ -99,16 +96,16 @@ void TestFrmInizio::dopoLAvvio() {
     auto* f = banco.finestra<frmInizio>(Finestra::Inizio);
     QVERIFY(f);
     QCOMPARE(f->windowTitle(), QStringLiteral("veltrix"));
-    QCOMPARE(testo(f, "Label1"), QStringLiteral("Obiettivo: "));
-    QCOMPARE(testo(f, "Label3"), QStringLiteral("Livello: "));
-    QCOMPARE(testo(f, "lblNomeOperazione"), QStringLiteral("veltrix.1"));
+    QCOMPARE(testoDi(f, "Label1"), QStringLiteral("Obiettivo: "));
+    QCOMPARE(testoDi(f, "Label3"), QStringLiteral("Livello: "));
+    QCOMPARE(testoDi(f, "lblNomeOperazione"), QStringLiteral("veltrix.1"));
     QCOMPARE(trova<QGroupBox>(f, "Frame1")->title(), QStringLiteral("OBIETTIVI 1"));
     QCOMPARE(banco.programma->stato.Operazione, qint16(1));
     QVERIFY(f->windowState() & Qt::WindowMaximized);
 
     // Levels and "Avanti" are greyed and do not answer.
     premi(f, QStringLiteral("Option2(0)"));
-    QCOMPARE(testo(f, "Label3"), QStringLiteral("Livello: "));
+    QCOMPARE(testoDi(f, "Label3"), QStringLiteral("Livello: "));
     premi(f, QStringLiteral("Option3(0)"));
     QVERIFY(!banco.programma->finestre.caricata(Finestra::Operativo));
     QVERIFY(!trova(f, "Frame2")->isEnabled());
@@ -151,7 +148,7 @@ void TestFrmInizio::obiettivi() {
     const StatoCondiviso& s = banco.programma->stato;
     QCOMPARE(int(s.TipoMin), tipoMin);
     QCOMPARE(int(s.TipoMax), tipoMax);
-    QCOMPARE(testo(f, "Label1"), didascalia);
+    QCOMPARE(testoDi(f, "Label1"), didascalia);
     QVERIFY(didascalia.endsWith(s.DescrizioneObiettivo));
     QCOMPARE(coloreTesto(trova(f, nome)), rosso);
     QCOMPARE(coloreSfondo(trova(f, QStringLiteral("Label9(%1)").arg(indice))), rosso);
@@ -181,7 +178,7 @@ void TestFrmInizio::livelli() {
     QCOMPARE(int(s.Livello), indice + 1);
     QCOMPARE(int(s.NumeroMin), minimo);
     QCOMPARE(int(s.NumeroMax), massimo);
-    QCOMPARE(testo(f, "Label3"), didascalia);
+    QCOMPARE(testoDi(f, "Label3"), didascalia);
     QVERIFY(trova(f, "Frame3")->isEnabled());
     QCOMPARE(coloreSfondo(trova(f, QStringLiteral("Label10(%1)").arg(indice))), rosso);
     // Only the chosen level is red.
@@ -196,8 +193,9 @@ void TestFrmInizio::obiettivoCinqueLivelloQuattro() {
     clic(f, "lblCambiaOb");
     premi(f, QStringLiteral("Option1(4)"));
     premi(f, QStringLiteral("Option2(3)"));
-    QCOMPARE(testo(f, "Label1"), QStringLiteral("Obiettivo n.5:     CALCOLO DEL SEGNO"));
-    QCOMPARE(testo(f, "Label3"), QStringLiteral("Livello n.4:         NUMERO MASSIMO da  1 a 99"));
+    QCOMPARE(testoDi(f, "Label1"), QStringLiteral("Obiettivo n.5:     CALCOLO DEL SEGNO"));
+    QCOMPARE(testoDi(f, "Label3"),
+             QStringLiteral("Livello n.4:         NUMERO MASSIMO da  1 a 99"));
     QCOMPARE(banco.programma->stato.DescrizioneLivello,
              QStringLiteral("NUMERO MASSIMO da  1 a 99"));
 }
@@ -223,7 +221,7 @@ void TestFrmInizio::laTastieraNonSceglie() {
     QTest::keyClick(p, Qt::Key_Space);
     QTest::keyClick(p, Qt::Key_Return);
     QTest::keyClick(p, Qt::Key_1);
-    QCOMPARE(testo(f, "Label1"), QStringLiteral("Obiettivo: "));
+    QCOMPARE(testoDi(f, "Label1"), QStringLiteral("Obiettivo: "));
     QVERIFY(!trova(f, "Frame2")->isEnabled());
 }
 
@@ -252,8 +250,8 @@ void TestFrmInizio::cambioObiettiviTogliIlRosso() {
     QVERIFY(qualcosaDiRosso(f));
     clic(f, "lblCambiaOb");
     QVERIFY(!qualcosaDiRosso(f));
-    QCOMPARE(testo(f, "Label1"), QStringLiteral("Obiettivo"));
-    QCOMPARE(testo(f, "Label3"), QStringLiteral("Livello"));
+    QCOMPARE(testoDi(f, "Label1"), QStringLiteral("Obiettivo"));
+    QCOMPARE(testoDi(f, "Label3"), QStringLiteral("Livello"));
     QVERIFY(!trova(f, "Frame2")->isEnabled());
     QVERIFY(!trova(f, "Frame3")->isEnabled());
     // The values chosen before stay in the shared state.
@@ -266,13 +264,13 @@ void TestFrmInizio::cambioDueVolteTornaAlPrimoGruppo() {
     const QString file = banco.percorso(QStringLiteral("veltrix.dat"));
     clic(f, "lblCambiaOb");
     QCOMPARE(contenuto(file), QByteArray(" 1  2 \r\n"));
-    QCOMPARE(testo(f, "lblNomeOperazione"), QStringLiteral("veltrix.2"));
+    QCOMPARE(testoDi(f, "lblNomeOperazione"), QStringLiteral("veltrix.2"));
     QCOMPARE(trova<QGroupBox>(f, "Frame1")->title(), QStringLiteral("OBIETTIVI 2"));
     QVERIFY(trova(f, "Option1(3)")->isVisibleTo(f));
     QVERIFY(!trova(f, "Option1(0)")->isVisibleTo(f));
     clic(f, "lblCambiaOb");
     QCOMPARE(contenuto(file), QByteArray(" 1  1 \r\n"));
-    QCOMPARE(testo(f, "lblNomeOperazione"), QStringLiteral("veltrix.1"));
+    QCOMPARE(testoDi(f, "lblNomeOperazione"), QStringLiteral("veltrix.1"));
     QVERIFY(trova(f, "Option1(0)")->isVisibleTo(f));
     QVERIFY(!trova(f, "Option1(3)")->isVisibleTo(f));
 }
@@ -297,7 +295,7 @@ void TestFrmInizio::impostazioniLetteAllAvvio() {
     f.close();
     auto* finestra = banco.finestra<frmInizio>(Finestra::Inizio);
     QCOMPARE(int(banco.programma->stato.Operazione), operazione);
-    QCOMPARE(testo(finestra, "lblNomeOperazione"), titolo);
+    QCOMPARE(testoDi(finestra, "lblNomeOperazione"), titolo);
 }
 
 void TestFrmInizio::gruppoFuoriDaiDue_data() {
@@ -321,13 +319,13 @@ void TestFrmInizio::gruppoFuoriDaiDue() {
     impostazioni.close();
     auto* f = banco.finestra<frmInizio>(Finestra::Inizio);
     QCOMPARE(f->gruppoObiettivi(), qint16(1));
-    QCOMPARE(testo(f, "lblNomeOperazione"), QStringLiteral("veltrix.1"));
+    QCOMPARE(testoDi(f, "lblNomeOperazione"), QStringLiteral("veltrix.1"));
     QCOMPARE(trova<QGroupBox>(f, "Frame1")->title(), QStringLiteral("OBIETTIVI 1"));
     QVERIFY(trova(f, "Option1(0)")->isVisibleTo(f));
     for (int gruppo : {2, 1, 2}) {
         clic(f, "lblCambiaOb");
         QCOMPARE(int(f->gruppoObiettivi()), gruppo);
-        QCOMPARE(testo(f, "lblNomeOperazione"), QStringLiteral("veltrix.%1").arg(gruppo));
+        QCOMPARE(testoDi(f, "lblNomeOperazione"), QStringLiteral("veltrix.%1").arg(gruppo));
         QCOMPARE(contenuto(percorso), " 1  " + QByteArray::number(gruppo) + " \r\n");
     }
 }
@@ -449,7 +447,7 @@ void TestFrmInizio::proporzioniSuFinestraDoppia() {
 void TestFrmInizio::etichettaVersione() {
     Banco banco;
     auto* f = banco.finestra<frmInizio>(Finestra::Inizio);
-    QCOMPARE(testo(f, "lblVersione").split(QLatin1Char('\n')),
+    QCOMPARE(testoDi(f, "lblVersione").split(QLatin1Char('\n')),
              QStringList({"Ver.1.0.3", "", "Utilizza il MOUSE"}));
 }
 
