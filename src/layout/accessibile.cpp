@@ -30,10 +30,10 @@ public:
         }
         const QString significato = etichetta()->property(chiave).toString();
         const QString testo = etichetta()->text().simplified();
-        if (significato.isEmpty() || testo.isEmpty()) {
-            return significato.isEmpty() ? testo : significato;
+        if (significato.isEmpty()) {
+            return testo;
         }
-        return significato + QStringLiteral(": ") + testo;
+        return testo.isEmpty() ? significato : significato + QStringLiteral(": ") + testo;
     }
 
     QAccessible::State state() const override {
