@@ -9,7 +9,6 @@ Usage: lettore_reale.py <path of veltrix>. Exit 77 (skipped) only when no X serv
 """
 import re
 import sys
-import time
 
 sys.dont_write_bytecode = True  # no cache of the shared module in the source tree
 from xreale import attendi, esegui, xdotool  # noqa: E402
@@ -32,15 +31,17 @@ class Annunci:
         except Exception:  # a control that went away while being read
             pass
 
-    def attendi(self, condizione, descrizione, attesa=10.0):
-        fine = time.monotonic() + attesa
-        while time.monotonic() < fine:
+    def attendi(self, condizione, descrizione):
+        """Waits as `attendi` does, handing the bus's events to the listener meanwhile."""
+        def sentiti():
             while self.contesto.iteration(False):
                 pass
-            if condizione(self.detti):
-                return
-            time.sleep(0.1)
-        raise AssertionError(f"{descrizione}; annunci: {self.detti}")
+            return condizione(self.detti)
+
+        try:
+            attendi(sentiti, descrizione)
+        except AssertionError:
+            raise AssertionError(f"{descrizione}; annunci: {self.detti}") from None
 
 
 def premi_dal_lettore(nodo):
