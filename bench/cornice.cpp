@@ -1,9 +1,9 @@
 // A reference between the floor and the program: the start window's frame as the pupil first
 // sees it (the main window maximized, its menu bar, the closed curtain) with none of the
 // controls behind the curtain. What the program costs beyond this is its controls and fonts.
-#include "layout/colori.h"
-#include "layout/stile.h"
-#include "layout/twips.h"
+#include "rules/palette.h"
+#include "widgets/stile.h"
+#include "widgets/colori.h"
 
 #include <QApplication>
 #include <QMainWindow>

@@ -4,8 +4,8 @@
 #include "comune/banco.h"
 #include "comune/documenti.h"
 #include "exercise/tastierino.h"
-#include "layout/stile.h"
-#include "platform/stampanteqt.h"
+#include "widgets/stile.h"
+#include "app/stampanteqt.h"
 
 #include <QAbstractButton>
 #include <QApplication>

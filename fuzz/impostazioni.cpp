@@ -1,6 +1,6 @@
 // Any bytes as the settings file: the reader must end in the failure rule or in the two numbers
 // the file holds, and what it read must come back unchanged through the writer.
-#include "start/impostazioni.h"
+#include "rules/impostazioni.h"
 
 #include <charconv>
 #include <cstdint>

@@ -1,6 +1,6 @@
 // Any command line name: the settings file it gives must stay in the current directory.
 #include "platform/nomeprogramma.h"
-#include "start/impostazioni.h"
+#include "rules/impostazioni.h"
 
 #include <QFileInfo>
 

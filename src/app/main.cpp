@@ -1,12 +1,12 @@
 #include "app/applicascala.h"
 #include "app/programma.h"
 #include "app/traduzioni.h"
-#include "layout/stile.h"
+#include "widgets/stile.h"
 #include "platform/casuale.h"
-#include "platform/messaggi.h"
+#include "app/messaggiqt.h"
 #include "platform/nomeprogramma.h"
 #include "platform/orologio.h"
-#include "platform/stampanteqt.h"
+#include "app/stampanteqt.h"
 
 #include <QApplication>
 

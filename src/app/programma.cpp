@@ -1,7 +1,7 @@
 #include "app/programma.h"
 
 #include "exercise/frmoperativo.h"
-#include "layout/accessibile.h"
+#include "widgets/accessibile.h"
 #include "reports/frmattestato.h"
 #include "reports/frmstampaesercizio.h"
 #include "start/frminizio.h"

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/servizi.h"
-#include "state/contesto.h"
-#include "state/finestre.h"
+#include "widgets/contesto.h"
+#include "widgets/finestre.h"
 #include "state/statocondiviso.h"
 
 // The whole program: its shared state, its services and its windows. main() builds one with

@@ -1,19 +1,18 @@
 #include "exercise/frmoperativo.h"
-#include "exercise/fraseoperazione.h"
-#include "exercise/generazione.h"
-#include "exercise/presentazione.h"
-#include "exercise/serie.h"
+#include "practice/fraseoperazione.h"
+#include "practice/generazione.h"
+#include "practice/presentazione.h"
+#include "practice/serie.h"
 #include "exercise/tastierino.h"
-#include "layout/accessibile.h"
-#include "layout/annuncio.h"
-#include "layout/colori.h"
+#include "widgets/accessibile.h"
+#include "widgets/annuncio.h"
+#include "rules/palette.h"
 
-#include "layout/areaproporzionale.h"
-#include "layout/linea.h"
-#include "layout/pulsanteopzione.h"
-#include "layout/twips.h"
+#include "widgets/areaproporzionale.h"
+#include "widgets/linea.h"
+#include "widgets/pulsanteopzione.h"
+#include "widgets/colori.h"
 #include "platform/orologio.h"
-#include "start/frminizio.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -61,13 +60,10 @@ FrmOperativo::FrmOperativo(Contesto& contesto) : contesto(contesto), stato(conte
     area->registraPosizioni();
     nominaControlli();
 
-    auto* inizio = qobject_cast<frmInizio*>(contesto.finestre.istanza(Finestra::Inizio));
-    const QString obiettivo = inizio ? inizio->didascaliaObiettivo() : QString();
-    const QString livello = inizio ? inizio->didascaliaLivello() : QString();
-    Label1[0]->setText(obiettivo + QStringLiteral("   "));
+    Label1[0]->setText(stato.DidascaliaObiettivo + QStringLiteral("   "));
     Label1[1]->setText(QStringLiteral("   Operazione:    ") + QStringLiteral("    ") +
                        stato.NomeProgramma);
-    Label1[2]->setText(livello + QStringLiteral("   "));
+    Label1[2]->setText(stato.DidascaliaLivello + QStringLiteral("   "));
     stato.ContaOperazioni = 0;
     NascondiCroci();
 
@@ -78,7 +74,10 @@ FrmOperativo::FrmOperativo(Contesto& contesto) : contesto(contesto), stato(conte
     });
     connect(area, &AreaProporzionale::cliccata, this, &FrmOperativo::cliccaSfondo);
     setFixedSize(dimensioneNelloSchermo(area->size() + QSize(0, menuBar()->sizeHint().height())));
-    tieniSopra(inizio);
+    // Above the start window, when there is one: asking for it must not load it.
+    if (contesto.finestre.caricata(Finestra::Inizio)) {
+        tieniSopra(contesto.finestre.istanza(Finestra::Inizio));
+    }
     centraNelloSchermo();
 }
 

@@ -1,12 +1,14 @@
 // Building the controls of the exercise window at their designed places, colours and fonts.
 #include "exercise/frmoperativo.h"
-#include "layout/colori.h"
+#include "rules/palette.h"
 
-#include "layout/areaproporzionale.h"
-#include "layout/controlli.h"
-#include "layout/linea.h"
-#include "layout/pulsanteopzione.h"
-#include "layout/twips.h"
+#include "widgets/areaproporzionale.h"
+#include "widgets/controlli.h"
+#include "widgets/linea.h"
+#include "widgets/pulsanteopzione.h"
+#include "widgets/unita.h"
+#include "widgets/colori.h"
+#include "widgets/caratteri.h"
 
 #include <QAction>
 #include <QFrame>

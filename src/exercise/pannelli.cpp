@@ -1,10 +1,10 @@
 // The keypad and the three panels that take its place: help, intervention and warning.
 #include "exercise/frmoperativo.h"
-#include "exercise/presentazione.h"
-#include "exercise/serie.h"
+#include "practice/presentazione.h"
+#include "practice/serie.h"
 #include "exercise/tastierino.h"
 
-#include "layout/pulsanteopzione.h"
+#include "widgets/pulsanteopzione.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -2,8 +2,8 @@
 #include "exercise/frmoperativo.h"
 #include "exercise/tastierino.h"
 
-#include "layout/pulsanteopzione.h"
-#include "layout/tasti.h"
+#include "widgets/pulsanteopzione.h"
+#include "widgets/tasti.h"
 
 #include <QFrame>
 #include <QKeyEvent>

@@ -2,21 +2,10 @@
 
 #include <QString>
 
-class QWidget;
-
 // Modal message box with one OK button and the program's name as title. Windows never open a
 // QMessageBox themselves: in a test a modal box would wait for a click that never comes.
 class Messaggi {
 public:
     virtual ~Messaggi() = default;
     virtual void mostra(const QString& testo) = 0;
-};
-
-class MessaggiQt final : public Messaggi {
-public:
-    explicit MessaggiQt(QString titolo);
-    void mostra(const QString& testo) override;
-
-private:
-    QString titolo;
 };

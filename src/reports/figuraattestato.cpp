@@ -1,7 +1,7 @@
 #include "reports/figuraattestato.h"
 
-#include "layout/colori.h"
-#include "layout/twips.h"
+#include "rules/palette.h"
+#include "widgets/colori.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

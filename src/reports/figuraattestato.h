@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/immagine.h"
-#include "reports/disegnoattestato.h"
+#include "printouts/disegnoattestato.h"
 
 #include <QFrame>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "state/contesto.h"
-#include "state/finestraveltrix.h"
+#include "widgets/contesto.h"
+#include "widgets/finestraveltrix.h"
 
 #include <array>
 

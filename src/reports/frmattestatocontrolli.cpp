@@ -1,13 +1,15 @@
 // Building the controls of the certificate window at their designed places, colours and fonts.
-#include "layout/colori.h"
+#include "rules/palette.h"
 #include "reports/figuraattestato.h"
 #include "reports/frmattestato.h"
 
-#include "layout/areaproporzionale.h"
-#include "layout/controlli.h"
-#include "layout/gruppotasti.h"
-#include "layout/pulsanteopzione.h"
-#include "layout/twips.h"
+#include "widgets/areaproporzionale.h"
+#include "widgets/controlli.h"
+#include "widgets/gruppotasti.h"
+#include "widgets/pulsanteopzione.h"
+#include "widgets/unita.h"
+#include "widgets/colori.h"
+#include "widgets/caratteri.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,14 +1,13 @@
 #include "reports/frmstampaesercizio.h"
 
-#include "layout/accessibile.h"
-#include "layout/areaproporzionale.h"
-#include "layout/gruppotasti.h"
-#include "layout/pulsanteopzione.h"
-#include "layout/twips.h"
+#include "widgets/accessibile.h"
+#include "widgets/areaproporzionale.h"
+#include "widgets/gruppotasti.h"
+#include "widgets/pulsanteopzione.h"
 #include "platform/messaggi.h"
-#include "reports/nomealunno.h"
-#include "reports/stampaelenco.h"
-#include "reports/valutazione.h"
+#include "printouts/nomealunno.h"
+#include "printouts/stampaelenco.h"
+#include "rules/valutazione.h"
 
 #include <QFrame>
 #include <QLabel>

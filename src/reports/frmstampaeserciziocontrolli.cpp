@@ -1,13 +1,15 @@
 // Building the controls of the list window at their designed places, colours and fonts.
 #include "reports/frmstampaesercizio.h"
 
-#include "layout/areaproporzionale.h"
-#include "layout/colori.h"
-#include "layout/controlli.h"
-#include "layout/gruppotasti.h"
-#include "layout/pulsanteopzione.h"
-#include "layout/twips.h"
-#include "reports/nomealunno.h"
+#include "widgets/areaproporzionale.h"
+#include "rules/palette.h"
+#include "widgets/controlli.h"
+#include "widgets/gruppotasti.h"
+#include "widgets/pulsanteopzione.h"
+#include "widgets/unita.h"
+#include "widgets/colori.h"
+#include "widgets/caratteri.h"
+#include "printouts/nomealunno.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "start/finestraesempi.h"
 
-#include "layout/twips.h"
-#include "start/esempi.h"
-#include "state/contesto.h"
+#include "widgets/caratteri.h"
+#include "practice/esempi.h"
+#include "widgets/contesto.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

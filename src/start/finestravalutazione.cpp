@@ -1,6 +1,6 @@
 #include "start/finestravalutazione.h"
 
-#include "reports/valutazione.h"
+#include "rules/valutazione.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,13 +1,14 @@
 #include "start/frminizio.h"
-#include "layout/accessibile.h"
-#include "layout/colori.h"
-#include "start/impostazioni.h"
-#include "start/scelte.h"
+#include "widgets/accessibile.h"
+#include "rules/palette.h"
+#include "rules/impostazioni.h"
+#include "rules/scelte.h"
 
-#include "layout/areaproporzionale.h"
-#include "layout/etichetta.h"
-#include "layout/pulsanteopzione.h"
-#include "layout/twips.h"
+#include "widgets/areaproporzionale.h"
+#include "widgets/etichetta.h"
+#include "widgets/pulsanteopzione.h"
+#include "widgets/unita.h"
+#include "widgets/colori.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -51,8 +52,7 @@ frmInizio::frmInizio(Contesto& contesto) : contesto(contesto), stato(contesto.st
                               {"Frame5", "Nome del programma"},
                               {"Picture1", "Sipario destro"},
                               {"Picture2", "Sipario sinistro"}});
-    Label1->setText(QStringLiteral("Obiettivo: "));
-    Label3->setText(QStringLiteral("Livello: "));
+    mostraDidascalie(QStringLiteral("Obiettivo: "), QStringLiteral("Livello: "));
     Frame2->setEnabled(false);
     Frame3->setEnabled(false);
     leggiLivelli();
@@ -65,12 +65,11 @@ frmInizio::frmInizio(Contesto& contesto) : contesto(contesto), stato(contesto.st
     massimizza();
 }
 
-QString frmInizio::didascaliaObiettivo() const {
-    return Label1->text();
-}
-
-QString frmInizio::didascaliaLivello() const {
-    return Label3->text();
+void frmInizio::mostraDidascalie(const QString& obiettivo, const QString& livello) {
+    Label1->setText(obiettivo);
+    Label3->setText(livello);
+    stato.DidascaliaObiettivo = obiettivo;
+    stato.DidascaliaLivello = livello;
 }
 
 // Both panels start at half the window's outer width, so together they cover it all.
@@ -131,13 +130,13 @@ void frmInizio::sceltaObiettivo(int i) {
     impostaSfondo(Label9[i], colori::rosso);
     impostaTesto(Option1[i], colori::rosso);
     Option1[i]->impostaScelto(true);
-    Label1->setText(scegliObiettivo(stato, i));
+    mostraDidascalie(scegliObiettivo(stato, i), Label3->text());
     Frame2->setEnabled(true);
 }
 
 void frmInizio::sceltaLivello(int i) {
     azzeraLivelli();
-    Label3->setText(scegliLivello(stato, i));
+    mostraDidascalie(Label1->text(), scegliLivello(stato, i));
     Frame3->setEnabled(true);
     impostaSfondo(Label10[i], colori::rosso);
     impostaTesto(Option2[i], colori::rosso);
@@ -157,8 +156,7 @@ void frmInizio::sceltaOperativita(int i) {
 void frmInizio::cambiaObiettivi() {
     azzeraObiettivi();
     azzeraLivelli();
-    Label1->setText(QStringLiteral("Obiettivo"));
-    Label3->setText(QStringLiteral("Livello"));
+    mostraDidascalie(QStringLiteral("Obiettivo"), QStringLiteral("Livello"));
     Frame2->setEnabled(false);
     Frame3->setEnabled(false);
     GruppoObiettivi = GruppoObiettivi == 1 ? 2 : 1;

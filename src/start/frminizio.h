@@ -1,8 +1,8 @@
 #pragma once
 
 #include "start/tendine.h"
-#include "state/contesto.h"
-#include "state/finestraveltrix.h"
+#include "widgets/contesto.h"
+#include "widgets/finestraveltrix.h"
 
 #include <array>
 
@@ -21,8 +21,6 @@ public:
     explicit frmInizio(Contesto& contesto);
 
     qint16 gruppoObiettivi() const { return GruppoObiettivi; }
-    QString didascaliaObiettivo() const;
-    QString didascaliaLivello() const;
 
     void preparaTendine();
     void tickTendine();
@@ -49,6 +47,8 @@ private:
     void sceltaLivello(int i);
     void sceltaOperativita(int i);
     void cambiaObiettivi();
+    // Shows the two summary lines and keeps them for the exercise window.
+    void mostraDidascalie(const QString& obiettivo, const QString& livello);
     void mostraGruppo(qint16 k);
     void azzeraObiettivi();
     void azzeraLivelli();

@@ -1,14 +1,16 @@
 // Building the controls of the start window at their designed places, colours and fonts.
-#include "layout/colori.h"
+#include "rules/palette.h"
 #include "start/finestraesempi.h"
 #include "start/finestravalutazione.h"
 #include "start/frminizio.h"
-#include "start/scelte.h"
+#include "rules/scelte.h"
 
-#include "layout/areaproporzionale.h"
-#include "layout/etichetta.h"
-#include "layout/pulsanteopzione.h"
-#include "layout/twips.h"
+#include "widgets/areaproporzionale.h"
+#include "widgets/etichetta.h"
+#include "widgets/pulsanteopzione.h"
+#include "widgets/unita.h"
+#include "widgets/colori.h"
+#include "widgets/caratteri.h"
 
 #include <QAction>
 #include <QGroupBox>

@@ -21,6 +21,10 @@ struct Scelte {
     qint16 TipoMin = 0;
     qint16 TipoMax = 0;
     QString DescrizioneObiettivo;
+    // The start window's two summary lines as it shows them; the exercise window is headed
+    // with them.
+    QString DidascaliaObiettivo;
+    QString DidascaliaLivello;
     QString NomeAlunno;
     QString NomeProgrammaAttestato;
 };

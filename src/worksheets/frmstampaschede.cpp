@@ -1,14 +1,14 @@
 #include "worksheets/frmstampaschede.h"
 
-#include "layout/accessibile.h"
-#include "layout/areaproporzionale.h"
-#include "layout/gruppotasti.h"
-#include "layout/pulsantecomando.h"
-#include "layout/pulsanteopzione.h"
+#include "widgets/accessibile.h"
+#include "widgets/areaproporzionale.h"
+#include "widgets/gruppotasti.h"
+#include "widgets/pulsantecomando.h"
+#include "widgets/pulsanteopzione.h"
 #include "platform/casuale.h"
-#include "start/scelte.h"
-#include "worksheets/righescheda.h"
-#include "worksheets/stampascheda.h"
+#include "rules/scelte.h"
+#include "practice/righescheda.h"
+#include "printouts/stampascheda.h"
 
 #include <QGroupBox>
 #include <QLabel>

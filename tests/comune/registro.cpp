@@ -1,5 +1,5 @@
 #include "comune/registro.h"
-#include "layout/stile.h"
+#include "widgets/stile.h"
 
 #include <QApplication>
 #include <QTest>

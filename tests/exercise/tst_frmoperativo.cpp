@@ -2,8 +2,8 @@
 #include "comune/guida.h"
 #include "comune/registro.h"
 #include "exercise/frmoperativo.h"
-#include "layout/linea.h"
-#include "layout/twips.h"
+#include "widgets/linea.h"
+#include "widgets/colori.h"
 #include "start/frminizio.h"
 
 #include <QAccessible>

@@ -2,7 +2,7 @@
 #include "comune/documenti.h"
 #include "comune/guasti.h"
 #include "comune/registro.h"
-#include "platform/stampanteqt.h"
+#include "app/stampanteqt.h"
 
 #include <QDir>
 #include <QTest>

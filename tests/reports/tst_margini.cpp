@@ -2,7 +2,7 @@
 #include "comune/documenti.h"
 #include "comune/pdf.h"
 #include "comune/registro.h"
-#include "platform/stampanteqt.h"
+#include "app/stampanteqt.h"
 
 #include <QTest>
 

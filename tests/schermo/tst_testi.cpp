@@ -1,8 +1,8 @@
 #include "comune/banco.h"
 #include "comune/guida.h"
 #include "comune/registro.h"
-#include "layout/pulsantecomando.h"
-#include "layout/pulsanteopzione.h"
+#include "widgets/pulsantecomando.h"
+#include "widgets/pulsanteopzione.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,9 +1,10 @@
 #include "comune/banco.h"
 #include "comune/guida.h"
 #include "comune/registro.h"
-#include "layout/pulsanteopzione.h"
-#include "layout/twips.h"
-#include "reports/valutazione.h"
+#include "widgets/pulsanteopzione.h"
+#include "widgets/unita.h"
+#include "widgets/colori.h"
+#include "rules/valutazione.h"
 #include "start/frminizio.h"
 
 #include <QAction>

@@ -2,7 +2,7 @@
 #include "comune/guasti.h"
 #include "comune/registro.h"
 #include "start/frminizio.h"
-#include "start/impostazioni.h"
+#include "rules/impostazioni.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "comune/banco.h"
 #include "comune/guida.h"
 #include "comune/registro.h"
-#include "reports/disegnoattestato.h"
-#include "start/scelte.h"
+#include "printouts/disegnoattestato.h"
+#include "rules/scelte.h"
 #include "worksheets/frmstampaschede.h"
 
 #include <QApplication>

@@ -1,0 +1,269 @@
+#include "app/stampanteqt.h"
+
+#include "platform/codacups.h"
+#include "platform/filenuovo.h"
+#include "platform/immagine.h"
+#include "platform/messaggi.h"
+
+#include <QBuffer>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <algorithm>
+
+namespace {
+constexpr double twipPerPollice = 1440.0;
+constexpr double twipPerPunto = 20.0;
+// Enough for the finest printer, and the resolution Qt's own printing uses.
+constexpr int risoluzione = 1200;
+
+// The printouts line their numbers up with blanks, so they need a fixed-pitch face. Names a
+// machine may not have as such are offered when fontconfig resolves them to one (Liberation
+// Mono for "Courier New", for instance).
+bool aPassoFisso(const QString& famiglia) {
+    QFont f(famiglia);
+    f.setStyleHint(QFont::TypeWriter);
+    return QFontInfo(f).fixedPitch();
+}
+
+// The PDF writer does not report a write that failed (a full disk): a document cut short lacks
+// its closing trailer, the last thing written.
+bool conTrailer(const QByteArray& fine) {
+    return fine.contains("%%EOF");
+}
+constexpr qint64 ultimiByte = 1024;
+
+bool pdfCompleto(const QString& file) {
+    QFile pdf(file);
+    if (!pdf.open(QIODevice::ReadOnly) || pdf.size() == 0) {
+        return false;
+    }
+    pdf.seek(std::max<qint64>(0, pdf.size() - ultimiByte));
+    return conTrailer(pdf.read(ultimiByte));
+}
+
+// A PDF printed on paper later, on whatever printer, loses nothing within a quarter of an inch
+// of the edges, the margin most printers need.
+QPageLayout impaginazionePdf() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                       QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
+}
+} // namespace
+
+StampanteQt::StampanteQt(Messaggi& messaggi, QString nomeProgramma, Destinazione destinazione,
+                         std::unique_ptr<CodaStampa> coda)
+    : messaggi(messaggi), nomeProgramma(std::move(nomeProgramma)), destinazione(destinazione),
+      coda(coda ? std::move(coda) : std::make_unique<CodaCups>()) {}
+
+StampanteQt::~StampanteQt() {
+    chiudi();
+}
+
+QStringList StampanteQt::fonts() const {
+    QStringList nomi = QFontDatabase::families();
+    for (const QString& courier : {QStringLiteral("Courier New"), QStringLiteral("Courier")}) {
+        if (!nomi.contains(courier) && aPassoFisso(courier)) {
+            nomi << courier;
+        }
+    }
+    return nomi;
+}
+
+QString StampanteQt::nomeBase() const {
+    return QStringLiteral("%1-%2-%3")
+        .arg(nomeProgramma, documento,
+             QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+}
+
+// Two jobs in the same second must not overwrite each other, and nothing already at the name,
+// a link above all, is ever written through.
+bool StampanteQt::apriFile() {
+    auto nuovo = std::make_unique<QFile>();
+    file = creaFileNuovo(nomeBase(), QStringLiteral(".pdf"), *nuovo);
+    if (file.isEmpty()) {
+        motivo = QStringLiteral("impossibile scrivere il file %1.pdf.").arg(nomeBase());
+        return false;
+    }
+    uscita = std::move(nuovo);
+    return true;
+}
+
+// The printer's own paper and the part of it it can print on.
+QPageLayout StampanteQt::impaginazione() const {
+    const QPrinterInfo info = QPrinterInfo::printerInfo(stampante);
+    if (stampante.isEmpty() || info.isNull()) {
+        return impaginazionePdf();
+    }
+    return QPrinter(info, QPrinter::HighResolution).pageLayout();
+}
+
+bool StampanteQt::apri() {
+    if (pittore) {
+        return pittore->isActive();
+    }
+    pittore = std::make_unique<QPainter>();
+    file.clear();
+    stampante = destinazione == Destinazione::FilePdf ? QString() : coda->predefinita();
+    if (stampante.isEmpty()) {
+        if (!apriFile()) {
+            return false;
+        }
+    } else {
+        datiPdf.clear();
+        uscita = std::make_unique<QBuffer>(&datiPdf);
+        uscita->open(QIODevice::WriteOnly);
+    }
+    pdf = std::make_unique<QPdfWriter>(uscita.get());
+    pdf->setResolution(risoluzione);
+    pdf->setPageLayout(impaginazione());
+    pdf->setTitle(nomeProgramma + QStringLiteral(" - ") + documento);
+    pdf->setCreator(nomeProgramma);
+    if (!pittore->begin(pdf.get())) {
+        motivo = QStringLiteral("impossibile scrivere il file %1.").arg(file);
+        return false;
+    }
+    return true;
+}
+
+QSizeF StampanteQt::area() {
+    const QPageLayout impaginato = apri() ? pdf->pageLayout() : impaginazionePdf();
+    return impaginato.paintRectPoints().size().toSizeF() * twipPerPunto;
+}
+
+double StampanteQt::inPixel(double twip) const {
+    return twip * pdf->resolution() / twipPerPollice;
+}
+
+double StampanteQt::inTwip(double pixel) const {
+    return pixel * twipPerPollice / pdf->resolution();
+}
+
+QFont StampanteQt::font(const Carattere& c) const {
+    QFont f(c.nome);
+    f.setStyleHint(c.nome.startsWith(QLatin1String("Courier")) ? QFont::TypeWriter
+                                                               : QFont::AnyStyle);
+    f.setPointSizeF(c.punti);
+    f.setBold(c.grassetto);
+    return f;
+}
+
+void StampanteQt::scrivi(const QString& testo, const QPointF& twip, const Carattere& c) {
+    if (!apri()) {
+        return;
+    }
+    const QFont f = font(c);
+    pittore->setFont(f);
+    pittore->setPen(Qt::black);
+    const QFontMetricsF metriche(f, pdf.get());
+    pittore->drawText(QPointF(inPixel(twip.x()), inPixel(twip.y()) + metriche.ascent()), testo);
+}
+
+double StampanteQt::larghezzaTesto(const QString& testo, const Carattere& c) {
+    if (!apri()) {
+        return 0;
+    }
+    return inTwip(QFontMetricsF(font(c), pdf.get()).horizontalAdvance(testo));
+}
+
+double StampanteQt::altezzaRiga(const Carattere& c) {
+    if (!apri()) {
+        return 0;
+    }
+    return inTwip(QFontMetricsF(font(c), pdf.get()).height());
+}
+
+// Every text of the picture is set again in the printer's own resolution, so it stays sharp on
+// paper; positions and sizes follow the picture from screen pixels to the rectangle on the page.
+void StampanteQt::disegna(const Immagine& immagine, const QRectF& twip) {
+    if (!apri() || immagine.dimensioni.isEmpty()) {
+        return;
+    }
+    const double twipPerPixel = twipPerPollice / immagine.dpi;
+    const double fattore = twip.width() / (immagine.dimensioni.width() * twipPerPixel);
+    const double fattoreY = twip.height() / (immagine.dimensioni.height() * twipPerPixel);
+    pittore->fillRect(
+        QRectF(inPixel(twip.x()), inPixel(twip.y()), inPixel(twip.width()), inPixel(twip.height())),
+        immagine.sfondo);
+    for (const Immagine::Testo& t : immagine.testi) {
+        QFont f = t.font;
+        f.setPointSizeF(t.font.pointSizeF() * fattore);
+        pittore->setFont(f);
+        pittore->setPen(t.colore);
+        const QFontMetricsF metriche(f, pdf.get());
+        const QPointF angolo(twip.x() + t.posizione.x() * twipPerPixel * fattore,
+                             twip.y() + t.posizione.y() * twipPerPixel * fattoreY);
+        pittore->drawText(QPointF(inPixel(angolo.x()), inPixel(angolo.y()) + metriche.ascent()),
+                          t.testo);
+    }
+}
+
+void StampanteQt::pagina() {
+    if (apri()) {
+        pdf->newPage();
+    }
+}
+
+void StampanteQt::chiudi() {
+    if (pittore && pittore->isActive()) {
+        pittore->end();
+    }
+    pittore.reset();
+    pdf.reset();
+    uscita.reset();
+}
+
+// The whole document reached its file or memory, trailer and all.
+bool StampanteQt::documentoCompleto() {
+    if (!stampante.isEmpty()) {
+        return conTrailer(datiPdf.right(ultimiByte));
+    }
+    auto* scritto = static_cast<QFile*>(uscita.get());
+    const bool scaricato = scritto->flush() && scritto->error() == QFileDevice::NoError;
+    scritto->close();
+    return scaricato && pdfCompleto(file);
+}
+
+bool StampanteQt::fine() {
+    if (!pittore) {
+        return true; // nothing was put on the page: no job to send
+    }
+    const bool aperto = pittore->isActive();
+    bool riuscito = aperto && pittore->end() && documentoCompleto();
+    if (aperto && !riuscito) {
+        motivo = stampante.isEmpty()
+                     ? QStringLiteral("impossibile scrivere il file %1.").arg(file)
+                     : QStringLiteral("la stampante %1 ha rifiutato il lavoro.").arg(stampante);
+    } else if (riuscito && !stampante.isEmpty()) {
+        motivo = mandaAllaStampante(*coda, stampante, pdf->title(), datiPdf);
+        riuscito = motivo.isEmpty();
+    }
+    chiudi();
+    datiPdf.clear();
+    annunciaFine(riuscito);
+    return riuscito;
+}
+
+void StampanteQt::annunciaFine(bool riuscito) {
+    if (!riuscito) {
+        messaggi.mostra(QStringLiteral("Stampa non riuscita: ") + motivo);
+        // What is left of it would pass for the document.
+        if (!file.isEmpty()) {
+            QFile::remove(file);
+        }
+        file.clear();
+    } else if (!file.isEmpty()) {
+        // The whole path: the teacher has to find the file outside the program.
+        messaggi.mostra(
+            QStringLiteral("Nessuna stampante installata: il documento è stato salvato nel file ") +
+            QDir::current().absoluteFilePath(file));
+    }
+    motivo.clear();
+}

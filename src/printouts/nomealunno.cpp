@@ -1,0 +1,69 @@
+#include "printouts/nomealunno.h"
+
+#include <QList>
+#include <QTextBoundaryFinder>
+
+#include <algorithm>
+
+namespace {
+bool ammesso(QChar c) {
+    const char16_t u = c.unicode();
+    const bool cambiaDirezione = (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+    return !cambiaDirezione && c.category() != QChar::Other_Control;
+}
+
+// Drops what is not allowed; the cursor moves back by what is dropped before it.
+void togliNonAmmessi(QString& testo, int& cursore) {
+    QString pulito;
+    pulito.reserve(testo.size());
+    int nuovoCursore = cursore;
+    for (qsizetype i = 0; i < testo.size(); ++i) {
+        if (ammesso(testo[i])) {
+            pulito += testo[i];
+        } else if (i < cursore) {
+            --nuovoCursore;
+        }
+    }
+    testo = pulito;
+    cursore = nuovoCursore;
+}
+
+// Where each character as a person sees it begins, and where the last one ends.
+QList<qsizetype> confini(const QString& testo) {
+    QList<qsizetype> posti{0};
+    QTextBoundaryFinder cerca(QTextBoundaryFinder::Grapheme, testo);
+    while (cerca.toNextBoundary() > 0) {
+        posti.append(cerca.position());
+    }
+    return posti;
+}
+} // namespace
+
+QString nomeAmmesso(const QString& nome) {
+    QString testo = nome;
+    int cursore = int(testo.size());
+    ValidatoreNome().validate(testo, cursore);
+    return testo;
+}
+
+QValidator::State ValidatoreNome::validate(QString& testo, int& cursore) const {
+    togliNonAmmessi(testo, cursore);
+    QList<qsizetype> posti = confini(testo);
+    const qsizetype troppi = posti.size() - 1 - lettereNome;
+    if (troppi <= 0) {
+        return Acceptable;
+    }
+    // What was just typed or pasted ends at the cursor: that is what finds no room.
+    const auto dopo = std::upper_bound(posti.cbegin(), posti.cend(), qsizetype(cursore));
+    const qsizetype fine = std::distance(posti.cbegin(), dopo) - 1;
+    const qsizetype inizio = std::max<qsizetype>(0, fine - troppi);
+    testo.remove(posti[inizio], posti[fine] - posti[inizio]);
+    cursore = int(posti[inizio]);
+    // A cursor too near the start to make room: the end goes.
+    posti = confini(testo);
+    if (posti.size() - 1 > lettereNome) {
+        testo.truncate(posti[lettereNome]);
+        cursore = std::min(cursore, int(testo.size()));
+    }
+    return Acceptable;
+}

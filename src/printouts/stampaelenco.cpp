@@ -1,0 +1,131 @@
+#include "printouts/stampaelenco.h"
+
+#include "platform/messaggi.h"
+#include "platform/orologio.h"
+#include "platform/stampante.h"
+#include "state/statocondiviso.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace {
+constexpr double margine = 1000;
+constexpr double puntiSeguito = 9;
+constexpr std::array<double, 3> altezzeTempi{13000, 13500, 14000};
+
+// A record line or an exercise heading, with the page it falls on (from 1) and its height.
+struct RigaElenco {
+    QString testo;
+    int pagina;
+    double y;
+};
+
+// Lays the list out before printing it, so every page can say how many there are. A heading
+// comes after a blank line; a line that would start lower than the bottom goes to a new page.
+std::vector<RigaElenco> impaginaElenco(const StatoCondiviso& stato, int righe, double passo) {
+    std::vector<RigaElenco> risultato;
+    int pagina = 1;
+    double y = inizioElenco;
+    const auto metti = [&](const QString& testo) {
+        if (y > fondoElenco) {
+            ++pagina;
+            y = inizioElenco;
+        }
+        risultato.push_back({testo, pagina, y});
+        y += passo;
+    };
+    for (int k = 1; k <= righe; ++k) {
+        if (k == 1 || k == 11 || k == 21) {
+            y += passo;
+            metti(QStringLiteral("Esercizio n.%1").arg(k / 10 + 1));
+        }
+        metti(stato.RigheStampa[static_cast<size_t>(k)]);
+    }
+    return risultato;
+}
+
+// The header's two parts, as the first page prints them and the later pages repeat them.
+QString nomeIntestazione(const StatoCondiviso& stato) {
+    return QStringLiteral("Nome ") +
+           (stato.NomeAlunno.isEmpty() ? QStringLiteral("'...................") : stato.NomeAlunno);
+}
+
+QString dataIntestazione(const Orologio& orologio) {
+    return QStringLiteral("    Data di stampa ") + orologio.dataOggi();
+}
+
+QString intestazione(const StatoCondiviso& stato, const Orologio& orologio) {
+    return nomeIntestazione(stato) + dataIntestazione(orologio);
+}
+
+// A page that leaves the first says whose list it belongs to, should the sheets come apart.
+void iniziaPaginaSeguente(Stampante& stampante, const QString& intestazione, int pagina,
+                          int pagine) {
+    stampante.nuovaPagina();
+    stampante.impostaDimensione(puntiSeguito);
+    stampante.impostaGrassetto(false);
+    stampante.impostaX(margine);
+    stampante.impostaY(margine);
+    stampante.stampa(
+        QStringLiteral("%1    pagina %2 di %3").arg(intestazione).arg(pagina).arg(pagine));
+    stampante.impostaDimensione(12);
+    stampante.impostaGrassetto(true);
+}
+
+void stampaTempi(const StatoCondiviso& stato, Stampante& stampante) {
+    for (int e = 1; e <= 3; ++e) {
+        stampante.aCapo();
+        stampante.impostaX(margine);
+        stampante.impostaY(altezzeTempi[static_cast<size_t>(e - 1)]);
+        stampante.stampa(QStringLiteral("Eser. n.%1: Tempo tot. ").arg(e) +
+                         stato.TempiEsercizio[static_cast<size_t>(e)] + QStringLiteral(" secondi"));
+    }
+}
+} // namespace
+
+void StampaIntestazioneElenco(const StatoCondiviso& stato, Stampante& stampante,
+                              const Orologio& orologio) {
+    stampante.impostaX(margine);
+    stampante.impostaY(margine);
+    stampante.impostaDimensione(16);
+    if (stato.NomeAlunno.isEmpty()) {
+        stampante.stampa(nomeIntestazione(stato), false);
+        stampante.stampa(dataIntestazione(orologio), false);
+    } else {
+        stampante.stampa(intestazione(stato, orologio));
+    }
+}
+
+bool StampaElenco(StatoCondiviso& stato, Stampante& stampante, Messaggi& messaggi,
+                  const Orologio& orologio) {
+    const QString font = fontCourier(stampante);
+    if (font.isEmpty()) {
+        messaggi.mostra(QStringLiteral("Devi installare il font Courier o il font Courier New"));
+        return false;
+    }
+    stampante.iniziaDocumento(QStringLiteral("elenco"));
+    stampante.impostaFont(font);
+    StampaIntestazioneElenco(stato, stampante, orologio);
+
+    stampante.impostaDimensione(12);
+    stampante.impostaGrassetto(true);
+    stampante.impostaY(inizioElenco);
+    const int righe = std::clamp<int>(stato.ContaOperazioni, 0, int(stato.RigheStampa.size()) - 1);
+    const std::vector<RigaElenco> elenco =
+        impaginaElenco(stato, righe, stampante.altezzaRigaCorrente());
+    const int pagine = elenco.empty() ? 1 : elenco.back().pagina;
+    int pagina = 1;
+    for (const RigaElenco& riga : elenco) {
+        if (riga.pagina > pagina) {
+            pagina = riga.pagina;
+            iniziaPaginaSeguente(stampante, intestazione(stato, orologio), pagina, pagine);
+        }
+        stampante.impostaX(margine);
+        stampante.impostaY(riga.y);
+        stampante.stampa(riga.testo);
+    }
+    stato.IndiceRiga = static_cast<qint16>(righe + 1);
+    stampaTempi(stato, stampante);
+    return stampante.fineDocumento();
+}

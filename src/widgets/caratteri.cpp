@@ -1,0 +1,82 @@
+#include "widgets/caratteri.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QStringList>
+
+#include <cmath>
+
+namespace {
+struct Sostituti {
+    const char* famiglia;
+    std::initializer_list<const char*> candidati;
+};
+
+// Liberation and Croscore faces are drawn to Arial's and Courier New's widths, so the designed
+// texts fit their controls as they do on Windows; MS Sans Serif, a small bitmap face, is closest
+// to the plain sans faces every desktop has.
+const Sostituti tabella[] = {
+    {"Arial", {"Liberation Sans", "Arimo", "Nimbus Sans", "DejaVu Sans"}},
+    {"MS Sans Serif", {"Microsoft Sans Serif", "DejaVu Sans", "Liberation Sans", "Noto Sans"}},
+    {"Courier New", {"Liberation Mono", "Cousine", "Nimbus Mono PS", "DejaVu Sans Mono"}},
+};
+} // namespace
+
+QString famigliaDisponibile(const QString& famiglia) {
+    static const QStringList installate = QFontDatabase::families();
+    const auto installata = [](const QString& f) {
+        return installate.contains(f, Qt::CaseInsensitive);
+    };
+    if (installata(famiglia)) {
+        return famiglia;
+    }
+    for (const Sostituti& s : tabella) {
+        if (famiglia.compare(QLatin1String(s.famiglia), Qt::CaseInsensitive) != 0) {
+            continue;
+        }
+        for (const char* candidato : s.candidati) {
+            if (installata(QLatin1String(candidato))) {
+                return QLatin1String(candidato);
+            }
+        }
+    }
+    return famiglia;
+}
+
+QFont carattere(const QString& famiglia, double punti, bool grassetto) {
+    QFont f(famigliaDisponibile(famiglia));
+    f.setPointSizeF(punti);
+    f.setBold(grassetto);
+    return f;
+}
+
+void adattaAllaLarghezza(QLabel* etichetta) {
+    constexpr double passo = 0.25;
+    constexpr double minimo = 6;
+    QFont font = etichetta->font();
+    const QString testo = etichetta->text();
+    const double disponibile = etichetta->width() - 2 * etichetta->margin();
+    const auto larghezza = [&] { return QFontMetricsF(font).horizontalAdvance(testo); };
+    double punti = font.pointSizeF();
+    const auto scendiFinche = [&](const auto& troppoLarga) {
+        while (punti > minimo && troppoLarga()) {
+            punti -= passo;
+        }
+    };
+    // Every size measured costs a font that fontconfig prepares before the window is painted,
+    // so the sizes are not walked down one by one. Qt sets text at whole pixel sizes (from the
+    // widget's resolution), and a line's width grows in proportion to the pixel size, within a
+    // pixel: the first measurement predicts the size, and a second one, at that size, checks it.
+    const double dpi = etichetta->logicalDpiY();
+    const auto pixel = [dpi](double p) { return std::round(p * dpi / 72); };
+    const double perPixel = larghezza() / pixel(punti);
+    scendiFinche([&] { return perPixel * pixel(punti) > disponibile; });
+    scendiFinche([&] {
+        font.setPointSizeF(punti);
+        return larghezza() > disponibile;
+    });
+    font.setPointSizeF(punti);
+    etichetta->setFont(font);
+    etichetta->setWordWrap(false);
+}

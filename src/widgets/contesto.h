@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/servizi.h"
+#include "widgets/finestre.h"
+#include "state/statocondiviso.h"
+
+// What every window is built with: the shared state, the system's services and the window set.
+struct Contesto {
+    StatoCondiviso& stato;
+    Servizi& servizi;
+    Finestre& finestre;
+};

@@ -1,0 +1,17 @@
+#include "widgets/pulsantecomando.h"
+
+#include "widgets/pulsanteopzione.h"
+
+PulsanteComando::PulsanteComando(const QString& testo, QWidget* parent)
+    : QPushButton(testo, parent) {
+    setAutoDefault(false);
+}
+
+void PulsanteComando::focusInEvent(QFocusEvent* e) {
+    QPushButton::focusInEvent(e);
+    emit fuocoPreso();
+}
+
+void PulsanteComando::paintEvent(QPaintEvent*) {
+    disegnaACapo(this);
+}

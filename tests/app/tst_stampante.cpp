@@ -1,0 +1,329 @@
+#include "comune/cupsprivato.h"
+#include "comune/finti.h"
+#include "comune/pdf.h"
+#include "comune/registro.h"
+#include "platform/immagine.h"
+#include "app/stampanteqt.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+// Read with the pitch of a fixed-pitch face of 10 points, so that every blank comes back.
+QString testoDelPdf(const QString& file) {
+    return pdf::testo(file, 6).value_or(QString());
+}
+
+// Runs in a directory of its own, the one where a job without printer leaves its file.
+class Cartella {
+public:
+    Cartella() : precedente(QDir::currentPath()) { QDir::setCurrent(temporanea.path()); }
+    ~Cartella() { QDir::setCurrent(precedente); }
+    QString percorso(const QString& nome) const { return temporanea.filePath(nome); }
+    QTemporaryDir temporanea;
+
+private:
+    QString precedente;
+};
+} // namespace
+
+class TestStampante : public QObject {
+    Q_OBJECT
+private slots:
+    void offreCourierAPassoFisso();
+    void lineaEPosizione();
+    void scriveUnPdfQuandoNonCeStampante();
+    void dueLavoriNelloStessoSecondoNonSiSovrascrivono();
+    void lavoroFallitoLoDice();
+    void soloFileNuovi_data();
+    void codaDellaStampante_data();
+    void codaDellaStampante();
+    void codaCupsVera();
+    void soloFileNuovi();
+    void nessunLavoroSenzaNienteDaStampare();
+};
+
+void TestStampante::offreCourierAPassoFisso() {
+    MessaggiFinti messaggi;
+    StampanteQt stampante(messaggi, QStringLiteral("veltrix"), StampanteQt::Destinazione::FilePdf);
+    const QStringList fonts = stampante.fonts();
+    QVERIFY(fonts.contains(QStringLiteral("Courier New")));
+    QVERIFY(fonts.indexOf(QStringLiteral("Courier New")) <
+                fonts.indexOf(QStringLiteral("Courier")) ||
+            !fonts.contains(QStringLiteral("Courier")));
+}
+
+// The record lines line numbers up with blanks: every character must be as wide as a blank.
+void TestStampante::lineaEPosizione() {
+    Cartella cartella;
+    MessaggiFinti messaggi;
+    StampanteQt stampante(messaggi, QStringLiteral("veltrix"), StampanteQt::Destinazione::FilePdf);
+    stampante.impostaFont(QStringLiteral("Courier New"));
+    stampante.impostaDimensione(12);
+    double larghezze[3];
+    const QString testi[3] = {QStringLiteral("     "), QStringLiteral("11111"),
+                              QStringLiteral("MMMMM")};
+    for (int i = 0; i < 3; ++i) {
+        stampante.impostaX(1000);
+        stampante.impostaY(2000);
+        stampante.stampa(testi[i], false);
+        larghezze[i] = stampante.x() - 1000;
+        QCOMPARE(stampante.y(), 2000.0);
+    }
+    QVERIFY(larghezze[0] > 500);
+    QCOMPARE(qRound(larghezze[1]), qRound(larghezze[0]));
+    QCOMPARE(qRound(larghezze[2]), qRound(larghezze[0]));
+
+    stampante.stampa(QStringLiteral("riga"));
+    QCOMPARE(stampante.x(), 0.0);
+    // One line of a 12-point font: a little more than its 240 twips.
+    QVERIFY(stampante.y() > 2000 + 240 && stampante.y() < 2000 + 400);
+    QVERIFY(stampante.fineDocumento());
+}
+
+void TestStampante::scriveUnPdfQuandoNonCeStampante() {
+    Cartella cartella;
+    MessaggiFinti messaggi;
+    StampanteQt stampante(messaggi, QStringLiteral("sottrazioni"),
+                          StampanteQt::Destinazione::FilePdf);
+    stampante.iniziaDocumento(QStringLiteral("elenco"));
+    stampante.impostaFont(QStringLiteral("Courier New"));
+    stampante.impostaDimensione(10);
+    stampante.impostaX(1000);
+    stampante.impostaY(1000);
+    stampante.stampa(QStringLiteral("Nome Niccolò    Data di stampa 08/12/2026"));
+    stampante.impostaX(1000);
+    stampante.stampa(QStringLiteral(" 12 +  3 = 15  "));
+    QVERIFY(stampante.fineDocumento());
+
+    const QString file = stampante.ultimoFile();
+    QVERIFY2(QRegularExpression(QStringLiteral("^sottrazioni-elenco-\\d{8}-\\d{6}\\.pdf$"))
+                 .match(file)
+                 .hasMatch(),
+             qPrintable(file));
+    // By its whole path: the teacher has to find it outside the program.
+    QCOMPARE(
+        messaggi.mostrati,
+        QStringList{
+            QStringLiteral("Nessuna stampante installata: il documento è stato salvato nel file ") +
+            cartella.percorso(file)});
+    const QString testo = testoDelPdf(cartella.percorso(file));
+    QVERIFY2(testo.contains(QStringLiteral("Nome Niccolò    Data di stampa 08/12/2026")),
+             qPrintable(testo));
+    QVERIFY2(testo.contains(QStringLiteral(" 12 +  3 = 15")), qPrintable(testo));
+}
+
+void TestStampante::dueLavoriNelloStessoSecondoNonSiSovrascrivono() {
+    Cartella cartella;
+    MessaggiFinti messaggi;
+    StampanteQt stampante(messaggi, QStringLiteral("veltrix"), StampanteQt::Destinazione::FilePdf);
+    QSet<QString> file;
+    for (const QString& testo : {QStringLiteral("primo"), QStringLiteral("secondo")}) {
+        stampante.iniziaDocumento(QStringLiteral("attestato"));
+        stampante.stampa(testo);
+        Immagine immagine;
+        immagine.dimensioni = QSize(200, 100);
+        immagine.testi.push_back({testo + QStringLiteral(" disegnato"),
+                                  QFont(QStringLiteral("Arial"), 8), Qt::red, QPointF(10, 20)});
+        stampante.disegnaImmagine(immagine, QRectF(1000, 100, 3000, 1500));
+        QVERIFY(stampante.fineDocumento());
+        file << stampante.ultimoFile();
+        QVERIFY(testoDelPdf(cartella.percorso(stampante.ultimoFile()))
+                    .contains(testo + QStringLiteral(" disegnato")));
+    }
+    QCOMPARE(file.size(), 2);
+}
+
+// A directory that no longer exists stops even root from writing there, and the job must not
+// land anywhere else instead, the root directory least of all.
+void TestStampante::lavoroFallitoLoDice() {
+    // A program name of its own, so that no other program's files in / confuse the check.
+    const auto inRadice = [] {
+        return QDir::root().entryList({QStringLiteral("senzacartella-*")}, QDir::AllEntries);
+    };
+    const QStringList primaInRadice = inRadice();
+    Cartella cartella;
+    QDir(cartella.percorso(QString())).mkdir(QStringLiteral("sparita"));
+    QDir::setCurrent(cartella.percorso(QStringLiteral("sparita")));
+    QDir(cartella.percorso(QString())).rmdir(QStringLiteral("sparita"));
+    MessaggiFinti messaggi;
+    StampanteQt stampante(messaggi, QStringLiteral("senzacartella"),
+                          StampanteQt::Destinazione::FilePdf);
+    stampante.iniziaDocumento(QStringLiteral("elenco"));
+    stampante.impostaX(1000);
+    stampante.stampa(QStringLiteral("riga"));
+    stampante.aCapo();
+    QVERIFY(!stampante.fineDocumento());
+    QCOMPARE(messaggi.mostrati.size(), 1);
+    QVERIFY2(messaggi.mostrati[0].startsWith(QStringLiteral("Stampa non riuscita: ")),
+             qPrintable(messaggi.mostrati[0]));
+    QCOMPARE(stampante.ultimoFile(), QString());
+    QCOMPARE(inRadice(), primaInRadice);
+}
+
+void TestStampante::soloFileNuovi_data() {
+    QTest::addColumn<QStringList>("occupati"); // the name, then the name with "-2"
+    QTest::addColumn<QString>("fine");         // of the PDF's name
+    QTest::newRow("nome libero") << QStringList{} << "-\\d{6}\\.pdf$";
+    QTest::newRow("un file") << QStringList{"file"} << "-2\\.pdf$";
+    QTest::newRow("un link pendente") << QStringList{"pendente"} << "-2\\.pdf$";
+    QTest::newRow("un link a un file") << QStringList{"link"} << "-2\\.pdf$";
+    QTest::newRow("link e file") << QStringList{"pendente", "file"} << "-3\\.pdf$";
+}
+
+// Whatever already has the name a PDF would get is left as it is, a link above all: the PDF
+// is a file of its own under the next free name, and nothing is written through the link.
+void TestStampante::soloFileNuovi() {
+    QFETCH(QStringList, occupati);
+    QFETCH(QString, fine);
+    Cartella cartella;
+    QDir().mkdir(QStringLiteral("altrove"));
+    const QDateTime ora = QDateTime::currentDateTime();
+    // The job may start a few seconds later: its name is taken for each of them.
+    for (int secondi = 0; secondi < 4; ++secondi) {
+        const QString base = QStringLiteral("veltrix-elenco-") +
+                             ora.addSecs(secondi).toString(QStringLiteral("yyyyMMdd-HHmmss"));
+        for (int i = 0; i < occupati.size(); ++i) {
+            const QString nome = base + (i == 0 ? QString() : QStringLiteral("-%1").arg(i + 1));
+            const QString bersaglio = QStringLiteral("altrove/%1").arg(nome);
+            if (occupati[i] != QLatin1String("pendente")) {
+                QFile vecchio(occupati[i] == QLatin1String("file") ? nome + ".pdf" : bersaglio);
+                QVERIFY(vecchio.open(QIODevice::WriteOnly) && vecchio.write("vecchio") == 7);
+            }
+            if (occupati[i] != QLatin1String("file")) {
+                QVERIFY(QFile::link(QDir::current().absoluteFilePath(bersaglio), nome + ".pdf"));
+            }
+        }
+    }
+    const QStringList prima = QDir(QStringLiteral("altrove")).entryList(QDir::Files);
+    MessaggiFinti messaggi;
+    StampanteQt stampante(messaggi, QStringLiteral("veltrix"), StampanteQt::Destinazione::FilePdf);
+    stampante.iniziaDocumento(QStringLiteral("elenco"));
+    stampante.stampa(QStringLiteral("riga"));
+    QVERIFY(stampante.fineDocumento());
+
+    const QString file = stampante.ultimoFile();
+    QVERIFY2(QRegularExpression(fine).match(file).hasMatch(), qPrintable(file));
+    QVERIFY(!QFileInfo(file).isSymLink());
+    QVERIFY(testoDelPdf(file).contains(QStringLiteral("riga")));
+    QCOMPARE(QDir(QStringLiteral("altrove")).entryList(QDir::Files), prima);
+    for (const QFileInfo& vecchio : QDir(QStringLiteral("altrove")).entryInfoList(QDir::Files) +
+                                        QDir().entryInfoList({"*.pdf"}, QDir::Files)) {
+        QFile f(vecchio.filePath());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll() == "vecchio", vecchio.fileName() != file);
+    }
+}
+
+void TestStampante::codaDellaStampante_data() {
+    using S = CodaStampa::Stato;
+    QTest::addColumn<bool>("accetta");
+    QTest::addColumn<QString>("rifiuto");
+    QTest::addColumn<int>("lavoro");
+    QTest::addColumn<int>("stato");
+    QTest::addColumn<QString>("detto"); // after "Stampa non riuscita: "; empty: nothing said
+    QTest::newRow("in coda") << true << "" << 7 << int(S::InCorso) << "";
+    QTest::newRow("già stampato") << true << "" << 7 << int(S::Completato) << "";
+    QTest::newRow("stato ignoto") << true << "" << 7 << int(S::Sconosciuto) << "";
+    QTest::newRow("non accetta lavori")
+        << false << "Rejecting Jobs" << 7 << int(S::InCorso)
+        << "la stampante aula non accetta il lavoro (Rejecting Jobs).";
+    QTest::newRow("non accetta, senza motivo")
+        << false << "" << 7 << int(S::InCorso) << "la stampante aula non accetta il lavoro.";
+    QTest::newRow("lavoro respinto") << true << "" << 0 << int(S::InCorso)
+                                     << "la stampante aula ha rifiutato il lavoro (perché sì).";
+    QTest::newRow("annullato") << true << "" << 7 << int(S::Annullato)
+                               << "il lavoro 7 è stato annullato (perché sì).";
+    QTest::newRow("interrotto") << true << "" << 7 << int(S::Interrotto)
+                                << "il lavoro 7 è stato interrotto (perché sì).";
+}
+
+// With a printer the job goes to its queue from memory, never through a file; a queue that does
+// not take it, or throws it away at once, is said like any failed job.
+void TestStampante::codaDellaStampante() {
+    QFETCH(bool, accetta);
+    QFETCH(QString, rifiuto);
+    QFETCH(int, lavoro);
+    QFETCH(int, stato);
+    QFETCH(QString, detto);
+    Cartella cartella;
+    auto coda = std::make_unique<CodaFinta>();
+    CodaFinta& finta = *coda;
+    if (!accetta) {
+        finta.rifiuto = rifiuto;
+    }
+    finta.invio = {lavoro, QStringLiteral("perché sì")};
+    finta.stato = {CodaStampa::Stato(stato), QStringLiteral("perché sì")};
+    MessaggiFinti messaggi;
+    StampanteQt stampante(messaggi, QStringLiteral("veltrix"),
+                          StampanteQt::Destinazione::Automatica, std::move(coda));
+    stampante.iniziaDocumento(QStringLiteral("elenco"));
+    stampante.stampa(QStringLiteral("riga"));
+    QCOMPARE(stampante.fineDocumento(), detto.isEmpty());
+
+    QCOMPARE(messaggi.mostrati,
+             detto.isEmpty() ? QStringList() : QStringList{"Stampa non riuscita: " + detto});
+    QCOMPARE(finta.ricevuti.size(), accetta ? 1 : 0);
+    if (!finta.ricevuti.isEmpty()) {
+        QVERIFY(finta.ricevuti[0].startsWith("%PDF") && finta.ricevuti[0].contains("%%EOF"));
+    }
+    QCOMPARE(stampante.ultimoFile(), QString());
+    QCOMPARE(QDir::current().entryList(QDir::Files), QStringList());
+}
+
+// The same through a real scheduler, one of the test's own: the job reaches the paper, and a
+// printer set to refuse jobs ("cupsreject") is said, whether or not a job still printing has
+// wiped the reason it was given.
+void TestStampante::codaCupsVera() {
+    CupsPrivato cups;
+    if (!cups.problema().isEmpty()) {
+        QSKIP(qPrintable(cups.problema()));
+    }
+    const auto stampa = [](MessaggiFinti& messaggi) {
+        StampanteQt stampante(messaggi, QStringLiteral("veltrix"));
+        stampante.iniziaDocumento(QStringLiteral("elenco"));
+        stampante.stampa(QStringLiteral("riga stampata"));
+        return stampante.fineDocumento();
+    };
+    Cartella cartella;
+    MessaggiFinti presa;
+    QVERIFY(stampa(presa));
+    QVERIFY2(presa.mostrati.isEmpty(), qPrintable(presa.mostrati.join(" ")));
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(cups.uscita()).size() > 0, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(cups.lavoriAttivi(), 0, 20000);
+
+    const QStringList rifiuta{QStringLiteral("-r"), QStringLiteral("in manutenzione"),
+                              QStringLiteral("aula")};
+    // A job that starts printing after the refusal takes its reason away.
+    QVERIFY(cups.comando(QStringLiteral("cupsdisable"), {QStringLiteral("aula")}));
+    QVERIFY(stampa(presa));
+    QVERIFY(cups.comando(QStringLiteral("cupsreject"), rifiuta));
+    QVERIFY(cups.comando(QStringLiteral("cupsenable"), {QStringLiteral("aula")}));
+    QTRY_COMPARE_WITH_TIMEOUT(cups.lavoriAttivi(), 0, 20000);
+    MessaggiFinti senzaMotivo;
+    QVERIFY(!stampa(senzaMotivo));
+    QCOMPARE(senzaMotivo.mostrati,
+             QStringList{QStringLiteral("Stampa non riuscita: la stampante aula non accetta il "
+                                        "lavoro.")});
+
+    QVERIFY(cups.comando(QStringLiteral("cupsreject"), rifiuta));
+    MessaggiFinti respinta;
+    QVERIFY(!stampa(respinta));
+    QCOMPARE(respinta.mostrati,
+             QStringList{QStringLiteral("Stampa non riuscita: la stampante aula non accetta il "
+                                        "lavoro (in manutenzione).")});
+    QCOMPARE(QDir::current().entryList(QDir::Files), QStringList());
+}
+
+void TestStampante::nessunLavoroSenzaNienteDaStampare() {
+    Cartella cartella;
+    MessaggiFinti messaggi;
+    StampanteQt stampante(messaggi, QStringLiteral("veltrix"), StampanteQt::Destinazione::FilePdf);
+    QVERIFY(stampante.fineDocumento());
+    QVERIFY(messaggi.mostrati.isEmpty());
+    QVERIFY(QDir::current().entryList(QDir::Files).isEmpty());
+}
+
+VELTRIX_TEST(TestStampante)
+#include "tst_stampante.moc"

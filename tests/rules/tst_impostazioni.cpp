@@ -1,0 +1,125 @@
+#include "comune/registro.h"
+#include "rules/impostazioni.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+void scriviFile(const QString& percorso, const QByteArray& contenuto) {
+    QFile f(percorso);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(contenuto);
+}
+
+QByteArray leggiFile(const QString& percorso) {
+    QFile f(percorso);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<mancante>");
+}
+} // namespace
+
+class TestImpostazioni : public QObject {
+    Q_OBJECT
+private slots:
+    void riga_data();
+    void riga();
+    void lettura_data();
+    void lettura();
+    void fileMancante();
+    void scritturaELetturaTornano();
+    void unaDirectoryAlPostoDelFile();
+    void scritturaFallitaLasciaIlVecchioFile();
+
+private:
+    QTemporaryDir cartella;
+};
+
+void TestImpostazioni::riga_data() {
+    QTest::addColumn<int>("operazione");
+    QTest::addColumn<int>("gruppo");
+    QTest::addColumn<QByteArray>("attesa");
+    QTest::newRow("primo avvio") << 1 << 1 << QByteArray(" 1  1 \r\n");
+    QTest::newRow("sottrazioni, gruppo 1") << 3 << 1 << QByteArray(" 3  1 \r\n");
+    QTest::newRow("negativo") << -4 << 2 << QByteArray("-4  2 \r\n");
+    QTest::newRow("limiti") << 32767 << -32768 << QByteArray(" 32767 -32768 \r\n");
+}
+
+void TestImpostazioni::riga() {
+    QFETCH(int, operazione);
+    QFETCH(int, gruppo);
+    QFETCH(QByteArray, attesa);
+    QCOMPARE(rigaImpostazioni(qint16(operazione), qint16(gruppo)), attesa);
+}
+
+void TestImpostazioni::lettura_data() {
+    QTest::addColumn<QByteArray>("contenuto");
+    QTest::addColumn<int>("operazione");
+    QTest::addColumn<int>("gruppo");
+    // The code held before reading is 1, as the start window sets it.
+    QTest::newRow("come scritto") << QByteArray(" 3  2 \r\n") << 3 << 2;
+    QTest::newRow("virgola") << QByteArray("4,2") << 4 << 2;
+    QTest::newRow("a capo") << QByteArray("5\n1\n") << 5 << 1;
+    QTest::newRow("spazi intorno") << QByteArray("   2    2   ") << 2 << 2;
+    QTest::newRow("solo un numero") << QByteArray(" 3 \r\n") << 3 << 1;
+    QTest::newRow("vuoto") << QByteArray("") << 1 << 1;
+    QTest::newRow("non un numero") << QByteArray("tre uno") << 1 << 1;
+    QTest::newRow("secondo non numero") << QByteArray("2 x") << 2 << 1;
+    QTest::newRow("primo oltre 16 bit") << QByteArray("70000 2") << 1 << 1;
+    QTest::newRow("secondo oltre 16 bit") << QByteArray("2 -40000") << 2 << 1;
+    QTest::newRow("gruppo fuori dai due") << QByteArray("1 7") << 1 << 7;
+}
+
+void TestImpostazioni::lettura() {
+    QFETCH(QByteArray, contenuto);
+    QFETCH(int, operazione);
+    QFETCH(int, gruppo);
+    const QString percorso = cartella.filePath(QStringLiteral("lettura.dat"));
+    scriviFile(percorso, contenuto);
+    qint16 op = 1;
+    qint16 gr = 99;
+    leggiLivelli(percorso, op, gr);
+    QCOMPARE(int(op), operazione);
+    QCOMPARE(int(gr), gruppo);
+}
+
+void TestImpostazioni::fileMancante() {
+    qint16 op = 1;
+    qint16 gr = 0;
+    leggiLivelli(cartella.filePath(QStringLiteral("nessuno.dat")), op, gr);
+    QCOMPARE(op, qint16(1));
+    QCOMPARE(gr, qint16(1));
+}
+
+void TestImpostazioni::scritturaELetturaTornano() {
+    const QString percorso = cartella.filePath(QStringLiteral("andata.dat"));
+    scriviFile(percorso, "un contenuto molto più lungo della riga che lo sostituirà\r\n");
+    QVERIFY(scriviLivelli(percorso, 6, 2));
+    QCOMPARE(leggiFile(percorso), QByteArray(" 6  2 \r\n"));
+    qint16 op = 1;
+    qint16 gr = 1;
+    leggiLivelli(percorso, op, gr);
+    QCOMPARE(op, qint16(6));
+    QCOMPARE(gr, qint16(2));
+    QVERIFY(!QFile::exists(percorso + QStringLiteral(".tmp")));
+}
+
+// Permissions stop nothing when the tests run as root: a directory where the file must go does.
+void TestImpostazioni::unaDirectoryAlPostoDelFile() {
+    const QString percorso = cartella.filePath(QStringLiteral("occupato.dat"));
+    QVERIFY(QDir().mkpath(percorso));
+    QVERIFY(!scriviLivelli(percorso, 3, 1));
+    QVERIFY(QFileInfo(percorso).isDir());
+    QVERIFY(!QFile::exists(percorso + QStringLiteral(".tmp")));
+}
+
+void TestImpostazioni::scritturaFallitaLasciaIlVecchioFile() {
+    const QString percorso = cartella.filePath(QStringLiteral("vecchio.dat"));
+    scriviFile(percorso, " 2  2 \r\n");
+    QVERIFY(QDir().mkpath(percorso + QStringLiteral(".tmp")));
+    QVERIFY(!scriviLivelli(percorso, 5, 1));
+    QCOMPARE(leggiFile(percorso), QByteArray(" 2  2 \r\n"));
+}
+
+VELTRIX_TEST(TestImpostazioni)
+#include "tst_impostazioni.moc"
