@@ -85,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t quanti) {
     const QByteArray contenuto(reinterpret_cast<const char*>(dati), static_cast<qsizetype>(quanti));
     qint16 op = primaDellaLettura;
     qint16 gr = gruppoSporco;
-    leggiLivelliDa(contenuto, op, gr);
+    impostazioni::leggiLivelliDa(contenuto, op, gr);
     if (gr == gruppoSporco && !contenuto.contains("99")) {
         fallisce("il gruppo non è stato scritto");
     }
@@ -99,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t quanti) {
     // What was read, written and read again, is the same pair.
     qint16 op2 = 7;
     qint16 gr2 = 7;
-    leggiLivelliDa(rigaImpostazioni(op, gr), op2, gr2);
+    impostazioni::leggiLivelliDa(impostazioni::rigaImpostazioni(op, gr), op2, gr2);
     if (op2 != op || gr2 != gr) {
         fallisce("la riga scritta non si rilegge uguale");
     }

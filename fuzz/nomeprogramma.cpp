@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t quanti) {
     const QString percorso =
         QString::fromLocal8Bit(reinterpret_cast<const char*>(dati), static_cast<qsizetype>(quanti));
     const QString nome = nomeDaPercorso(percorso);
-    const QString file = nomeFileImpostazioni(nome);
+    const QString file = impostazioni::nomeFileImpostazioni(nome);
     if (nome.contains(QLatin1Char('/')) || QFileInfo(file).path() != QLatin1String(".")) {
         std::fprintf(stderr, "nomeprogramma: '%s' porta fuori dalla cartella\n", qPrintable(file));
         std::abort();

@@ -1,12 +1,13 @@
 #include "app/applicascala.h"
-#include "app/programma.h"
-#include "app/traduzioni.h"
-#include "widgets/stile.h"
-#include "platform/casuale.h"
 #include "app/messaggiqt.h"
+#include "app/programma.h"
+#include "app/stampanteqt.h"
+#include "app/traduzioni.h"
+#include "platform/archivioposix.h"
+#include "platform/casuale.h"
 #include "platform/nomeprogramma.h"
 #include "platform/orologio.h"
-#include "app/stampanteqt.h"
+#include "widgets/stile.h"
 
 #include <QApplication>
 
@@ -24,8 +25,9 @@ int main(int argc, char* argv[]) {
         static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
     MessaggiQt messaggi(nome);
     StampanteQt stampante(messaggi, nome);
+    ArchivioPosix archivio;
 
-    Programma programma(Servizi{orologio, casuale, messaggi, stampante, nome});
+    Programma programma(Servizi{orologio, casuale, messaggi, stampante, archivio, nome});
     programma.avvia();
     return app.exec();
 }

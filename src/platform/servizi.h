@@ -6,6 +6,7 @@ class Orologio;
 class SorgenteCasuale;
 class Messaggi;
 class Stampante;
+class Archivio;
 
 // What the windows ask of the system. The program passes the real services, tests their fakes.
 struct Servizi {
@@ -13,5 +14,6 @@ struct Servizi {
     SorgenteCasuale& casuale;
     Messaggi& messaggi;
     Stampante& stampante;
+    Archivio& archivio;
     QString nomeProgramma;
 };

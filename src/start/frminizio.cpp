@@ -1,14 +1,15 @@
 #include "start/frminizio.h"
-#include "widgets/accessibile.h"
-#include "rules/palette.h"
+#include "platform/archivio.h"
 #include "rules/impostazioni.h"
+#include "rules/palette.h"
 #include "rules/scelte.h"
+#include "widgets/accessibile.h"
 
 #include "widgets/areaproporzionale.h"
+#include "widgets/colori.h"
 #include "widgets/etichetta.h"
 #include "widgets/pulsanteopzione.h"
 #include "widgets/unita.h"
-#include "widgets/colori.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -100,12 +101,16 @@ void frmInizio::disponiTendine() {
 }
 
 void frmInizio::leggiLivelli() {
-    ::leggiLivelli(nomeFileImpostazioni(stato.NomeProgramma), stato.Operazione, GruppoObiettivi);
+    impostazioni::leggiLivelli(contesto.servizi.archivio,
+                               impostazioni::nomeFileImpostazioni(stato.NomeProgramma),
+                               stato.Operazione, GruppoObiettivi);
 }
 
 void frmInizio::scriviLivelli() {
     // A settings file that cannot be written is not worth interrupting the pupil for.
-    ::scriviLivelli(nomeFileImpostazioni(stato.NomeProgramma), stato.Operazione, GruppoObiettivi);
+    impostazioni::scriviLivelli(contesto.servizi.archivio,
+                                impostazioni::nomeFileImpostazioni(stato.NomeProgramma),
+                                stato.Operazione, GruppoObiettivi);
 }
 
 void frmInizio::azzeraObiettivi() {

@@ -6,8 +6,9 @@
 Banco::Banco(const QString& nomeProgramma, Stampante* altraStampante)
     : cartellaPrecedente(QDir::currentPath()) {
     QDir::setCurrent(cartella.path());
-    programma = std::make_unique<Programma>(Servizi{
-        orologio, casuale, messaggi, altraStampante ? *altraStampante : stampante, nomeProgramma});
+    programma = std::make_unique<Programma>(Servizi{orologio, casuale, messaggi,
+                                                    altraStampante ? *altraStampante : stampante,
+                                                    archivio, nomeProgramma});
 }
 
 Banco::~Banco() {

@@ -2,6 +2,7 @@
 
 #include "app/programma.h"
 #include "comune/finti.h"
+#include "platform/archivioposix.h"
 
 #include <QTemporaryDir>
 
@@ -26,6 +27,7 @@ public:
     CasualeFinto casuale;
     MessaggiFinti messaggi;
     StampanteFinta stampante;
+    ArchivioPosix archivio;
     std::unique_ptr<Programma> programma;
 
 private:

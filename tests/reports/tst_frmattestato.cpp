@@ -1,13 +1,13 @@
+#include "app/stampanteqt.h"
 #include "comune/banco.h"
 #include "comune/pdf.h"
 #include "comune/registro.h"
-#include "widgets/unita.h"
-#include "widgets/colori.h"
-#include "widgets/caratteri.h"
-#include "widgets/pulsanteopzione.h"
-#include "app/stampanteqt.h"
 #include "reports/figuraattestato.h"
 #include "reports/frmattestato.h"
+#include "widgets/caratteri.h"
+#include "widgets/colori.h"
+#include "widgets/pulsanteopzione.h"
+#include "widgets/unita.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -634,7 +634,8 @@ void TestFrmAttestato::pdfVero() {
     MessaggiFinti messaggi;
     StampanteQt stampante(messaggi, QStringLiteral("veltrix"), StampanteQt::Destinazione::FilePdf);
     {
-        Programma programma(Servizi{orologio, casuale, messaggi, stampante, "veltrix"});
+        ArchivioPosix archivio;
+        Programma programma(Servizi{orologio, casuale, messaggi, stampante, archivio, "veltrix"});
         auto* f = apri(programma, 20, 17, QStringLiteral("NICCOLÒ"));
         QVERIFY(f);
         QTest::mousePress(scelta(f, 0), Qt::LeftButton);

@@ -1,10 +1,18 @@
 #include "comune/registro.h"
+#include "platform/archivioposix.h"
 #include "rules/impostazioni.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace impostazioni;
+
+namespace {
+// The files as the program reads and writes them.
+ArchivioPosix archivio;
+} // namespace
 
 namespace {
 void scriviFile(const QString& percorso, const QByteArray& contenuto) {
@@ -78,7 +86,7 @@ void TestImpostazioni::lettura() {
     scriviFile(percorso, contenuto);
     qint16 op = 1;
     qint16 gr = 99;
-    leggiLivelli(percorso, op, gr);
+    leggiLivelli(archivio, percorso, op, gr);
     QCOMPARE(int(op), operazione);
     QCOMPARE(int(gr), gruppo);
 }
@@ -86,7 +94,7 @@ void TestImpostazioni::lettura() {
 void TestImpostazioni::fileMancante() {
     qint16 op = 1;
     qint16 gr = 0;
-    leggiLivelli(cartella.filePath(QStringLiteral("nessuno.dat")), op, gr);
+    leggiLivelli(archivio, cartella.filePath(QStringLiteral("nessuno.dat")), op, gr);
     QCOMPARE(op, qint16(1));
     QCOMPARE(gr, qint16(1));
 }
@@ -94,11 +102,11 @@ void TestImpostazioni::fileMancante() {
 void TestImpostazioni::scritturaELetturaTornano() {
     const QString percorso = cartella.filePath(QStringLiteral("andata.dat"));
     scriviFile(percorso, "un contenuto molto più lungo della riga che lo sostituirà\r\n");
-    QVERIFY(scriviLivelli(percorso, 6, 2));
+    QVERIFY(scriviLivelli(archivio, percorso, 6, 2));
     QCOMPARE(leggiFile(percorso), QByteArray(" 6  2 \r\n"));
     qint16 op = 1;
     qint16 gr = 1;
-    leggiLivelli(percorso, op, gr);
+    leggiLivelli(archivio, percorso, op, gr);
     QCOMPARE(op, qint16(6));
     QCOMPARE(gr, qint16(2));
     QVERIFY(!QFile::exists(percorso + QStringLiteral(".tmp")));
@@ -108,7 +116,7 @@ void TestImpostazioni::scritturaELetturaTornano() {
 void TestImpostazioni::unaDirectoryAlPostoDelFile() {
     const QString percorso = cartella.filePath(QStringLiteral("occupato.dat"));
     QVERIFY(QDir().mkpath(percorso));
-    QVERIFY(!scriviLivelli(percorso, 3, 1));
+    QVERIFY(!scriviLivelli(archivio, percorso, 3, 1));
     QVERIFY(QFileInfo(percorso).isDir());
     QVERIFY(!QFile::exists(percorso + QStringLiteral(".tmp")));
 }
@@ -117,7 +125,7 @@ void TestImpostazioni::scritturaFallitaLasciaIlVecchioFile() {
     const QString percorso = cartella.filePath(QStringLiteral("vecchio.dat"));
     scriviFile(percorso, " 2  2 \r\n");
     QVERIFY(QDir().mkpath(percorso + QStringLiteral(".tmp")));
-    QVERIFY(!scriviLivelli(percorso, 5, 1));
+    QVERIFY(!scriviLivelli(archivio, percorso, 5, 1));
     QCOMPARE(leggiFile(percorso), QByteArray(" 2  2 \r\n"));
 }
 

@@ -1,8 +1,9 @@
 #include "comune/banco.h"
 #include "comune/guasti.h"
 #include "comune/registro.h"
-#include "start/frminizio.h"
+#include "platform/archivioposix.h"
 #include "rules/impostazioni.h"
+#include "start/frminizio.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +14,13 @@
 #include <unistd.h>
 
 #include <memory>
+
+using namespace impostazioni;
+
+namespace {
+// The files as the program reads and writes them.
+ArchivioPosix archivio;
+} // namespace
 
 namespace {
 const QByteArray vecchieImpostazioni(" 2  2 \r\n");
@@ -207,7 +215,7 @@ void TestGuasti::discoPienoNonLasciaMezzoFile() {
         bool scritto = false;
         {
             DiscoPieno pieno(limite);
-            scritto = scriviLivelli(file, -32768, 32767);
+            scritto = scriviLivelli(archivio, file, -32768, 32767);
         }
         const QByteArray atteso = scritto ? nuova : vecchieImpostazioni;
         QCOMPARE(scritto, limite >= rlim_t(nuova.size()));

@@ -138,8 +138,8 @@ void Scimmia::riavvia() {
         }
     }
     banco.programma.reset();
-    banco.programma = std::make_unique<Programma>(
-        Servizi{banco.orologio, banco.casuale, banco.messaggi, banco.stampante, "veltrix"});
+    banco.programma = std::make_unique<Programma>(Servizi{
+        banco.orologio, banco.casuale, banco.messaggi, banco.stampante, banco.archivio, "veltrix"});
     banco.programma->avvia();
     ++avvii;
     annota(QStringLiteral("avvio"));
