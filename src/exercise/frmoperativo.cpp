@@ -1,39 +1,39 @@
 #include "exercise/frmoperativo.h"
+#include "exercise/tastierino.h"
 #include "practice/fraseoperazione.h"
 #include "practice/generazione.h"
 #include "practice/presentazione.h"
 #include "practice/serie.h"
-#include "exercise/tastierino.h"
+#include "rules/palette.h"
 #include "widgets/accessibile.h"
 #include "widgets/annuncio.h"
-#include "rules/palette.h"
 
+#include "platform/orologio.h"
+#include "state/codici.h"
 #include "widgets/areaproporzionale.h"
+#include "widgets/colori.h"
 #include "widgets/linea.h"
 #include "widgets/pulsanteopzione.h"
-#include "widgets/colori.h"
-#include "platform/orologio.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
 
 namespace {
-QString titoloPerOperazione(qint16 operazione) {
-    switch (operazione) {
-    case 1:
-        return QStringLiteral("ESERCIZI SULLE ADDIZIONI.1");
-    case 2:
-        return QStringLiteral("ESERCIZI SULLE SOTTRAZIONI.1");
-    case 3:
-        return QStringLiteral("ESERCIZI SULLE MOLTIPLICAZIONI.1");
-    default:
+QString titoloPerOperazione(qint16 codice) {
+    const auto operazione = daCodice<OperazioneEsercizio>(codice);
+    if (!operazione) {
         return QStringLiteral("ESERCIZI.1");
     }
-}
-
-bool operazioneDisponibile(qint16 operazione) {
-    return operazione >= 1 && operazione <= 3;
+    switch (*operazione) {
+    case OperazioneEsercizio::Addizione:
+        return QStringLiteral("ESERCIZI SULLE ADDIZIONI.1");
+    case OperazioneEsercizio::Sottrazione:
+        return QStringLiteral("ESERCIZI SULLE SOTTRAZIONI.1");
+    case OperazioneEsercizio::Moltiplicazione:
+        break;
+    }
+    return QStringLiteral("ESERCIZI SULLE MOLTIPLICAZIONI.1");
 }
 } // namespace
 
@@ -119,7 +119,7 @@ void FrmOperativo::cliccaSfondo() {
 }
 
 void FrmOperativo::NuovaSerie() {
-    iniziaSerie(stato);
+    serie::iniziaSerie(stato);
     LblTempoParziale->clear();
     LblTempoTotale->clear();
     lblRisultato1->setText(QStringLiteral("?"));
@@ -143,12 +143,12 @@ void FrmOperativo::ProssimaOperazione() {
     NascondiCroci();
     LblEsito->clear();
     stato.Risposta.clear();
-    if (!operazioneDisponibile(stato.Operazione)) {
+    if (!daCodice<OperazioneEsercizio>(stato.Operazione)) {
         mostraNonDisponibile();
         return;
     }
     // A full record takes no more operations: the pupil prints or starts again.
-    if (!avanzaOperazione(stato)) {
+    if (!serie::avanzaOperazione(stato)) {
         attivaPannello(fraAvviso);
         fuoco(optAvviso[0]);
         return;
@@ -206,7 +206,7 @@ void FrmOperativo::mostraNonDisponibile() {
 }
 
 void FrmOperativo::VerificaRisposta() {
-    if (::VerificaRisposta(stato)) {
+    if (serie::VerificaRisposta(stato)) {
         LblEsito->setText(QStringLiteral("Esatto"));
         lblRisEsatte->setText(QString::number(stato.RisposteEsatte));
         BloccaRisposta();
@@ -221,8 +221,8 @@ void FrmOperativo::VerificaRisposta() {
 }
 
 void FrmOperativo::AggiornaTempi() {
-    const TempiMostrati tempi =
-        ::AggiornaTempi(stato, contesto.servizi.orologio.secondiDaMezzanotte());
+    const serie::TempiMostrati tempi =
+        serie::AggiornaTempi(stato, contesto.servizi.orologio.secondiDaMezzanotte());
     LblTempoParziale->setText(tempi.parziale);
     LblTempoTotale->setText(tempi.totale);
 }

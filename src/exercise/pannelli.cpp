@@ -1,8 +1,8 @@
 // The keypad and the three panels that take its place: help, intervention and warning.
 #include "exercise/frmoperativo.h"
+#include "exercise/tastierino.h"
 #include "practice/presentazione.h"
 #include "practice/serie.h"
-#include "exercise/tastierino.h"
 
 #include "widgets/pulsanteopzione.h"
 
@@ -108,7 +108,7 @@ void FrmOperativo::attivaPannello(QFrame* pannello) {
 void FrmOperativo::SiSi() {
     LblTempoParziale->setText(QString::number(stato.TempoParziale));
     LblTempoTotale->setText(QString::number(stato.TempoTotale));
-    if (QString* riga = rigaInCorso(stato)) {
+    if (QString* riga = serie::rigaInCorso(stato)) {
         *riga += stato.TestoRisultato + QStringLiteral("° ");
     }
     lblRisErrate->setText(QString::number(stato.RisposteErrate));

@@ -2,6 +2,7 @@
 
 #include "platform/casuale.h"
 #include "platform/orologio.h"
+#include "state/codici.h"
 #include "state/statocondiviso.h"
 
 #include <array>
@@ -39,9 +40,9 @@ int livelloDaUsare(qint16 livello, SorgenteCasuale& casuale) {
     return livello == 4 ? estraiNumero(casuale, livelliConLimiti, 1) : livello;
 }
 
-QString genera(int operazione, StatoCondiviso& stato, SorgenteCasuale& casuale,
+QString genera(OperazioneEsercizio operazione, StatoCondiviso& stato, SorgenteCasuale& casuale,
                const Orologio& orologio) {
-    const RegolaOperazione& regola = regole[static_cast<size_t>(operazione - 1)];
+    const RegolaOperazione& regola = regole[postoDi(operazione)];
     casuale.rimescola(orologio.secondiDaMezzanotte());
     const int livello = livelloDaUsare(stato.Livello, casuale);
     if (livello < 1 || livello > livelliConLimiti) {
@@ -69,27 +70,30 @@ int estraiNumero(SorgenteCasuale& casuale, int span, int base) {
 }
 
 QString GeneraAdd(StatoCondiviso& stato, SorgenteCasuale& casuale, const Orologio& orologio) {
-    return genera(1, stato, casuale, orologio);
+    return genera(OperazioneEsercizio::Addizione, stato, casuale, orologio);
 }
 
 QString GeneraSot(StatoCondiviso& stato, SorgenteCasuale& casuale, const Orologio& orologio) {
-    return genera(2, stato, casuale, orologio);
+    return genera(OperazioneEsercizio::Sottrazione, stato, casuale, orologio);
 }
 
 QString GeneraMol(StatoCondiviso& stato, SorgenteCasuale& casuale, const Orologio& orologio) {
-    return genera(3, stato, casuale, orologio);
+    return genera(OperazioneEsercizio::Moltiplicazione, stato, casuale, orologio);
 }
 
 QString GeneraOperazioneTermini(StatoCondiviso& stato, SorgenteCasuale& casuale,
                                 const Orologio& orologio) {
-    switch (stato.Operazione) {
-    case 1:
-        return GeneraAdd(stato, casuale, orologio);
-    case 2:
-        return GeneraSot(stato, casuale, orologio);
-    case 3:
-        return GeneraMol(stato, casuale, orologio);
-    default:
+    const auto operazione = daCodice<OperazioneEsercizio>(stato.Operazione);
+    if (!operazione) {
         return {};
     }
+    switch (*operazione) {
+    case OperazioneEsercizio::Addizione:
+        return GeneraAdd(stato, casuale, orologio);
+    case OperazioneEsercizio::Sottrazione:
+        return GeneraSot(stato, casuale, orologio);
+    case OperazioneEsercizio::Moltiplicazione:
+        return GeneraMol(stato, casuale, orologio);
+    }
+    return {};
 }

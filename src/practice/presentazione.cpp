@@ -1,9 +1,10 @@
 #include "practice/presentazione.h"
 
+#include "platform/orologio.h"
 #include "practice/generazione.h"
 #include "practice/serie.h"
 #include "practice/testonumero.h"
-#include "platform/orologio.h"
+#include "state/codici.h"
 #include "state/statocondiviso.h"
 
 namespace {
@@ -41,18 +42,19 @@ struct SceltaSchema {
 constexpr std::array<SceltaSchema, 4> sceltePerLivello{{{0, 1}, {3, 2}, {4, 1}, {4, 1}}};
 
 // The row from left to right, result last, before one element is hidden.
-Numeri numeriDellaRiga(const StatoCondiviso& s, int operazione, int schema) {
+Numeri numeriDellaRiga(const StatoCondiviso& s, OperazioneEsercizio operazione, int schema) {
     const int a = s.TermineA, b = s.TermineB, c = s.TermineC;
     switch (operazione) {
-    case 1:
+    case OperazioneEsercizio::Addizione:
         return {a, b, c, a + b + c};
-    case 2:
+    case OperazioneEsercizio::Sottrazione:
         // The minuend is the sum of the three, so T - B - C = A. With the second term hidden A and
         // B change places, and the pupil finds A again: T - ? - C = B.
         return schema == 3 ? Numeri{a + b + c, a, c, b} : Numeri{a + b + c, b, c, a};
-    default:
-        return {a, b, c, a * b * c};
+    case OperazioneEsercizio::Moltiplicazione:
+        break;
     }
+    return {a, b, c, a * b * c};
 }
 
 QString incolonnato(const StatoCondiviso& s, const Numeri& numeri, int indice) {
@@ -110,17 +112,18 @@ void PreparaSpazi(StatoCondiviso& stato, const std::array<int, 4>& numeriMostrat
     stato.SpazioRisultato = spazioPer(testoConSpazio(numeriMostrati[indiceRisultato]));
 }
 
-RigaOperazione EseguiSchema(StatoCondiviso& stato, int operazione, int schema) {
-    if (operazione < 1 || operazione > static_cast<int>(forme.size()) || schema < 1 || schema > 4) {
+RigaOperazione EseguiSchema(StatoCondiviso& stato, int codice, int schema) {
+    const auto operazione = daCodice<OperazioneEsercizio>(static_cast<qint16>(codice));
+    if (!operazione || codice != numeroDi(*operazione) || schema < 1 || schema > 4) {
         return {{}, nessunaEtichetta};
     }
-    const Numeri numeri = numeriDellaRiga(stato, operazione, schema);
+    const Numeri numeri = numeriDellaRiga(stato, *operazione, schema);
     const int nascosto = indiceEtichetta(schema);
     PreparaSpazi(stato, numeri);
     stato.PosizioneMancante = static_cast<qint16>(schema);
     stato.Risultato = static_cast<qint16>(numeri[static_cast<size_t>(nascosto)]);
-    if (QString* riga = rigaInCorso(stato)) {
-        *riga = rigaStampa(stato, forme[static_cast<size_t>(operazione - 1)], numeri, nascosto);
+    if (QString* riga = serie::rigaInCorso(stato)) {
+        *riga = rigaStampa(stato, forme[postoDi(*operazione)], numeri, nascosto);
     }
     RigaOperazione mostrata{{}, nascosto};
     for (int i = 0; i < 4; ++i) {
@@ -131,7 +134,7 @@ RigaOperazione EseguiSchema(StatoCondiviso& stato, int operazione, int schema) {
 
 RigaOperazione PresentaOperazione(StatoCondiviso& stato, SorgenteCasuale& casuale,
                                   const Orologio& orologio) {
-    if (stato.Operazione < 1 || stato.Operazione > static_cast<int>(forme.size())) {
+    if (!daCodice<OperazioneEsercizio>(stato.Operazione)) {
         return {{}, nessunaEtichetta};
     }
     const RigaOperazione mostrata =

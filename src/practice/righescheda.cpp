@@ -1,10 +1,11 @@
 #include "practice/righescheda.h"
 
-#include "practice/generazione.h"
 #include "platform/casuale.h"
 #include "platform/orologio.h"
-#include "state/statocondiviso.h"
+#include "practice/generazione.h"
 #include "practice/numerischeda.h"
+#include "state/codici.h"
+#include "state/statocondiviso.h"
 
 #include <QString>
 
@@ -243,10 +244,10 @@ const std::array<OperazioneScheda, 4>& operazioniScheda() {
     return tabella;
 }
 
-std::vector<OperazioneScheda> operazioniDellaScheda(qint16 operazione) {
+std::vector<OperazioneScheda> operazioniDellaScheda(qint16 codice) {
     std::vector<OperazioneScheda> elenco;
-    if (operazione >= 1 && static_cast<size_t>(operazione) <= miscele.size()) {
-        const Miscela& miscela = miscele[static_cast<size_t>(operazione - 1)];
+    if (const auto scheda = daCodice<CodiceScheda>(codice)) {
+        const Miscela& miscela = miscele[postoDi(*scheda)];
         for (int i = 0; i < miscela.quante; ++i) {
             elenco.push_back(operazioniScheda()[static_cast<size_t>(miscela.operazioni[i])]);
         }

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+namespace serie {
+
 namespace {
 // Only the first 20 lines are emptied: later lines are rewritten when their operation is shown,
 // and the list prints no line past ContaOperazioni.
@@ -107,3 +109,5 @@ TempiMostrati AggiornaTempi(StatoCondiviso& stato, float ora) {
                                                      : stato.TestoTempoParziale,
             stato.TempoTotale > totaleMostrabile ? QString::number(totaleMostrabile) : totale};
 }
+
+} // namespace serie

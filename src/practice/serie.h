@@ -6,6 +6,8 @@ struct StatoCondiviso;
 
 // The life of a series in the exercise window: counters, judging, times and the exercise record.
 
+namespace serie {
+
 // RigheStampa holds lines 1 to 90, so a series holds at most 90 operations.
 inline constexpr int operazioniMassime = 90;
 
@@ -35,3 +37,5 @@ struct TempiMostrati {
 // Stops the operation's clock at `ora`, adds the operation's time to the exercise's and returns
 // what the two time labels show.
 TempiMostrati AggiornaTempi(StatoCondiviso& stato, float ora);
+
+} // namespace serie

@@ -9,6 +9,8 @@
 #include <array>
 #include <vector>
 
+namespace elenco {
+
 namespace {
 constexpr double margine = 1000;
 constexpr double puntiSeguito = 9;
@@ -129,3 +131,5 @@ bool StampaElenco(StatoCondiviso& stato, Stampante& stampante, Messaggi& messagg
     stampaTempi(stato, stampante);
     return stampante.fineDocumento();
 }
+
+} // namespace elenco

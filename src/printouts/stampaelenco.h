@@ -10,6 +10,8 @@ class Orologio;
 // The printed list of the operations done: a header with the pupil's name and the date, the
 // record lines under "Esercizio n.1", "n.2" and "n.3", and the total time of each exercise.
 
+namespace elenco {
+
 // Record lines start at this height; a list too long for one page goes on at it on a new page.
 inline constexpr double inizioElenco = 2000;
 // A line that would start lower than this goes to a new page, clear of the time lines.
@@ -21,3 +23,5 @@ bool StampaElenco(StatoCondiviso& stato, Stampante& stampante, Messaggi& messagg
                   const Orologio& orologio);
 void StampaIntestazioneElenco(const StatoCondiviso& stato, Stampante& stampante,
                               const Orologio& orologio);
+
+} // namespace elenco

@@ -1,19 +1,19 @@
 #include "reports/frmattestato.h"
-#include "rules/palette.h"
 #include "printouts/disegnoattestato.h"
 #include "reports/figuraattestato.h"
+#include "rules/palette.h"
 #include "rules/valutazione.h"
 
-#include "widgets/accessibile.h"
-#include "widgets/areaproporzionale.h"
-#include "widgets/gruppotasti.h"
-#include "widgets/pulsanteopzione.h"
-#include "widgets/unita.h"
-#include "widgets/colori.h"
-#include "widgets/caratteri.h"
 #include "platform/messaggi.h"
 #include "platform/orologio.h"
 #include "platform/stampante.h"
+#include "widgets/accessibile.h"
+#include "widgets/areaproporzionale.h"
+#include "widgets/caratteri.h"
+#include "widgets/colori.h"
+#include "widgets/gruppotasti.h"
+#include "widgets/pulsanteopzione.h"
+#include "widgets/unita.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -31,7 +31,7 @@ const QString ritornoCarrello(QChar(13));
 const QString messaggioPocheOperazioni =
     QStringLiteral("Per stampare un attestato ") + ritornoCarrello + ritornoCarrello +
     QStringLiteral("è necessario eseguire ") + ritornoCarrello + ritornoCarrello +
-    QStringLiteral("almeno 10 operazioni. ");
+    almenoOperazioniMinime() + QStringLiteral(". ");
 
 } // namespace
 
@@ -111,7 +111,6 @@ void FrmAttestato::showEvent(QShowEvent* e) {
 
 void FrmAttestato::disegnaRiga() {
     if (!Picture1->completa()) {
-        TestoAttestato = Picture1->righe()[Picture1->righeDisegnate()].testo;
         Picture1->disegnaProssima();
     }
     if (Picture1->completa()) {
@@ -122,7 +121,7 @@ void FrmAttestato::disegnaRiga() {
 // The printer gets the finished diploma, also when the pupil asks before it is all drawn.
 void FrmAttestato::StampaAttestato() {
     if (stato.ContaOperazioni < operazioniMinime) {
-        contesto.servizi.messaggi.mostra(QStringLiteral("Esegui almeno 10 operazioni. "));
+        contesto.servizi.messaggi.mostra(richiestaOperazioniMinime());
         Option5[stampa]->setEnabled(false);
         return;
     }

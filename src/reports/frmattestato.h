@@ -47,5 +47,4 @@ private:
     std::array<PulsanteOpzione*, 3> Option5{};
     GruppoTasti* tastiScelte = nullptr;
     QTimer* tmrDisegno = nullptr;
-    QString TestoAttestato;
 };

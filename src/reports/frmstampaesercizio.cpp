@@ -1,13 +1,13 @@
 #include "reports/frmstampaesercizio.h"
 
-#include "widgets/accessibile.h"
-#include "widgets/areaproporzionale.h"
-#include "widgets/gruppotasti.h"
-#include "widgets/pulsanteopzione.h"
 #include "platform/messaggi.h"
 #include "printouts/nomealunno.h"
 #include "printouts/stampaelenco.h"
 #include "rules/valutazione.h"
+#include "widgets/accessibile.h"
+#include "widgets/areaproporzionale.h"
+#include "widgets/gruppotasti.h"
+#include "widgets/pulsanteopzione.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -66,7 +66,7 @@ void FrmStampaEsercizio::EseguiScelta(int indice) {
         if (stato.ContaOperazioni >= operazioniMinime) {
             StampaElenco();
         } else {
-            contesto.servizi.messaggi.mostra(QStringLiteral("Esegui almeno 10 operazioni. "));
+            contesto.servizi.messaggi.mostra(richiestaOperazioniMinime());
         }
         break;
     case attestato:
@@ -78,8 +78,8 @@ void FrmStampaEsercizio::EseguiScelta(int indice) {
 }
 
 void FrmStampaEsercizio::StampaElenco() {
-    ::StampaElenco(stato, contesto.servizi.stampante, contesto.servizi.messaggi,
-                   contesto.servizi.orologio);
+    elenco::StampaElenco(stato, contesto.servizi.stampante, contesto.servizi.messaggi,
+                         contesto.servizi.orologio);
 }
 
 // The panel stands in the middle of the screen, wherever the window is.

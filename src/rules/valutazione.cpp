@@ -25,11 +25,20 @@ QString testoValutazione(const FasciaValutazione& fascia) {
     return QString::fromUtf8(fascia.testo);
 }
 
+QString almenoOperazioniMinime() {
+    return QStringLiteral("almeno %1 operazioni").arg(operazioniMinime);
+}
+
+QString richiestaOperazioniMinime() {
+    return QStringLiteral("Esegui ") + almenoOperazioniMinime() + QStringLiteral(". ");
+}
+
 namespace {
 // "del 50 %" but "dell'80 %", "dal 70 %" but "dall'80 %": the article is elided before a vowel
-// sound. preposizione is "de" or "da".
+// sound. preposizione is "de" or "da". The bands are whole tenths, so the shares are multiples
+// of ten, and 80 is the only one of them read with a vowel first.
 QString articolata(const char* preposizione, int percento) {
-    const bool vocale = percento == 8 || percento == 11 || percento == 80;
+    const bool vocale = percento == 80;
     return QLatin1String(preposizione) + (vocale ? QStringLiteral("ll'") : QStringLiteral("l ")) +
            QStringLiteral("%1 %").arg(percento);
 }

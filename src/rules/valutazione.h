@@ -26,6 +26,9 @@ inline constexpr std::array<FasciaValutazione, 6> fasceValutazione{{
 
 // The list and the certificate are printed only for a series of at least this many operations.
 inline constexpr int operazioniMinime = 10;
+// "almeno 10 operazioni", and the message that asks for them, as every window says them.
+QString almenoOperazioniMinime();
+QString richiestaOperazioniMinime();
 
 // Also the grade of any p outside the bands.
 inline constexpr const FasciaValutazione& nonClassificato = fasceValutazione[0];

@@ -66,10 +66,9 @@ FinestraValutazione::FinestraValutazione(const QString& nomeProgramma, QWidget* 
     colonna->addLayout(tabellaFasce(this));
     colonna->addWidget(paragrafo(esempio(), this));
     colonna->addWidget(paragrafo(
-        QStringLiteral("L'elenco degli esercizi e l'attestato si stampano solo dopo almeno %1 "
-                       "operazioni. Un attestato \"%2\" non si può stampare.")
-            .arg(operazioniMinime)
-            .arg(testoValutazione(nonClassificato)),
+        QStringLiteral("L'elenco degli esercizi e l'attestato si stampano solo dopo %1. Un "
+                       "attestato \"%2\" non si può stampare.")
+            .arg(almenoOperazioniMinime(), testoValutazione(nonClassificato)),
         this));
     auto* chiudi = new QPushButton(QStringLiteral("Chiudi"), this);
     chiudi->setObjectName(QStringLiteral("cmdChiudi"));

@@ -8,8 +8,10 @@
 // Everything that outlives a window. The names are the program's own vocabulary, used by every
 // window alike; a window keeps nothing here that another one does not need.
 
-using Testi6 = std::array<QString, 6>;
-using Testi91 = std::array<QString, 91>;
+// Tables counted from 1, as the program's vocabulary counts them; entry 0 is never used.
+// The times of exercises 1 to 5, and the lines of a record or a worksheet, 1 to 90.
+using TempiDa1a5 = std::array<QString, 6>;
+using RigheDa1a90 = std::array<QString, 91>;
 
 struct Scelte {
     QString NomeProgramma;
@@ -59,17 +61,17 @@ struct Serie {
     qint32 TempoParziale = 0;
     qint32 TempoTotale = 0;
     QString TestoTempoParziale;
-    Testi6 TempiEsercizio;
-    Testi91 RigheStampa;
+    TempiDa1a5 TempiEsercizio;
+    RigheDa1a90 RigheStampa;
     QString Valutazione;
 };
 
 struct Schede {
-    Testi91 RigheAlunni;
-    Testi91 RigheDocenti;
+    RigheDa1a90 RigheAlunni;
+    RigheDa1a90 RigheDocenti;
     // The worksheet on screen, the one its print buttons print. It has a table of its own: the
     // pupil's exercise record in RigheStampa must survive a teacher preparing a sheet.
-    Testi91 RigheSchedaMostrata;
+    RigheDa1a90 RigheSchedaMostrata;
     // The objective the sheet's lines are drawn for, named on the screen and the printout: the
     // start window's until the worksheet window picks one of its own. A teacher's pick must not
     // reach the pupil's certificate, which names DescrizioneObiettivo.

@@ -11,15 +11,12 @@
 // The windows of the program, listed in the order in which closing everything unloads them.
 enum class Finestra {
     Attestato,
-    Autore,
     Inizio,
-    NonFunziona,
     Operativo,
-    SceltaStampante,
     StampaEsercizio,
     StampaSchede,
 };
-inline constexpr int numeroFinestre = 8;
+inline constexpr int numeroFinestre = 5;
 
 // One instance of each window for the run: created when first referred to, forgotten when it
 // is unloaded, created afresh on the next reference.

@@ -1,21 +1,23 @@
 #include "worksheets/frmstampaschede.h"
 
+#include "platform/casuale.h"
+#include "practice/righescheda.h"
+#include "printouts/stampascheda.h"
+#include "rules/scelte.h"
+#include "state/codici.h"
 #include "widgets/accessibile.h"
 #include "widgets/areaproporzionale.h"
 #include "widgets/gruppotasti.h"
 #include "widgets/pulsantecomando.h"
 #include "widgets/pulsanteopzione.h"
-#include "platform/casuale.h"
-#include "rules/scelte.h"
-#include "practice/righescheda.h"
-#include "printouts/stampascheda.h"
 
 #include <QGroupBox>
 #include <QLabel>
 
 namespace {
 
-QString titoloPerOperazione(qint16 operazione) {
+QString titoloPerOperazione(qint16 codice) {
+    // In the order of the codes.
     static const char* const titoli[] = {
         "ADDIZIONI",
         "SOTTRAZIONI",
@@ -25,8 +27,8 @@ QString titoloPerOperazione(qint16 operazione) {
         "MOLTIPLICAZIONI - DIVISIONI",
         "ADDIZIONI - SOTTRAZIONI - MOLTIPLICAZIONI - DIVISIONI",
     };
-    return operazione >= 1 && operazione <= 7 ? QLatin1String(titoli[operazione - 1])
-                                              : QStringLiteral("STAMPA SCHEDE");
+    const auto scheda = daCodice<CodiceScheda>(codice);
+    return scheda ? QLatin1String(titoli[postoDi(*scheda)]) : QStringLiteral("STAMPA SCHEDE");
 }
 
 struct ObiettivoScheda {
@@ -85,7 +87,7 @@ void FrmStampaSchede::svuotaRighe() {
 }
 
 // The lines on screen are the ones the print buttons print.
-void FrmStampaSchede::mostra(const Testi91& righe) {
+void FrmStampaSchede::mostra(const RigheDa1a90& righe) {
     for (int k = 1; k <= righePerScheda; ++k) {
         const QString& riga = righe[static_cast<size_t>(k)];
         LblOp[static_cast<size_t>(k)]->setText(riga);
@@ -140,8 +142,8 @@ void FrmStampaSchede::mostraSchedaDocenti() {
     mostra(stato.RigheDocenti);
 }
 
-void FrmStampaSchede::stampa(qint16 tipo) {
-    stato.TipoStampa = tipo;
+void FrmStampaSchede::stampa(Destinatari destinatari) {
+    stato.TipoStampa = numeroDi(destinatari);
     StampaScheda(stato, contesto.servizi.stampante, contesto.servizi.messaggi);
 }
 

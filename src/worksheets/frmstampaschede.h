@@ -1,5 +1,6 @@
 #pragma once
 
+#include "state/codici.h"
 #include "widgets/contesto.h"
 #include "widgets/finestraveltrix.h"
 
@@ -24,7 +25,7 @@ public:
     void sceltaLivello(int indice);
     void mostraSchedaAlunni();
     void mostraSchedaDocenti();
-    void stampa(qint16 tipo);
+    void stampa(Destinatari destinatari);
     void cancellaScheda();
 
 private:
@@ -38,7 +39,7 @@ private:
     PulsanteComando* creaComando(QWidget* genitore, const char* nome, const QString& testo);
 
     void generaScheda();
-    void mostra(const Testi91& righe);
+    void mostra(const RigheDa1a90& righe);
     void svuotaRighe();
     void riscriviTitolo();
 

@@ -1,15 +1,15 @@
 // Building the controls of the worksheet window at their designed places, colours and fonts.
 #include "worksheets/frmstampaschede.h"
 
-#include "widgets/areaproporzionale.h"
 #include "rules/palette.h"
+#include "widgets/areaproporzionale.h"
+#include "widgets/caratteri.h"
+#include "widgets/colori.h"
 #include "widgets/controlli.h"
 #include "widgets/gruppotasti.h"
 #include "widgets/pulsantecomando.h"
 #include "widgets/pulsanteopzione.h"
 #include "widgets/unita.h"
-#include "widgets/colori.h"
-#include "widgets/caratteri.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -119,8 +119,9 @@ void FrmStampaSchede::creaSchede() {
     }
     connect(CmdSchedaAlunni, &QPushButton::clicked, this, &FrmStampaSchede::mostraSchedaAlunni);
     connect(CmdSchedaDocenti, &QPushButton::clicked, this, &FrmStampaSchede::mostraSchedaDocenti);
-    connect(CmdStampaAlunni, &QPushButton::clicked, this, [this] { stampa(1); });
-    connect(CmdStampaDocenti, &QPushButton::clicked, this, [this] { stampa(2); });
+    connect(CmdStampaAlunni, &QPushButton::clicked, this, [this] { stampa(Destinatari::Alunni); });
+    connect(CmdStampaDocenti, &QPushButton::clicked, this,
+            [this] { stampa(Destinatari::Docenti); });
 }
 
 // Left of the objectives, where the sheet's lines leave room.

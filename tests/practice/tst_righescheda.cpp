@@ -1,7 +1,7 @@
 #include "comune/finti.h"
 #include "comune/registro.h"
-#include "state/statocondiviso.h"
 #include "practice/righescheda.h"
+#include "state/statocondiviso.h"
 
 #include <QTest>
 
@@ -278,8 +278,8 @@ void TestRigheScheda::rigaNonScritta() {
     riempiTabelle(s);
     OrologioFinto orologio;
     CasualeFinto casuale;
-    Testi91 alunni = s.RigheAlunni;
-    Testi91 docenti = s.RigheDocenti;
+    RigheDa1a90 alunni = s.RigheAlunni;
+    RigheDa1a90 docenti = s.RigheDocenti;
     if (indice >= 0 && indice < int(alunni.size())) {
         alunni[static_cast<size_t>(indice)].clear();
         docenti[static_cast<size_t>(indice)].clear();

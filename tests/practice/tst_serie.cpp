@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+using namespace serie;
+
 class TestSerie : public QObject {
     Q_OBJECT
 private slots:

@@ -1,13 +1,15 @@
+#include "app/stampanteqt.h"
 #include "comune/finti.h"
 #include "comune/pdf.h"
 #include "comune/registro.h"
-#include "app/stampanteqt.h"
 #include "printouts/stampaelenco.h"
 #include "state/statocondiviso.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace elenco;
 
 namespace {
 // A series of n operations with record lines shaped like the exercise window's.

@@ -41,7 +41,7 @@ QStringList righeSulloSchermo(QWidget* f) {
     return righe;
 }
 
-QStringList righe(const Testi91& tabella) {
+QStringList righe(const RigheDa1a90& tabella) {
     QStringList r;
     for (int k = 1; k <= 60; ++k) {
         r << tabella[static_cast<size_t>(k)];
@@ -214,7 +214,7 @@ void TestFrmStampaSchede::laSchedaNonToccaIlRegistroDellAlunno() {
     for (int k = 1; k <= 12; ++k) {
         s.RigheStampa[static_cast<size_t>(k)] = QStringLiteral("riga dell'alunno %1").arg(k);
     }
-    const Testi91 registro = s.RigheStampa;
+    const RigheDa1a90 registro = s.RigheStampa;
     auto* f = apri(banco);
     QVERIFY(f);
     premi(f, QStringLiteral("Option1(2)"));
