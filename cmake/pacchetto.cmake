@@ -5,7 +5,7 @@
 # them would only make the installed program look for libraries next to itself.
 set_target_properties(veltrix PROPERTIES INSTALL_RPATH "")
 
-set(VELTRIX_MANUTENTORE "Manutentori di VELTRIX <maintainers@users.noreply.c-seed-5af94c74.example>"
+set(VELTRIX_MANUTENTORE "VELTRIX <info@veltrix.example>"
     CACHE STRING "Maintainer written in the Debian package")
 
 set(CPACK_GENERATOR DEB)
@@ -42,5 +42,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "fonts-liberation, fonts-dejavu-core, libcups2, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+# Debian's policy: every package says its licence in /usr/share/doc/<package>/copyright.
+install(FILES ${PROJECT_SOURCE_DIR}/data/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 include(CPack)
