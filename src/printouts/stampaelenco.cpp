@@ -12,9 +12,12 @@
 namespace elenco {
 
 namespace {
-constexpr double margine = 1000;
-constexpr double puntiSeguito = 9;
-constexpr std::array<double, 3> altezzeTempi{13000, 13500, 14000};
+// Positions in twips from the corner of the printable area; sizes in points.
+constexpr double margine = 1000; // the left edge of every text, and the heading's height
+constexpr std::array<double, 3> altezzeTempi{13000, 13500, 14000}; // exercises 1 to 3
+constexpr double puntiIntestazione = 16;
+constexpr double puntiRighe = 12;
+constexpr double puntiSeguito = 9; // the small heading of a page after the first
 
 // A record line or an exercise heading, with the page it falls on (from 1) and its height.
 struct RigaElenco {
@@ -71,7 +74,7 @@ void iniziaPaginaSeguente(Stampante& stampante, const QString& intestazione, int
     stampante.impostaY(margine);
     stampante.stampa(
         QStringLiteral("%1    pagina %2 di %3").arg(intestazione).arg(pagina).arg(pagine));
-    stampante.impostaDimensione(12);
+    stampante.impostaDimensione(puntiRighe);
     stampante.impostaGrassetto(true);
 }
 
@@ -90,7 +93,7 @@ void StampaIntestazioneElenco(const StatoCondiviso& stato, Stampante& stampante,
                               const Orologio& orologio) {
     stampante.impostaX(margine);
     stampante.impostaY(margine);
-    stampante.impostaDimensione(16);
+    stampante.impostaDimensione(puntiIntestazione);
     if (stato.NomeAlunno.isEmpty()) {
         stampante.stampa(nomeIntestazione(stato), false);
         stampante.stampa(dataIntestazione(orologio), false);
@@ -110,7 +113,7 @@ bool StampaElenco(StatoCondiviso& stato, Stampante& stampante, Messaggi& messagg
     stampante.impostaFont(font);
     StampaIntestazioneElenco(stato, stampante, orologio);
 
-    stampante.impostaDimensione(12);
+    stampante.impostaDimensione(puntiRighe);
     stampante.impostaGrassetto(true);
     stampante.impostaY(inizioElenco);
     const int righe = std::clamp<int>(stato.ContaOperazioni, 0, int(stato.RigheStampa.size()) - 1);
