@@ -1,17 +1,19 @@
 #include "widgets/controlli.h"
 
-#include "widgets/pulsanteopzione.h"
 #include "widgets/colori.h"
+#include "widgets/pulsanteopzione.h"
 
 #include <QFrame>
 #include <QLabel>
 
 QLabel* creaEtichetta(QWidget* genitore, const QString& nome, const QString& testo,
-                      const QFont& font, const QColor& colore, Qt::Alignment allineamento) {
+                      const QFont& font, const QColor& colore, Qt::Alignment allineamento,
+                      ACapo aCapo) {
     auto* l = new QLabel(testo, genitore);
     l->setObjectName(nome);
     l->setFont(font);
     l->setAlignment(allineamento);
+    l->setWordWrap(aCapo == ACapo::si);
     impostaTesto(l, colore);
     return l;
 }
@@ -29,7 +31,11 @@ PulsanteOpzione* creaPulsante(QWidget* genitore, const QString& nome, const QStr
 QFrame* creaRiquadro(QWidget* genitore, const QString& nome, const QColor& sfondo) {
     auto* f = new QFrame(genitore);
     f->setObjectName(nome);
-    f->setFrameShape(QFrame::Box);
-    impostaSfondo(f, sfondo);
+    impostaRiquadro(f, sfondo);
     return f;
+}
+
+void impostaRiquadro(QFrame* riquadro, const QColor& sfondo) {
+    riquadro->setFrameShape(QFrame::Box);
+    impostaSfondo(riquadro, sfondo);
 }
