@@ -3,16 +3,16 @@
 #include "practice/generazione.h"
 #include "practice/presentazione.h"
 #include "practice/serie.h"
-#include "exercise/tastierino.h"
+#include "rules/palette.h"
 #include "widgets/accessibile.h"
 #include "widgets/annuncio.h"
-#include "rules/palette.h"
 
+#include "exercise/tastierino.h"
+#include "platform/orologio.h"
 #include "widgets/areaproporzionale.h"
+#include "widgets/colori.h"
 #include "widgets/linea.h"
 #include "widgets/pulsanteopzione.h"
-#include "widgets/colori.h"
-#include "platform/orologio.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -51,10 +51,7 @@ FrmOperativo::FrmOperativo(Contesto& contesto) : contesto(contesto), stato(conte
     creaRiga();
     creaCroci();
     creaStatistiche();
-    creaTastierino();
-    creaAiuto();
-    creaAvviso();
-    creaIntervento();
+    creaPannelli();
     annuncio = new Annuncio(area);
     annuncio->setObjectName(QStringLiteral("annuncio"));
     area->registraPosizioni();
@@ -69,7 +66,7 @@ FrmOperativo::FrmOperativo(Contesto& contesto) : contesto(contesto), stato(conte
 
     connect(area, &AreaProporzionale::ridimensionata, this, [this] {
         NuovaSerie();
-        PosizionaPannelli();
+        pannelli.posiziona();
         PosizionaCroci();
     });
     connect(area, &AreaProporzionale::cliccata, this, &FrmOperativo::cliccaSfondo);
@@ -149,14 +146,14 @@ void FrmOperativo::ProssimaOperazione() {
     }
     // A full record takes no more operations: the pupil prints or starts again.
     if (!avanzaOperazione(stato)) {
-        attivaPannello(fraAvviso);
-        fuoco(optAvviso[0]);
+        pannelli.attiva(pannelli.avviso);
+        pannelli.avviso->daiFuoco(Pannelli::stampa);
         return;
     }
-    attivaPannello(fraTastierino);
+    pannelli.attiva(pannelli.tastierino);
     LblOperazione->setText(QString::number(stato.NumeroOperazione));
     GeneraOperazione();
-    PreparaTastierino();
+    pannelli.tastierino->prepara();
     annunciaOperazione();
 }
 
@@ -198,23 +195,20 @@ void FrmOperativo::mostraNonDisponibile() {
         QStringLiteral("Esercizi disponibili solo per addizioni, sottrazioni e moltiplicazioni"));
     lblNonDisponibile->show();
     annuncio->annuncia(lblNonDisponibile->text());
-    attivaPannello(fraTastierino);
-    for (PulsanteOpzione* tasto : Option2) {
-        tasto->setEnabled(tasto == Option2[13]);
-    }
-    fuoco(Option2[13]);
+    pannelli.attiva(pannelli.tastierino);
+    pannelli.tastierino->soloEsco();
 }
 
 void FrmOperativo::VerificaRisposta() {
     if (::VerificaRisposta(stato)) {
         LblEsito->setText(QStringLiteral("Esatto"));
         lblRisEsatte->setText(QString::number(stato.RisposteEsatte));
-        BloccaRisposta();
+        pannelli.tastierino->blocca();
     } else {
         LblEsito->setText(QStringLiteral("Errato"));
         MostraCroce();
         lblRisErrate->setText(QString::number(stato.RisposteErrate));
-        attivaPannello(fraAiuto);
+        pannelli.attiva(pannelli.aiuto);
     }
     annuncio->annuncia(LblEsito->text());
     AggiornaTempi();
@@ -258,6 +252,6 @@ void FrmOperativo::scriviNumero(QLabel* numero, const QString& testo) {
     numero->setText(testo);
     // A number that gets a value can be checked.
     if (cambiato && testo != QLatin1String("?")) {
-        Option2[tastierino::verifica]->setEnabled(true);
+        pannelli.tastierino->pulsante(Tastierino::verifica)->setEnabled(true);
     }
 }

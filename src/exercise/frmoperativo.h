@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exercise/pannelli.h"
 #include "widgets/contesto.h"
 #include "widgets/finestraveltrix.h"
 
@@ -8,7 +9,6 @@
 class Annuncio;
 class AreaProporzionale;
 class Linea;
-class PulsanteOpzione;
 class QAction;
 class QFrame;
 class QLabel;
@@ -20,6 +20,7 @@ class FrmOperativo : public FinestraVeltrix {
 public:
     explicit FrmOperativo(Contesto& contesto);
 
+private:
     // The life of a series.
     void NuovaSerie();
     void NuovoEsercizio();
@@ -32,36 +33,22 @@ public:
 
     // The keypad and the panels over it.
     void PremiTasto(int indice);
-    void PreparaTastierino();
-    void BloccaRisposta();
-    void PosizionaPannelli();
-    void DisattivaPannelli();
     void SiSi();
     void NoNo();
     void ControllaAvviso();
+    void sceltaAvviso(int indice);
+    void sceltaAiuto(int indice);
 
-protected:
-    void keyReleaseEvent(QKeyEvent* e) override;
-
-private:
     void creaTitoli();
     void creaRiga();
     void creaCroci();
     void creaStatistiche();
-    void creaTastierino();
-    void creaAiuto();
-    void creaAvviso();
-    void creaIntervento();
+    void creaPannelli();
     void creaMenu();
     void nominaControlli();
-    QFrame* creaPannello(const char* nome, double sinistra, double alto);
 
     void GeneraOperazione();
     void mostraNonDisponibile();
-    void attivaPannello(QFrame* pannello);
-    void sceltaAvviso(int indice);
-    void sceltaAiuto(int indice);
-    bool fuoco(QWidget* controllo);
     // The label of the missing element, null when none is missing.
     QLabel* etichettaRisposta() const;
     int indiceMancante() const;
@@ -69,31 +56,6 @@ private:
     void scriviNumero(QLabel* numero, const QString& testo);
     void annunciaOperazione();
     void cliccaSfondo();
-
-    // The keyboard on the button groups. A key held down acts once: its first key down (and its
-    // first character) sets a flag, and further ones are ignored until a key is let go.
-    struct TastiTenuti {
-        bool giu = false;
-        bool carattere = false;
-    };
-    void collegaTastiera(PulsanteOpzione* pulsante, void (FrmOperativo::*giu)(int, int),
-                         void (FrmOperativo::*carattere)(int, int));
-    void tastoGiuTastierino(int indice, int codice);
-    void carattereTastierino(int indice, int codice);
-    void tastoGiuAiuto(int indice, int codice);
-    void carattereAiuto(int indice, int codice);
-    void tastoGiuAvviso(int indice, int codice);
-    void carattereAvviso(int indice, int codice);
-    void tastoGiuOK(int indice, int codice);
-    void carattereOK(int indice, int codice);
-    void tastoRilasciato();
-    void tastoGiuCoppia(const std::array<PulsanteOpzione*, 2>& coppia, int indice, int codice,
-                        int lettera1, int lettera2, void (FrmOperativo::*scelta)(int));
-    void carattereCoppia(const std::array<PulsanteOpzione*, 2>& coppia, int indice, int codice);
-    bool fuocoNellaCoppia(const std::array<PulsanteOpzione*, 2>& coppia, int codice, int tasto1,
-                          int tasto2);
-
-    TastiTenuti tenuti;
 
     Contesto& contesto;
     StatoCondiviso& stato;
@@ -122,15 +84,7 @@ private:
     QLabel* LblTempoParziale = nullptr;
     QLabel* LblTempoTotale = nullptr;
     QTimer* Timer1 = nullptr;
-    QFrame* fraTastierino = nullptr;
-    std::array<PulsanteOpzione*, 14> Option2{};
-    QFrame* fraAiuto = nullptr;
-    std::array<PulsanteOpzione*, 2> Option3{};
-    QFrame* fraAvviso = nullptr;
-    std::array<PulsanteOpzione*, 2> optAvviso{};
-    QFrame* fraIntervento = nullptr;
-    PulsanteOpzione* optOK = nullptr;
-    QLabel* lblRiferimento = nullptr;
+    Pannelli pannelli;
     Annuncio* annuncio = nullptr;
     QAction* mnuVisualizza = nullptr;
 };
