@@ -12,7 +12,6 @@ class Linea;
 class QAction;
 class QFrame;
 class QLabel;
-class QTimer;
 
 // The exercise window: one operation after another, each judged, counted, timed and recorded.
 class FrmOperativo : public FinestraVeltrix {
@@ -83,7 +82,6 @@ private:
     QLabel* lblRisErrate = nullptr;
     QLabel* LblTempoParziale = nullptr;
     QLabel* LblTempoTotale = nullptr;
-    QTimer* Timer1 = nullptr;
     Pannelli pannelli;
     Annuncio* annuncio = nullptr;
     QAction* mnuVisualizza = nullptr;

@@ -15,7 +15,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
-#include <QTimer>
 
 void FrmOperativo::creaTitoli() {
     for (int i = 0; i < 3; ++i) {
@@ -108,10 +107,6 @@ void FrmOperativo::creaStatistiche() {
     }
     LblTempoParziale->setToolTip(QStringLiteral("Secondi impiegati per ogni risposta"));
     LblTempoTotale->setToolTip(QStringLiteral("Secondi impiegati per ogni esercizio"));
-
-    // Times are clock readings taken at the moments that matter, never ticks.
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
 }
 
 void FrmOperativo::creaPannelli() {
