@@ -1,9 +1,11 @@
 #include "widgets/controlli.h"
 
+#include "widgets/caratteri.h"
 #include "widgets/colori.h"
 #include "widgets/pulsanteopzione.h"
 
 #include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
 
 QLabel* creaEtichetta(QWidget* genitore, const QString& nome, const QString& testo,
@@ -19,12 +21,13 @@ QLabel* creaEtichetta(QWidget* genitore, const QString& nome, const QString& tes
 }
 
 PulsanteOpzione* creaPulsante(QWidget* genitore, const QString& nome, const QString& testo,
-                              int indice, const QFont& font, const QColor& colore) {
+                              int indice, const QFont& font, const QColor& colore,
+                              ColoriFuoco coloriFuoco) {
     auto* p = new PulsanteOpzione(testo, indice, genitore);
     p->setObjectName(nome);
     p->setFont(font);
     impostaColori(p, PulsanteOpzione::sfondoSenzaFuoco, colore);
-    p->usaColoriFuoco(true);
+    p->usaColoriFuoco(coloriFuoco == ColoriFuoco::si);
     return p;
 }
 
@@ -38,4 +41,13 @@ QFrame* creaRiquadro(QWidget* genitore, const QString& nome, const QColor& sfond
 void impostaRiquadro(QFrame* riquadro, const QColor& sfondo) {
     riquadro->setFrameShape(QFrame::Box);
     impostaSfondo(riquadro, sfondo);
+}
+
+QGroupBox* creaCornice(QWidget* genitore, const QString& nome, const QString& titolo,
+                       const QColor& sfondo, const QColor& testo) {
+    auto* cornice = new QGroupBox(titolo, genitore);
+    cornice->setObjectName(nome);
+    cornice->setFont(carattere(QStringLiteral("MS Sans Serif"), 8.25));
+    impostaColori(cornice, sfondo, testo);
+    return cornice;
 }
