@@ -1,23 +1,22 @@
 #include "reports/frmattestato.h"
-#include "rules/palette.h"
 #include "printouts/disegnoattestato.h"
 #include "reports/figuraattestato.h"
+#include "rules/palette.h"
 #include "rules/valutazione.h"
 
-#include "widgets/accessibile.h"
-#include "widgets/areaproporzionale.h"
-#include "widgets/gruppotasti.h"
-#include "widgets/pulsanteopzione.h"
-#include "widgets/unita.h"
-#include "widgets/colori.h"
-#include "widgets/caratteri.h"
 #include "platform/messaggi.h"
 #include "platform/orologio.h"
 #include "platform/stampante.h"
+#include "widgets/accessibile.h"
+#include "widgets/areaproporzionale.h"
+#include "widgets/caratteri.h"
+#include "widgets/colori.h"
+#include "widgets/gruppotasti.h"
+#include "widgets/pulsanteopzione.h"
+#include "widgets/unita.h"
 
 #include <QFrame>
 #include <QLabel>
-#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -63,10 +62,7 @@ FrmAttestato::FrmAttestato(Contesto& contesto) : contesto(contesto), stato(conte
     preparaDisegno();
 
     // The diploma needs the room: at the designed size its lines would not fit the picture.
-    if (const QScreen* schermo = screen()) {
-        resize(schermo->availableGeometry().size());
-    }
-    setWindowState(Qt::WindowMaximized);
+    massimizza();
 }
 
 void FrmAttestato::ControllaOperazioni() {
