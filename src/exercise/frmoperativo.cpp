@@ -1,4 +1,5 @@
 #include "exercise/frmoperativo.h"
+#include "exercise/quadrooperazione.h"
 #include "practice/fraseoperazione.h"
 #include "practice/generazione.h"
 #include "practice/presentazione.h"
@@ -11,7 +12,6 @@
 #include "platform/orologio.h"
 #include "widgets/areaproporzionale.h"
 #include "widgets/colori.h"
-#include "widgets/linea.h"
 #include "widgets/pulsanteopzione.h"
 
 #include <QFrame>
@@ -48,8 +48,7 @@ FrmOperativo::FrmOperativo(Contesto& contesto) : contesto(contesto), stato(conte
     setCentralWidget(area);
     creaMenu();
     creaTitoli();
-    creaRiga();
-    creaCroci();
+    frmNumero = new QuadroOperazione(area);
     creaStatistiche();
     creaPannelli();
     annuncio = new Annuncio(area);
@@ -62,12 +61,11 @@ FrmOperativo::FrmOperativo(Contesto& contesto) : contesto(contesto), stato(conte
                        stato.NomeProgramma);
     Label1[2]->setText(stato.DidascaliaLivello + QStringLiteral("   "));
     stato.ContaOperazioni = 0;
-    NascondiCroci();
 
     connect(area, &AreaProporzionale::ridimensionata, this, [this] {
         NuovaSerie();
         pannelli.posiziona();
-        PosizionaCroci();
+        frmNumero->posizionaCroci();
     });
     connect(area, &AreaProporzionale::cliccata, this, &FrmOperativo::cliccaSfondo);
     setFixedSize(dimensioneNelloSchermo(area->size() + QSize(0, menuBar()->sizeHint().height())));
@@ -103,12 +101,6 @@ void FrmOperativo::nominaControlli() {
                               {"fraAvviso", "Avviso"},
                               {"fraIntervento", "Intervento"},
                               {"lblRiferimento", "Riferimento"}});
-    for (Linea* croce : Line1) {
-        impostaSignificato(croce, QStringLiteral("Croce sulla risposta errata"));
-    }
-    for (Linea* croce : Line2) {
-        impostaSignificato(croce, QStringLiteral("Croce sulla risposta errata"));
-    }
 }
 
 void FrmOperativo::cliccaSfondo() {
@@ -119,7 +111,7 @@ void FrmOperativo::NuovaSerie() {
     iniziaSerie(stato);
     LblTempoParziale->clear();
     LblTempoTotale->clear();
-    lblRisultato1->setText(QStringLiteral("?"));
+    frmNumero->scrivi(QuadroOperazione::risultato, QStringLiteral("?"));
     LblOperazione->clear();
     lblRisEsatte->clear();
     lblRisErrate->clear();
@@ -133,11 +125,7 @@ void FrmOperativo::NuovoEsercizio() {
 }
 
 void FrmOperativo::ProssimaOperazione() {
-    lblCorrezione->clear();
-    for (QLabel* numero : numeri) {
-        impostaTesto(numero, colori::blu);
-    }
-    NascondiCroci();
+    frmNumero->pulisci();
     LblEsito->clear();
     stato.Risposta.clear();
     if (!operazioneDisponibile(stato.Operazione)) {
@@ -160,41 +148,30 @@ void FrmOperativo::ProssimaOperazione() {
 // The row as a sentence: the numbers alone, read one label after another, do not say which
 // one is missing or what the signs are.
 void FrmOperativo::annunciaOperazione() {
-    QStringList parti;
-    for (const QLabel* l :
-         {LblNumero1, LblSegno, LblNumero2, lblSegno1, lblNumero3, LblUguale, lblRisultato1}) {
-        parti << l->text();
-    }
-    annuncio->annuncia(fraseOperazione(parti));
+    annuncio->annuncia(fraseOperazione(frmNumero->testi()));
 }
 
 void FrmOperativo::GeneraOperazione() {
     const QString segno =
         GeneraOperazioneTermini(stato, contesto.servizi.casuale, contesto.servizi.orologio);
-    LblSegno->setText(segno);
-    lblSegno1->setText(segno);
-    LblUguale->setText(QStringLiteral("="));
+    frmNumero->scriviSegno(segno);
     const RigaOperazione riga =
         PresentaOperazione(stato, contesto.servizi.casuale, contesto.servizi.orologio);
-    for (int i = 0; i < 4; ++i) {
-        scriviNumero(numeri[i], riga.numeri[i]);
+    for (int i = 0; i < QuadroOperazione::numeroNumeri; ++i) {
+        scriviNumero(i, riga.numeri[i]);
     }
     if (riga.mancante >= 0) {
-        impostaTesto(numeri[riga.mancante], colori::marrone);
+        frmNumero->segnaMancante(riga.mancante);
     }
 }
 
 // Only additions, subtractions and multiplications have exercises; the other codes belong to
 // the worksheets. The pupil is told so and can only leave.
 void FrmOperativo::mostraNonDisponibile() {
-    for (QLabel* l :
-         {LblNumero1, LblSegno, LblNumero2, lblSegno1, lblNumero3, LblUguale, lblRisultato1}) {
-        l->hide();
-    }
-    lblNonDisponibile->setText(
-        QStringLiteral("Esercizi disponibili solo per addizioni, sottrazioni e moltiplicazioni"));
-    lblNonDisponibile->show();
-    annuncio->annuncia(lblNonDisponibile->text());
+    const QString avviso =
+        QStringLiteral("Esercizi disponibili solo per addizioni, sottrazioni e moltiplicazioni");
+    frmNumero->mostraNonDisponibile(avviso);
+    annuncio->annuncia(avviso);
     pannelli.attiva(pannelli.tastierino);
     pannelli.tastierino->soloEsco();
 }
@@ -206,7 +183,9 @@ void FrmOperativo::VerificaRisposta() {
         pannelli.tastierino->blocca();
     } else {
         LblEsito->setText(QStringLiteral("Errato"));
-        MostraCroce();
+        if (const int k = indiceMancante(); k >= 0) {
+            frmNumero->mostraCroce(k);
+        }
         lblRisErrate->setText(QString::number(stato.RisposteErrate));
         pannelli.attiva(pannelli.aiuto);
     }
@@ -221,37 +200,9 @@ void FrmOperativo::AggiornaTempi() {
     LblTempoTotale->setText(tempi.totale);
 }
 
-void FrmOperativo::MostraCroce() {
-    if (const int k = indiceMancante(); k >= 0) {
-        Line1[k]->show();
-        Line2[k]->show();
-        Line1[k]->raise();
-        Line2[k]->raise();
-    }
-}
-
-void FrmOperativo::NascondiCroci() {
-    for (int k = 0; k < 4; ++k) {
-        Line1[k]->hide();
-        Line2[k]->hide();
-    }
-}
-
-void FrmOperativo::PosizionaCroci() {
-    for (int k = 0; k < 4; ++k) {
-        const QRect r = numeri[k]->geometry();
-        const int destra = r.x() + r.width();
-        const int basso = r.y() + r.height();
-        Line1[k]->impostaEstremi(r.topLeft(), {destra, basso});
-        Line2[k]->impostaEstremi({r.x(), basso}, {destra, r.y()});
-    }
-}
-
-void FrmOperativo::scriviNumero(QLabel* numero, const QString& testo) {
-    const bool cambiato = numero->text() != testo;
-    numero->setText(testo);
+void FrmOperativo::scriviNumero(int k, const QString& testo) {
     // A number that gets a value can be checked.
-    if (cambiato && testo != QLatin1String("?")) {
+    if (frmNumero->scrivi(k, testo)) {
         pannelli.tastierino->pulsante(Tastierino::verifica)->setEnabled(true);
     }
 }

@@ -8,7 +8,7 @@
 
 class Annuncio;
 class AreaProporzionale;
-class Linea;
+class QuadroOperazione;
 class QAction;
 class QFrame;
 class QLabel;
@@ -26,9 +26,6 @@ private:
     void ProssimaOperazione();
     void VerificaRisposta();
     void AggiornaTempi();
-    void MostraCroce();
-    void NascondiCroci();
-    void PosizionaCroci();
 
     // The keypad and the panels over it.
     void PremiTasto(int indice);
@@ -39,8 +36,6 @@ private:
     void sceltaAiuto(int indice);
 
     void creaTitoli();
-    void creaRiga();
-    void creaCroci();
     void creaStatistiche();
     void creaPannelli();
     void creaMenu();
@@ -48,11 +43,10 @@ private:
 
     void GeneraOperazione();
     void mostraNonDisponibile();
-    // The label of the missing element, null when none is missing.
-    QLabel* etichettaRisposta() const;
+    // The place of the missing number in the row, -1 when none is missing.
     int indiceMancante() const;
     void mostraRisposta();
-    void scriviNumero(QLabel* numero, const QString& testo);
+    void scriviNumero(int k, const QString& testo);
     void annunciaOperazione();
     void cliccaSfondo();
 
@@ -61,20 +55,7 @@ private:
 
     AreaProporzionale* area = nullptr;
     std::array<QLabel*, 3> Label1{};
-    QFrame* frmNumero = nullptr;
-    QLabel* LblNumero1 = nullptr;
-    QLabel* LblSegno = nullptr;
-    QLabel* LblNumero2 = nullptr;
-    QLabel* lblSegno1 = nullptr;
-    QLabel* lblNumero3 = nullptr;
-    QLabel* LblUguale = nullptr;
-    QLabel* lblRisultato1 = nullptr;
-    // The four number labels in the order of the row, as the crosses and the captions use them.
-    std::array<QLabel*, 4> numeri{};
-    QLabel* lblCorrezione = nullptr;
-    QLabel* lblNonDisponibile = nullptr;
-    std::array<Linea*, 4> Line1{};
-    std::array<Linea*, 4> Line2{};
+    QuadroOperazione* frmNumero = nullptr;
     QLabel* LblEsito = nullptr;
     QFrame* fraElaborazione = nullptr;
     QLabel* LblOperazione = nullptr;

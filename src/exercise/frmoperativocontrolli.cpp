@@ -7,7 +7,6 @@
 #include "widgets/caratteri.h"
 #include "widgets/colori.h"
 #include "widgets/controlli.h"
-#include "widgets/linea.h"
 #include "widgets/pannelloscelte.h"
 #include "widgets/unita.h"
 
@@ -23,51 +22,6 @@ void FrmOperativo::creaTitoli() {
                           carattere("Arial", 18), colori::rosso, Qt::AlignLeft | Qt::AlignVCenter);
         impostaSfondo(Label1[i], colori::pesca);
         posizionaTwip(Label1[i], 105, 30 + 360 * i, 11655, 360);
-    }
-}
-
-void FrmOperativo::creaRiga() {
-    frmNumero = creaRiquadro(area, QStringLiteral("frmNumero"), colori::crema);
-    posizionaTwip(frmNumero, 60, 1410, 11730, 2745);
-
-    struct Posto {
-        QLabel** etichetta;
-        const char* nome;
-        double sinistra, larghezza, altezza;
-    };
-    const Posto posti[] = {
-        {&LblNumero1, "LblNumero1", 45, 2235, 1095},
-        {&LblSegno, "LblSegno", 2280, 765, 1245},
-        {&LblNumero2, "LblNumero2", 3060, 2235, 1095},
-        {&lblSegno1, "lblSegno1", 5340, 765, 1140},
-        {&lblNumero3, "lblNumero3", 6135, 2235, 1095},
-        {&LblUguale, "LblUguale", 8430, 915, 1110},
-        {&lblRisultato1, "lblRisultato1", 9405, 2235, 1095},
-    };
-    for (const Posto& p : posti) {
-        *p.etichetta = creaEtichetta(frmNumero, QLatin1String(p.nome), QString(),
-                                     carattere("Arial", 60), colori::blu);
-        posizionaTwip(*p.etichetta, p.sinistra, 120, p.larghezza, p.altezza);
-    }
-    numeri = {LblNumero1, LblNumero2, lblNumero3, lblRisultato1};
-    lblCorrezione = creaEtichetta(frmNumero, QStringLiteral("lblCorrezione"), QString(),
-                                  carattere("Arial", 60), colori::rosso);
-    posizionaTwip(lblCorrezione, 9420, 1230, 2235, 1095);
-
-    // Where the row stands, for an operation code this window has no exercises for.
-    lblNonDisponibile = creaEtichetta(frmNumero, QStringLiteral("lblNonDisponibile"), QString(),
-                                      carattere("Arial", 24), colori::rosso);
-    lblNonDisponibile->setWordWrap(true);
-    posizionaTwip(lblNonDisponibile, 45, 120, 11595, 2400);
-    lblNonDisponibile->hide();
-}
-
-void FrmOperativo::creaCroci() {
-    for (int k = 0; k < 4; ++k) {
-        Line1[k] = new Linea(frmNumero, colori::rosso, 4);
-        Line1[k]->setObjectName(QStringLiteral("Line1(%1)").arg(k));
-        Line2[k] = new Linea(frmNumero, colori::rosso, 4);
-        Line2[k]->setObjectName(QStringLiteral("Line2(%1)").arg(k));
     }
 }
 

@@ -1,5 +1,6 @@
 // What the keypad's buttons and the choices of the panels over it do.
 #include "exercise/frmoperativo.h"
+#include "exercise/quadrooperazione.h"
 #include "exercise/tastierino.h"
 #include "practice/presentazione.h"
 #include "practice/serie.h"
@@ -20,21 +21,16 @@ int FrmOperativo::indiceMancante() const {
     return posizione >= 1 && posizione <= 4 ? indiceEtichetta(posizione) : -1;
 }
 
-QLabel* FrmOperativo::etichettaRisposta() const {
-    const int k = indiceMancante();
-    return k >= 0 ? numeri[k] : nullptr;
-}
-
 void FrmOperativo::mostraRisposta() {
-    if (QLabel* risposta = etichettaRisposta()) {
-        scriviNumero(risposta, stato.Risposta);
+    if (const int k = indiceMancante(); k >= 0) {
+        scriviNumero(k, stato.Risposta);
     }
 }
 
 void FrmOperativo::PremiTasto(int indice) {
     if (indice >= 0 && indice <= 9) {
-        QLabel* risposta = etichettaRisposta();
-        if (risposta && risposta->text() == QLatin1String("?")) {
+        const int k = indiceMancante();
+        if (k >= 0 && frmNumero->numero(k)->text() == QLatin1String("?")) {
             stato.Risposta.clear();
         }
         const QString cifra = pannelli.tastierino->pulsante(indice)->text();
@@ -63,10 +59,7 @@ void FrmOperativo::SiSi() {
     }
     lblRisErrate->setText(QString::number(stato.RisposteErrate));
     LblOperazione->setText(QString::number(stato.NumeroOperazione));
-    lblCorrezione->setText(stato.TestoRisultato);
-    if (QLabel* risposta = etichettaRisposta()) {
-        lblCorrezione->move(risposta->x(), lblCorrezione->y());
-    }
+    frmNumero->mostraCorrezione(stato.TestoRisultato, indiceMancante());
     LblEsito->clear();
     pannelli.attiva(pannelli.tastierino);
     pannelli.tastierino->blocca();
@@ -77,10 +70,10 @@ void FrmOperativo::NoNo() {
     LblEsito->clear();
     ++stato.RifiutiAiuto;
     if (stato.RifiutiAiuto < rifiutiPrimaDellIntervento) {
-        NascondiCroci();
+        frmNumero->nascondiCroci();
         pannelli.attiva(pannelli.tastierino);
-        if (QLabel* risposta = etichettaRisposta()) {
-            scriviNumero(risposta, QStringLiteral("?"));
+        if (const int k = indiceMancante(); k >= 0) {
+            scriviNumero(k, QStringLiteral("?"));
         }
         pannelli.tastierino->prepara();
         return;
