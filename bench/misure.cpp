@@ -1,11 +1,11 @@
 // Prints one table of what a teacher waits for: the start against a bare Qt program measured
 // side by side in the same run, then a whole series, a worksheet and the four printouts through
 // the real windows (offscreen). The machines are noisy: every figure is a median of several runs.
+#include "app/stampanteqt.h"
 #include "comune/banco.h"
 #include "comune/documenti.h"
 #include "exercise/tastierino.h"
 #include "widgets/stile.h"
-#include "app/stampanteqt.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -92,9 +92,9 @@ double serieDiNovanta() {
     QWidget* f = banco.programma->finestre.istanza(Finestra::Operativo);
     QApplication::processEvents();
     const StatoCondiviso& s = banco.programma->stato;
-    std::array<QWidget*, tastierino::numeroTasti> tasti{};
-    for (int i = 0; i < tastierino::numeroTasti; ++i) {
-        tasti[size_t(i)] = controllo(f, QStringLiteral("Option2(%1)").arg(i));
+    std::array<QWidget*, Tastierino::numeroTasti> tasti{};
+    for (int i = 0; i < Tastierino::numeroTasti; ++i) {
+        tasti[size_t(i)] = controllo(f, Tastierino::nomeTasto(i));
     }
     for (int n = 1; n <= 90; ++n) {
         for (QChar cifra : s.TestoRisultato.trimmed()) {
@@ -104,10 +104,10 @@ double serieDiNovanta() {
                 }
             }
         }
-        QTest::mousePress(tasti[tastierino::verifica], Qt::LeftButton);
+        QTest::mousePress(tasti[Tastierino::verifica], Qt::LeftButton);
         QApplication::processEvents();
         if (n < 90) {
-            QTest::mousePress(tasti[tastierino::avanti], Qt::LeftButton);
+            QTest::mousePress(tasti[Tastierino::avanti], Qt::LeftButton);
         }
     }
     QApplication::processEvents();

@@ -1,5 +1,5 @@
 #include "exercise/frmoperativo.h"
-#include "exercise/tastierino.h"
+#include "exercise/quadrooperazione.h"
 #include "practice/fraseoperazione.h"
 #include "practice/generazione.h"
 #include "practice/presentazione.h"
@@ -8,11 +8,11 @@
 #include "widgets/accessibile.h"
 #include "widgets/annuncio.h"
 
+#include "exercise/tastierino.h"
 #include "platform/orologio.h"
 #include "state/codici.h"
 #include "widgets/areaproporzionale.h"
 #include "widgets/colori.h"
-#include "widgets/linea.h"
 #include "widgets/pulsanteopzione.h"
 
 #include <QFrame>
@@ -48,13 +48,9 @@ FrmOperativo::FrmOperativo(Contesto& contesto) : contesto(contesto), stato(conte
     setCentralWidget(area);
     creaMenu();
     creaTitoli();
-    creaRiga();
-    creaCroci();
+    frmNumero = new QuadroOperazione(area);
     creaStatistiche();
-    creaTastierino();
-    creaAiuto();
-    creaAvviso();
-    creaIntervento();
+    creaPannelli();
     annuncio = new Annuncio(area);
     annuncio->setObjectName(QStringLiteral("annuncio"));
     area->registraPosizioni();
@@ -65,12 +61,11 @@ FrmOperativo::FrmOperativo(Contesto& contesto) : contesto(contesto), stato(conte
                        stato.NomeProgramma);
     Label1[2]->setText(stato.DidascaliaLivello + QStringLiteral("   "));
     stato.ContaOperazioni = 0;
-    NascondiCroci();
 
     connect(area, &AreaProporzionale::ridimensionata, this, [this] {
         NuovaSerie();
-        PosizionaPannelli();
-        PosizionaCroci();
+        pannelli.posiziona();
+        frmNumero->posizionaCroci();
     });
     connect(area, &AreaProporzionale::cliccata, this, &FrmOperativo::cliccaSfondo);
     setFixedSize(dimensioneNelloSchermo(area->size() + QSize(0, menuBar()->sizeHint().height())));
@@ -106,12 +101,6 @@ void FrmOperativo::nominaControlli() {
                               {"fraAvviso", "Avviso"},
                               {"fraIntervento", "Intervento"},
                               {"lblRiferimento", "Riferimento"}});
-    for (Linea* croce : Line1) {
-        impostaSignificato(croce, QStringLiteral("Croce sulla risposta errata"));
-    }
-    for (Linea* croce : Line2) {
-        impostaSignificato(croce, QStringLiteral("Croce sulla risposta errata"));
-    }
 }
 
 void FrmOperativo::cliccaSfondo() {
@@ -122,7 +111,7 @@ void FrmOperativo::NuovaSerie() {
     serie::iniziaSerie(stato);
     LblTempoParziale->clear();
     LblTempoTotale->clear();
-    lblRisultato1->setText(QStringLiteral("?"));
+    frmNumero->scrivi(QuadroOperazione::risultato, QStringLiteral("?"));
     LblOperazione->clear();
     lblRisEsatte->clear();
     lblRisErrate->clear();
@@ -136,11 +125,7 @@ void FrmOperativo::NuovoEsercizio() {
 }
 
 void FrmOperativo::ProssimaOperazione() {
-    lblCorrezione->clear();
-    for (QLabel* numero : numeri) {
-        impostaTesto(numero, colori::blu);
-    }
-    NascondiCroci();
+    frmNumero->pulisci();
     LblEsito->clear();
     stato.Risposta.clear();
     if (!daCodice<OperazioneEsercizio>(stato.Operazione)) {
@@ -149,72 +134,60 @@ void FrmOperativo::ProssimaOperazione() {
     }
     // A full record takes no more operations: the pupil prints or starts again.
     if (!serie::avanzaOperazione(stato)) {
-        attivaPannello(fraAvviso);
-        fuoco(optAvviso[0]);
+        pannelli.attiva(pannelli.avviso);
+        pannelli.avviso->daiFuoco(Pannelli::stampa);
         return;
     }
-    attivaPannello(fraTastierino);
+    pannelli.attiva(pannelli.tastierino);
     LblOperazione->setText(QString::number(stato.NumeroOperazione));
     GeneraOperazione();
-    PreparaTastierino();
+    pannelli.tastierino->prepara();
     annunciaOperazione();
 }
 
 // The row as a sentence: the numbers alone, read one label after another, do not say which
 // one is missing or what the signs are.
 void FrmOperativo::annunciaOperazione() {
-    QStringList parti;
-    for (const QLabel* l :
-         {LblNumero1, LblSegno, LblNumero2, lblSegno1, lblNumero3, LblUguale, lblRisultato1}) {
-        parti << l->text();
-    }
-    annuncio->annuncia(fraseOperazione(parti));
+    annuncio->annuncia(fraseOperazione(frmNumero->testi()));
 }
 
 void FrmOperativo::GeneraOperazione() {
     const QString segno =
         GeneraOperazioneTermini(stato, contesto.servizi.casuale, contesto.servizi.orologio);
-    LblSegno->setText(segno);
-    lblSegno1->setText(segno);
-    LblUguale->setText(QStringLiteral("="));
+    frmNumero->scriviSegno(segno);
     const RigaOperazione riga =
         PresentaOperazione(stato, contesto.servizi.casuale, contesto.servizi.orologio);
-    for (int i = 0; i < 4; ++i) {
-        scriviNumero(numeri[i], riga.numeri[i]);
+    for (int i = 0; i < QuadroOperazione::numeroNumeri; ++i) {
+        scriviNumero(i, riga.numeri[i]);
     }
     if (riga.mancante >= 0) {
-        impostaTesto(numeri[riga.mancante], colori::marrone);
+        frmNumero->segnaMancante(riga.mancante);
     }
 }
 
 // Only additions, subtractions and multiplications have exercises; the other codes belong to
 // the worksheets. The pupil is told so and can only leave.
 void FrmOperativo::mostraNonDisponibile() {
-    for (QLabel* l :
-         {LblNumero1, LblSegno, LblNumero2, lblSegno1, lblNumero3, LblUguale, lblRisultato1}) {
-        l->hide();
-    }
-    lblNonDisponibile->setText(
-        QStringLiteral("Esercizi disponibili solo per addizioni, sottrazioni e moltiplicazioni"));
-    lblNonDisponibile->show();
-    annuncio->annuncia(lblNonDisponibile->text());
-    attivaPannello(fraTastierino);
-    for (PulsanteOpzione* tasto : Option2) {
-        tasto->setEnabled(tasto == Option2[13]);
-    }
-    fuoco(Option2[13]);
+    const QString avviso =
+        QStringLiteral("Esercizi disponibili solo per addizioni, sottrazioni e moltiplicazioni");
+    frmNumero->mostraNonDisponibile(avviso);
+    annuncio->annuncia(avviso);
+    pannelli.attiva(pannelli.tastierino);
+    pannelli.tastierino->soloEsco();
 }
 
 void FrmOperativo::VerificaRisposta() {
     if (serie::VerificaRisposta(stato)) {
         LblEsito->setText(QStringLiteral("Esatto"));
         lblRisEsatte->setText(QString::number(stato.RisposteEsatte));
-        BloccaRisposta();
+        pannelli.tastierino->blocca();
     } else {
         LblEsito->setText(QStringLiteral("Errato"));
-        MostraCroce();
+        if (const int k = indiceMancante(); k >= 0) {
+            frmNumero->mostraCroce(k);
+        }
         lblRisErrate->setText(QString::number(stato.RisposteErrate));
-        attivaPannello(fraAiuto);
+        pannelli.attiva(pannelli.aiuto);
     }
     annuncio->annuncia(LblEsito->text());
     AggiornaTempi();
@@ -227,37 +200,9 @@ void FrmOperativo::AggiornaTempi() {
     LblTempoTotale->setText(tempi.totale);
 }
 
-void FrmOperativo::MostraCroce() {
-    if (const int k = indiceMancante(); k >= 0) {
-        Line1[k]->show();
-        Line2[k]->show();
-        Line1[k]->raise();
-        Line2[k]->raise();
-    }
-}
-
-void FrmOperativo::NascondiCroci() {
-    for (int k = 0; k < 4; ++k) {
-        Line1[k]->hide();
-        Line2[k]->hide();
-    }
-}
-
-void FrmOperativo::PosizionaCroci() {
-    for (int k = 0; k < 4; ++k) {
-        const QRect r = numeri[k]->geometry();
-        const int destra = r.x() + r.width();
-        const int basso = r.y() + r.height();
-        Line1[k]->impostaEstremi(r.topLeft(), {destra, basso});
-        Line2[k]->impostaEstremi({r.x(), basso}, {destra, r.y()});
-    }
-}
-
-void FrmOperativo::scriviNumero(QLabel* numero, const QString& testo) {
-    const bool cambiato = numero->text() != testo;
-    numero->setText(testo);
+void FrmOperativo::scriviNumero(int k, const QString& testo) {
     // A number that gets a value can be checked.
-    if (cambiato && testo != QLatin1String("?")) {
-        Option2[tastierino::verifica]->setEnabled(true);
+    if (frmNumero->scrivi(k, testo)) {
+        pannelli.tastierino->pulsante(Tastierino::verifica)->setEnabled(true);
     }
 }

@@ -1,167 +1,127 @@
-// The keypad and the three panels that take its place: help, intervention and warning.
-#include "exercise/frmoperativo.h"
+// The keypad and the three panels that take its place: help, warning and intervention.
+#include "exercise/pannelli.h"
 #include "exercise/tastierino.h"
-#include "practice/presentazione.h"
-#include "practice/serie.h"
+#include "rules/palette.h"
 
+#include "widgets/caratteri.h"
+#include "widgets/colori.h"
+#include "widgets/controlli.h"
+#include "widgets/pannelloscelte.h"
 #include "widgets/pulsanteopzione.h"
+#include "widgets/unita.h"
 
-#include <QFrame>
 #include <QLabel>
 
 namespace {
-constexpr int cifreMassime = 4;
-constexpr int rifiutiPrimaDellIntervento = 3;
-constexpr int operazioniPrimaDellAvviso = 20;
+constexpr double larghezzaPannello = 4605;
+constexpr double altezzaPannello = 3300;
+
+QFont caratterePulsanti() {
+    return carattere(QStringLiteral("Arial"), 20.25);
+}
+
+QLabel* titolo(QWidget* pannello, const char* nome, const char* testo, ACapo aCapo = ACapo::no) {
+    return creaEtichetta(pannello, QLatin1String(nome), QLatin1String(testo),
+                         carattere(QStringLiteral("Arial"), 18), colori::nero, Qt::AlignCenter,
+                         aCapo);
+}
+
+// Two buttons: a letter, "1" or "2" brings the focus to each; Space to the other one.
+RegoleTasti regoleCoppia(char lettera1, char lettera2) {
+    RegoleTasti regole;
+    regole.tasti = {{lettera1, Effetto::fuoco, 0}, {lettera2, Effetto::fuoco, 1}};
+    regole.frecceTengono = false;
+    regole.ogniCarattereTiene = false;
+    return regole;
+}
+
+PannelloScelte* creaAiuto(QWidget* area) {
+    auto* fraAiuto = new PannelloScelte(area, QStringLiteral("fraAiuto"), colori::pesca);
+    posizionaTwip(fraAiuto, 5865, 5610, larghezzaPannello, altezzaPannello);
+    posizionaTwip(titolo(fraAiuto, "LblAiuto", "Ti aiuto ?"), 1065, 300, 2385, 585);
+    fraAiuto->creaPulsanti(
+        {{QStringLiteral("Option3(0)"), QStringLiteral("SI"), 780, 1320, 3120, 945},
+         {QStringLiteral("Option3(1)"), QStringLiteral("NO"), 780, 2295, 3120, 945}},
+        caratterePulsanti(), colori::blu, regoleCoppia('S', 'N'));
+    return fraAiuto;
+}
+
+PannelloScelte* creaAvviso(QWidget* area) {
+    auto* fraAvviso = new PannelloScelte(area, QStringLiteral("fraAvviso"), colori::pesca);
+    posizionaTwip(fraAvviso, 6090, 5280, larghezzaPannello, altezzaPannello);
+    posizionaTwip(
+        titolo(fraAvviso, "Label4(1)", "Se ricominci gli esercizi andranno persi", ACapo::si), 75,
+        225, 3780, 870);
+    fraAvviso->creaPulsanti(
+        {{QStringLiteral("optAvviso(0)"), QStringLiteral("Stampa"), 780, 1260, 3330, 840},
+         {QStringLiteral("optAvviso(1)"), QStringLiteral("Ricomincia"), 780, 2130, 3330, 840}},
+        caratterePulsanti(), colori::blu, regoleCoppia('S', 'R'));
+    return fraAvviso;
+}
+
+// "OK" cannot be refused: Enter and Space both press it, and no other key does anything.
+PannelloScelte* creaIntervento(QWidget* area) {
+    auto* fraIntervento = new PannelloScelte(area, QStringLiteral("fraIntervento"), colori::pesca);
+    posizionaTwip(fraIntervento, 5880, 5595, larghezzaPannello, altezzaPannello);
+    QLabel* lblIntervento = titolo(fraIntervento, "lblIntervento", "Intervengo io");
+    impostaSfondo(lblIntervento, colori::crema);
+    posizionaTwip(lblIntervento, 420, 195, 4095, 510);
+    RegoleTasti regole;
+    regole.cifrePerPosto = false;
+    regole.frecceTengono = false;
+    regole.spazio = Spazio::preme;
+    regole.ogniCarattereTiene = false;
+    fraIntervento->creaPulsanti(
+        {{QStringLiteral("optOK"), QStringLiteral("OK"), 720, 1155, 3330, 945}},
+        caratterePulsanti(), colori::blu, regole);
+    PulsanteOpzione* optOK = fraIntervento->pulsante(0);
+    optOK->usaColoriFuoco(false);
+    impostaSfondo(optOK, colori::arancio);
+    return fraIntervento;
+}
 } // namespace
 
-// The focus cannot move to a control that is not on screen yet; the caller then stops quietly.
-bool FrmOperativo::fuoco(QWidget* controllo) {
-    if (!controllo->isVisible() || !controllo->isEnabled()) {
-        return false;
+Pannelli Pannelli::crea(QWidget* area) {
+    Pannelli p;
+    p.tastierino = new Tastierino(area);
+    posizionaTwip(p.tastierino, 5850, 5580, larghezzaPannello, altezzaPannello);
+    p.aiuto = creaAiuto(area);
+    p.avviso = creaAvviso(area);
+    p.intervento = creaIntervento(area);
+    // A key pressed on one panel is often let go on another (Enter on "Verifica" brings the help
+    // panel): its repeats must not act on the buttons that took the focus meanwhile.
+    for (PannelloScelte* pannello : {p.aiuto, p.avviso, p.intervento}) {
+        pannello->condividiTenuta(*p.tastierino);
     }
-    controllo->setFocus(Qt::OtherFocusReason);
-    return true;
+    p.riferimento = new QLabel(area);
+    p.riferimento->setObjectName(QStringLiteral("lblRiferimento"));
+    posizionaTwip(p.riferimento, 7005, 5010, 60, 90);
+    return p;
 }
 
-int FrmOperativo::indiceMancante() const {
-    const int posizione = stato.PosizioneMancante;
-    return posizione >= 1 && posizione <= 4 ? indiceEtichetta(posizione) : -1;
+// In the order the window has always moved and switched them.
+std::array<QFrame*, 4> Pannelli::tutti() const {
+    return {aiuto, tastierino, avviso, intervento};
 }
 
-QLabel* FrmOperativo::etichettaRisposta() const {
-    const int k = indiceMancante();
-    return k >= 0 ? numeri[k] : nullptr;
-}
-
-void FrmOperativo::mostraRisposta() {
-    if (QLabel* risposta = etichettaRisposta()) {
-        scriviNumero(risposta, stato.Risposta);
-    }
-}
-
-void FrmOperativo::PremiTasto(int indice) {
-    if (indice >= 0 && indice <= 9) {
-        QLabel* risposta = etichettaRisposta();
-        if (risposta && risposta->text() == QLatin1String("?")) {
-            stato.Risposta.clear();
-        }
-        stato.Risposta = (stato.Risposta + Option2[indice]->text()).left(cifreMassime);
-        mostraRisposta();
-    } else if (indice == tastierino::cancella) {
-        stato.Risposta.chop(1);
-        if (stato.Risposta.isEmpty()) {
-            stato.Risposta = QStringLiteral("?");
-        }
-        mostraRisposta();
-    } else if (indice == tastierino::verifica) {
-        VerificaRisposta();
-    } else if (indice == tastierino::avanti) {
-        ProssimaOperazione();
-    } else if (indice == tastierino::esco) {
-        close();
-    }
-}
-
-void FrmOperativo::PreparaTastierino() {
-    for (int i = 0; i <= tastierino::verifica; ++i) {
-        Option2[i]->setEnabled(true);
-    }
-    if (!fuoco(Option2[1])) {
-        return;
-    }
-    Option2[tastierino::avanti]->setEnabled(false);
-    Option2[tastierino::esco]->setEnabled(false);
-}
-
-void FrmOperativo::BloccaRisposta() {
-    for (int i = 0; i <= tastierino::verifica; ++i) {
-        Option2[i]->setEnabled(false);
-    }
-    Option2[tastierino::avanti]->setEnabled(true);
-    Option2[tastierino::esco]->setEnabled(true);
-    fuoco(Option2[tastierino::avanti]);
-}
-
-void FrmOperativo::PosizionaPannelli() {
-    for (QFrame* pannello : {fraAiuto, fraTastierino, fraAvviso, fraIntervento}) {
-        pannello->move(lblRiferimento->pos());
+void Pannelli::posiziona() {
+    for (QFrame* pannello : tutti()) {
+        pannello->move(riferimento->pos());
     }
 }
 
 // A panel behind the one in front is hidden as well as off: covered, it would still be read out
 // by a screen reader, its buttons among the keypad's.
-void FrmOperativo::DisattivaPannelli() {
-    for (QFrame* pannello : {fraAiuto, fraTastierino, fraAvviso, fraIntervento}) {
+void Pannelli::disattiva() {
+    for (QFrame* pannello : tutti()) {
         pannello->setEnabled(false);
         pannello->hide();
     }
 }
 
-void FrmOperativo::attivaPannello(QFrame* pannello) {
-    DisattivaPannelli();
+void Pannelli::attiva(QFrame* pannello) {
+    disattiva();
     pannello->setEnabled(true);
     pannello->show();
     pannello->raise();
-}
-
-void FrmOperativo::SiSi() {
-    LblTempoParziale->setText(QString::number(stato.TempoParziale));
-    LblTempoTotale->setText(QString::number(stato.TempoTotale));
-    if (QString* riga = serie::rigaInCorso(stato)) {
-        *riga += stato.TestoRisultato + QStringLiteral("° ");
-    }
-    lblRisErrate->setText(QString::number(stato.RisposteErrate));
-    LblOperazione->setText(QString::number(stato.NumeroOperazione));
-    lblCorrezione->setText(stato.TestoRisultato);
-    if (QLabel* risposta = etichettaRisposta()) {
-        lblCorrezione->move(risposta->x(), lblCorrezione->y());
-    }
-    LblEsito->clear();
-    attivaPannello(fraTastierino);
-    BloccaRisposta();
-    ControllaAvviso();
-}
-
-void FrmOperativo::NoNo() {
-    LblEsito->clear();
-    ++stato.RifiutiAiuto;
-    if (stato.RifiutiAiuto < rifiutiPrimaDellIntervento) {
-        NascondiCroci();
-        attivaPannello(fraTastierino);
-        if (QLabel* risposta = etichettaRisposta()) {
-            scriviNumero(risposta, QStringLiteral("?"));
-        }
-        PreparaTastierino();
-        return;
-    }
-    stato.RifiutiAiuto = 0;
-    attivaPannello(fraIntervento);
-    fuoco(optOK);
-}
-
-void FrmOperativo::ControllaAvviso() {
-    if (stato.ContaOperazioni < operazioniPrimaDellAvviso) {
-        return;
-    }
-    attivaPannello(fraAvviso);
-    fuoco(optAvviso[0]);
-}
-
-void FrmOperativo::sceltaAiuto(int indice) {
-    if (indice == 0) {
-        SiSi();
-    } else {
-        NoNo();
-    }
-}
-
-void FrmOperativo::sceltaAvviso(int indice) {
-    if (indice == 0) {
-        contesto.finestre.apri(Finestra::StampaEsercizio);
-        return;
-    }
-    attivaPannello(fraTastierino);
-    PreparaTastierino();
-    NuovaSerie();
 }

@@ -17,7 +17,6 @@
 
 #include <QFrame>
 #include <QLabel>
-#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -63,10 +62,7 @@ FrmAttestato::FrmAttestato(Contesto& contesto) : contesto(contesto), stato(conte
     preparaDisegno();
 
     // The diploma needs the room: at the designed size its lines would not fit the picture.
-    if (const QScreen* schermo = screen()) {
-        resize(schermo->availableGeometry().size());
-    }
-    setWindowState(Qt::WindowMaximized);
+    massimizza();
 }
 
 void FrmAttestato::ControllaOperazioni() {

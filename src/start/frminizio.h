@@ -38,8 +38,6 @@ private:
     void creaOperativita();
     void creaTendine();
     void creaMenu();
-    QGroupBox* creaCornice(const char* nome, const QString& titolo, double sinistra,
-                           double larghezza, double altezza);
     QLabel* creaStriscia(QWidget* cornice, const QString& nome, double sinistra, double alto,
                          double larghezza, double altezza);
 

@@ -1,16 +1,17 @@
 // Building the controls of the start window at their designed places, colours and fonts.
 #include "rules/palette.h"
+#include "rules/scelte.h"
 #include "start/finestraesempi.h"
 #include "start/finestravalutazione.h"
 #include "start/frminizio.h"
-#include "rules/scelte.h"
 
 #include "widgets/areaproporzionale.h"
+#include "widgets/caratteri.h"
+#include "widgets/colori.h"
+#include "widgets/controlli.h"
 #include "widgets/etichetta.h"
 #include "widgets/pulsanteopzione.h"
 #include "widgets/unita.h"
-#include "widgets/colori.h"
-#include "widgets/caratteri.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -18,24 +19,8 @@
 #include <QMenuBar>
 
 namespace {
-QLabel* etichetta(QWidget* genitore, const char* nome, const QString& testo, const QFont& font,
-                  Qt::Alignment allineamento = Qt::AlignLeft | Qt::AlignTop) {
-    auto* l = new QLabel(testo, genitore);
-    l->setObjectName(QLatin1String(nome));
-    l->setFont(font);
-    l->setAlignment(allineamento);
-    l->setWordWrap(true);
-    return l;
-}
-
-PulsanteOpzione* pulsante(QWidget* genitore, const QString& nome, const QString& testo, int i,
-                          const QFont& font) {
-    auto* p = new PulsanteOpzione(testo, i, genitore);
-    p->setObjectName(nome);
-    p->setFont(font);
-    impostaColori(p, PulsanteOpzione::sfondoSenzaFuoco, colori::blu);
-    return p;
-}
+// The three frames of choices stand side by side.
+constexpr double altoCornici = 3615;
 } // namespace
 
 void frmInizio::creaTitolo() {
@@ -49,37 +34,37 @@ void frmInizio::creaTitolo() {
     impostaSfondo(Frame5, colori::pesca);
     posizionaTwip(Frame5, 135, 120, 8256, 1500);
 
-    lblNomeOperazione = etichetta(Frame5, "lblNomeOperazione", QStringLiteral("OPE"),
-                                  carattere("Arial", 48), Qt::AlignCenter);
-    impostaTesto(lblNomeOperazione, colori::blu);
+    lblNomeOperazione =
+        creaEtichetta(Frame5, QStringLiteral("lblNomeOperazione"), QStringLiteral("OPE"),
+                      carattere("Arial", 48), colori::blu, Qt::AlignCenter, ACapo::si);
     posizionaTwip(lblNomeOperazione, 240, 165, 7755, 945);
 
-    auto* Label6 =
-        etichetta(Frame5, "Label6", QStringLiteral(" OPERAZIONI IN  RIGA CON NUMERI INTERI"),
-                  carattere("Arial", 20.25), Qt::AlignCenter);
-    impostaTesto(Label6, colori::blu);
+    auto* Label6 = creaEtichetta(
+        Frame5, QStringLiteral("Label6"), QStringLiteral(" OPERAZIONI IN  RIGA CON NUMERI INTERI"),
+        carattere("Arial", 20.25), colori::blu, Qt::AlignCenter, ACapo::si);
     posizionaTwip(Label6, 0, 1080, 8205, 375);
     adattaAllaLarghezza(Label6);
 
-    lblVersione =
-        etichetta(fraTitolo, "lblVersione", QStringLiteral("Ver.1.0.3\n\nUtilizza il MOUSE"),
-                  carattere("Arial", 12), Qt::AlignCenter);
-    impostaTesto(lblVersione, colori::blu);
+    lblVersione = creaEtichetta(fraTitolo, QStringLiteral("lblVersione"),
+                                QStringLiteral("Ver.1.0.3\n\nUtilizza il MOUSE"),
+                                carattere("Arial", 12), colori::blu, Qt::AlignCenter, ACapo::si);
     posizionaTwip(lblVersione, 8790, 345, 2250, 1005);
 }
 
 void frmInizio::creaRiepilogo() {
-    auto* Label7 =
-        etichetta(area, "Label7", QStringLiteral("Le tue scelte"), carattere("Arial", 20.25));
-    impostaTesto(Label7, colori::rossoScuro);
+    constexpr Qt::Alignment inAlto = Qt::AlignLeft | Qt::AlignTop;
+    auto* Label7 = creaEtichetta(area, QStringLiteral("Label7"), QStringLiteral("Le tue scelte"),
+                                 carattere("Arial", 20.25), colori::rossoScuro, inAlto, ACapo::si);
     posizionaTwip(Label7, 540, 2085, 2490, 480);
 
-    Label1 = etichetta(area, "Label1", QStringLiteral("Obiettivo"), carattere("Arial", 18));
-    impostaColori(Label1, colori::giallo, colori::rossoScuro);
+    Label1 = creaEtichetta(area, QStringLiteral("Label1"), QStringLiteral("Obiettivo"),
+                           carattere("Arial", 18), colori::rossoScuro, inAlto, ACapo::si);
+    impostaSfondo(Label1, colori::giallo);
     posizionaTwip(Label1, 3270, 2130, 7875, 495);
 
-    Label3 = etichetta(area, "Label3", QStringLiteral("Livello"), carattere("Arial", 18));
-    impostaColori(Label3, colori::giallo, colori::rossoScuro);
+    Label3 = creaEtichetta(area, QStringLiteral("Label3"), QStringLiteral("Livello"),
+                           carattere("Arial", 18), colori::rossoScuro, inAlto, ACapo::si);
+    impostaSfondo(Label3, colori::giallo);
     posizionaTwip(Label3, 3270, 2580, 7875, 495);
 
     lblCambiaOb = new Etichetta(QStringLiteral("Cambia gli obiettivi"), area);
@@ -89,20 +74,11 @@ void frmInizio::creaRiepilogo() {
     impostaColori(lblCambiaOb, colori::crema, colori::blu);
     posizionaTwip(lblCambiaOb, 495, 3165, 3645, 435);
 
-    auto* Label5 = etichetta(area, "Label5", QStringLiteral("Il nuovo software di Quendil"),
-                             carattere("Arial", 27.75), Qt::AlignCenter);
-    impostaColori(Label5, colori::arancio, colori::marrone);
+    auto* Label5 = creaEtichetta(
+        area, QStringLiteral("Label5"), QStringLiteral("Il nuovo software di Quendil"),
+        carattere("Arial", 27.75), colori::marrone, Qt::AlignCenter, ACapo::si);
+    impostaSfondo(Label5, colori::arancio);
     posizionaTwip(Label5, 270, 7440, 11445, 705);
-}
-
-QGroupBox* frmInizio::creaCornice(const char* nome, const QString& titolo, double sinistra,
-                                  double larghezza, double altezza) {
-    auto* cornice = new QGroupBox(titolo, area);
-    cornice->setObjectName(QLatin1String(nome));
-    cornice->setFont(carattere("MS Sans Serif", 8.25));
-    impostaColori(cornice, colori::crema, colori::rossoScuro);
-    posizionaTwip(cornice, sinistra, 3615, larghezza, altezza);
-    return cornice;
 }
 
 QLabel* frmInizio::creaStriscia(QWidget* cornice, const QString& nome, double sinistra, double alto,
@@ -115,13 +91,15 @@ QLabel* frmInizio::creaStriscia(QWidget* cornice, const QString& nome, double si
 }
 
 void frmInizio::creaObiettivi() {
-    Frame1 = creaCornice("Frame1", QStringLiteral("OBIETTIVI"), 450, 4050, 3645);
+    Frame1 = creaCornice(area, QStringLiteral("Frame1"), QStringLiteral("OBIETTIVI"), colori::crema,
+                         colori::rossoScuro);
+    posizionaTwip(Frame1, 450, altoCornici, 4050, 3645);
     constexpr std::array<double, 3> alti{300, 1380, 2445};
     for (int i = 0; i < numeroObiettivi; ++i) {
         const double alto = alti[i % 3];
-        Option1[i] =
-            pulsante(Frame1, QStringLiteral("Option1(%1)").arg(i),
-                     QString::fromUtf8(obiettivo(i).pulsante), i, carattere("Arial", 13.5));
+        Option1[i] = creaPulsante(Frame1, QStringLiteral("Option1(%1)").arg(i),
+                                  QString::fromUtf8(obiettivo(i).pulsante), i,
+                                  carattere("Arial", 13.5), colori::blu, ColoriFuoco::no);
         posizionaTwip(Option1[i], 90, alto, 3585, 1050);
         Option1[i]->impostaScelto(false);
         connect(Option1[i], &PulsanteOpzione::premuto, this, &frmInizio::sceltaObiettivo);
@@ -136,11 +114,14 @@ void frmInizio::creaObiettivi() {
 }
 
 void frmInizio::creaLivelli() {
-    Frame2 = creaCornice("Frame2", QStringLiteral("LIVELLI"), 4590, 4050, 3645);
+    Frame2 = creaCornice(area, QStringLiteral("Frame2"), QStringLiteral("LIVELLI"), colori::crema,
+                         colori::rossoScuro);
+    posizionaTwip(Frame2, 4590, altoCornici, 4050, 3645);
     constexpr std::array<double, numeroLivelli> alti{300, 1125, 1965, 2775};
     for (int i = 0; i < numeroLivelli; ++i) {
-        Option2[i] = pulsante(Frame2, QStringLiteral("Option2(%1)").arg(i),
-                              QString::fromUtf8(livello(i).pulsante), i, carattere("Arial", 14.25));
+        Option2[i] = creaPulsante(Frame2, QStringLiteral("Option2(%1)").arg(i),
+                                  QString::fromUtf8(livello(i).pulsante), i,
+                                  carattere("Arial", 14.25), colori::blu, ColoriFuoco::no);
         posizionaTwip(Option2[i], 90, alti[i], 3585, 795);
         Option2[i]->impostaScelto(false);
         connect(Option2[i], &PulsanteOpzione::premuto, this, &frmInizio::sceltaLivello);
@@ -150,16 +131,17 @@ void frmInizio::creaLivelli() {
 }
 
 void frmInizio::creaOperativita() {
-    Frame3 = creaCornice("Frame3", QStringLiteral("OPERATIVITA'"), 8745, 2925, 3660);
-    Option3[0] = pulsante(Frame3, QStringLiteral("Option3(0)"), QStringLiteral("Avanti"), 0,
-                          carattere("Arial", 14.25));
+    Frame3 = creaCornice(area, QStringLiteral("Frame3"), QStringLiteral("OPERATIVITA'"),
+                         colori::crema, colori::rossoScuro);
+    posizionaTwip(Frame3, 8745, altoCornici, 2925, 3660);
+    Option3[0] = creaPulsante(Frame3, QStringLiteral("Option3(0)"), QStringLiteral("Avanti"), 0,
+                              carattere("Arial", 14.25), colori::blu);
     posizionaTwip(Option3[0], 90, 285, 2775, 1635);
     // "Esci" lies over the frame without belonging to it, so it works while the frame is off.
-    Option3[1] = pulsante(area, QStringLiteral("Option3(1)"), QStringLiteral("Esci"), 1,
-                          carattere("Arial", 14.25));
+    Option3[1] = creaPulsante(area, QStringLiteral("Option3(1)"), QStringLiteral("Esci"), 1,
+                              carattere("Arial", 14.25), colori::blu);
     posizionaTwip(Option3[1], 8850, 5565, 2775, 1575);
     for (PulsanteOpzione* p : Option3) {
-        p->usaColoriFuoco(true);
         connect(p, &PulsanteOpzione::premuto, this, &frmInizio::sceltaOperativita);
     }
 }

@@ -4,11 +4,33 @@
 #include "widgets/tasti.h"
 
 #include <QKeyEvent>
+#include <QWidget>
 
-GruppoTasti::GruppoTasti(std::vector<PulsanteOpzione*> pulsanti, Scelta scelta, QObject* parent)
-    : QObject(parent), pulsanti(std::move(pulsanti)), scelta(std::move(scelta)) {
+#include <algorithm>
+
+namespace {
+// "1" to "9": a row of more buttons has no digit for the tenth.
+constexpr int cifrePerPostoMassime = 9;
+
+// A row's digits: "1", "2", ... on the main keys and on the numeric pad.
+void aggiungiCifre(std::vector<TastoDellaFila>& tasti, int numero) {
+    for (int posto = 0; posto < std::min(numero, cifrePerPostoMassime); ++posto) {
+        tasti.push_back({tasti::zero + 1 + posto, Effetto::fuoco, posto});
+        tasti.push_back({tasti::zeroTastierino + 1 + posto, Effetto::fuoco, posto});
+    }
+}
+} // namespace
+
+GruppoTasti::GruppoTasti(std::vector<PulsanteOpzione*> pulsanti, Scelta scelta, QObject* parent,
+                         RegoleTasti regole)
+    : QObject(parent), pulsanti(std::move(pulsanti)), scelta(std::move(scelta)),
+      regole(std::move(regole)) {
+    const int numero = static_cast<int>(this->pulsanti.size());
+    if (this->regole.cifrePerPosto) {
+        aggiungiCifre(this->regole.tasti, numero);
+    }
     // Positions in the row, whatever index each button has in its window's control array.
-    for (int posto = 0; posto < static_cast<int>(this->pulsanti.size()); ++posto) {
+    for (int posto = 0; posto < numero; ++posto) {
         PulsanteOpzione* p = this->pulsanti[static_cast<size_t>(posto)];
         connect(p, &PulsanteOpzione::tastoGiu, this,
                 [this, posto](int, int codice) { tastoGiu(posto, codice); });
@@ -16,8 +38,12 @@ GruppoTasti::GruppoTasti(std::vector<PulsanteOpzione*> pulsanti, Scelta scelta, 
                 [this, posto](int, int codice) { carattere(posto, codice); });
         connect(p, &PulsanteOpzione::tastoSu, this, &GruppoTasti::rilascia);
     }
-    if (parent) {
-        parent->installEventFilter(this);
+    QObject* finestra = parent;
+    if (auto* controllo = qobject_cast<QWidget*>(parent)) {
+        finestra = controllo->window();
+    }
+    if (finestra) {
+        finestra->installEventFilter(this);
     }
 }
 
@@ -29,12 +55,14 @@ bool GruppoTasti::eventFilter(QObject* oggetto, QEvent* evento) {
 }
 
 void GruppoTasti::rilascia() {
-    giuTenuto = false;
-    carattereTenuto = false;
+    *tenuta = {};
 }
 
-// A disabled or hidden button cannot take the focus: the key then does nothing more.
-bool GruppoTasti::fuoco(int posto) {
+void GruppoTasti::condividiTenuta(const GruppoTasti& altro) {
+    tenuta = altro.tenuta;
+}
+
+bool GruppoTasti::daiFuoco(int posto) {
     PulsanteOpzione* p = pulsanti[static_cast<size_t>(posto)];
     if (!p->isVisible() || !p->isEnabled()) {
         return false;
@@ -44,36 +72,55 @@ bool GruppoTasti::fuoco(int posto) {
 }
 
 void GruppoTasti::tastoGiu(int posto, int codice) {
-    if (giuTenuto) {
+    if (tenuta->giu) {
         return;
     }
-    const int numero = static_cast<int>(pulsanti.size());
-    if (codice > tasti::zero && codice <= tasti::zero + numero) {
-        fuoco(codice - tasti::zero - 1);
-    } else if (codice > tasti::zeroTastierino && codice <= tasti::zeroTastierino + numero) {
-        fuoco(codice - tasti::zeroTastierino - 1);
-    } else if (codice == tasti::invio) {
-        giuTenuto = true; // before the choice: it may close the window and this group with it
+    if (codice == tasti::invio) {
+        tenuta->giu = true; // before the choice: it may close the window and this group with it
         scelta(posto);
         return;
-    } else if (!tasti::perIlToolkit(codice)) {
+    }
+    const auto tasto =
+        std::find_if(regole.tasti.begin(), regole.tasti.end(),
+                     [codice](const TastoDellaFila& t) { return t.codice == codice; });
+    if (tasto != regole.tasti.end()) {
+        tenuta->giu = true;
+        agisci(*tasto);
+    } else if (regole.frecceTengono && tasti::perIlToolkit(codice)) {
+        tenuta->giu = true;
+    }
+}
+
+// A key presses only what a click could press: a button that is off ignores its key as well.
+void GruppoTasti::agisci(TastoDellaFila tasto) {
+    if (tasto.effetto == Effetto::fuoco) {
+        daiFuoco(tasto.posto);
+    } else if (pulsanti[static_cast<size_t>(tasto.posto)]->isEnabled()) {
+        scelta(tasto.posto);
+    }
+}
+
+void GruppoTasti::carattere(int posto, int codice) {
+    if (tenuta->carattere) {
         return;
     }
-    giuTenuto = true;
+    if (codice != tasti::spazio) {
+        tenuta->carattere = regole.ogniCarattereTiene;
+        return;
+    }
+    tenuta->carattere = true;
+    if (regole.spazio == Spazio::preme) {
+        scelta(posto);
+    } else {
+        avanza(posto);
+    }
 }
 
 // Space goes round the buttons that can take the focus, after the last back to the first.
-void GruppoTasti::carattere(int posto, int codice) {
-    if (carattereTenuto) {
-        return;
-    }
-    carattereTenuto = true;
-    if (codice != tasti::spazio) {
-        return;
-    }
+void GruppoTasti::avanza(int posto) {
     const int numero = static_cast<int>(pulsanti.size());
     for (int passo = 1; passo < numero; ++passo) {
-        if (fuoco((posto + passo) % numero)) {
+        if (daiFuoco((posto + passo) % numero)) {
             break;
         }
     }

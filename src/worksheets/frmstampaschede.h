@@ -34,8 +34,6 @@ private:
     void creaLivelli();
     void creaSchede();
     void creaComandi();
-    QGroupBox* creaCornice(const char* nome, const QString& titolo, double sinistra, double alto,
-                           double larghezza, double altezza);
     PulsanteComando* creaComando(QWidget* genitore, const char* nome, const QString& testo);
 
     void generaScheda();

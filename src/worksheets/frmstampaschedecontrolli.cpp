@@ -44,18 +44,10 @@ void FrmStampaSchede::creaRighe() {
     }
 }
 
-QGroupBox* FrmStampaSchede::creaCornice(const char* nome, const QString& titolo, double sinistra,
-                                        double alto, double larghezza, double altezza) {
-    auto* cornice = new QGroupBox(titolo, area);
-    cornice->setObjectName(QLatin1String(nome));
-    cornice->setFont(carattere(QStringLiteral("MS Sans Serif"), 8.25));
-    impostaColori(cornice, colori::crema, colori::marroneScuro);
-    posizionaTwip(cornice, sinistra, alto, larghezza, altezza);
-    return cornice;
-}
-
 void FrmStampaSchede::creaObiettivi() {
-    fraUno = creaCornice("fraUno", QStringLiteral("OBIETTIVI "), 2910, 6315, 2505, 1890);
+    fraUno = creaCornice(area, QStringLiteral("fraUno"), QStringLiteral("OBIETTIVI "),
+                         colori::crema, colori::marroneScuro);
+    posizionaTwip(fraUno, 2910, 6315, 2505, 1890);
     const char* testi[4] = {"", "Calcola risultato", "Calcola termine",
                             "Calcola risultato o  termine"};
     for (int i = 1; i <= 3; ++i) {
@@ -69,7 +61,9 @@ void FrmStampaSchede::creaObiettivi() {
 }
 
 void FrmStampaSchede::creaLivelli() {
-    fraLivelli = creaCornice("fraLivelli", QStringLiteral("LIVELLI"), 5490, 5460, 2085, 2730);
+    fraLivelli = creaCornice(area, QStringLiteral("fraLivelli"), QStringLiteral("LIVELLI"),
+                             colori::crema, colori::marroneScuro);
+    posizionaTwip(fraLivelli, 5490, 5460, 2085, 2730);
     const char* testi[4] = {"da  1   a 40", "da 30  a  70", "da 50  a 99", "da   1 a 99"};
     for (int i = 0; i < 4; ++i) {
         Option3[i] = sceltaScheda(fraLivelli, QStringLiteral("Option3(%1)").arg(i), testi[i], i);
@@ -91,8 +85,12 @@ PulsanteComando* FrmStampaSchede::creaComando(QWidget* genitore, const char* nom
 
 // Each frame's print button shows itself when the frame's first button gets the focus.
 void FrmStampaSchede::creaSchede() {
-    fraAlunni = creaCornice("fraAlunni", QStringLiteral("ALUNNI"), 7620, 5460, 2085, 2730);
-    fraDocenti = creaCornice("fraDocenti", QStringLiteral("DOCENTI"), 9750, 5460, 2085, 2730);
+    fraAlunni = creaCornice(area, QStringLiteral("fraAlunni"), QStringLiteral("ALUNNI"),
+                            colori::crema, colori::marroneScuro);
+    posizionaTwip(fraAlunni, 7620, 5460, 2085, 2730);
+    fraDocenti = creaCornice(area, QStringLiteral("fraDocenti"), QStringLiteral("DOCENTI"),
+                             colori::crema, colori::marroneScuro);
+    posizionaTwip(fraDocenti, 9750, 5460, 2085, 2730);
     struct Coppia {
         QGroupBox* cornice;
         PulsanteComando** scheda;

@@ -1,6 +1,7 @@
 #include "comune/banco.h"
 #include "comune/guida.h"
 #include "comune/registro.h"
+#include "exercise/tastierino.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -79,14 +80,15 @@ void TestTocco::tocchiComeClic() {
     QVERIFY(esercizi);
     const StatoCondiviso& s = banco.programma->stato;
     const QString giusta = s.TestoRisultato.trimmed();
-    const QString codici = QStringLiteral("0123456789CVA");
+    const QHash<QChar, int> comandi{
+        {u'C', Tastierino::cancella}, {u'V', Tastierino::verifica}, {u'A', Tastierino::avanti}};
     for (QChar t : tasti) {
         if (t == QLatin1Char('=')) {
             for (QChar cifra : giusta) {
                 tocca(esercizi, QStringLiteral("Option2(%1)").arg(cifra.digitValue()));
             }
         } else {
-            tocca(esercizi, QStringLiteral("Option2(%1)").arg(codici.indexOf(t)));
+            tocca(esercizi, Tastierino::nomeTasto(t.isDigit() ? t.digitValue() : comandi.value(t)));
         }
     }
     if (!pannello.isEmpty()) {

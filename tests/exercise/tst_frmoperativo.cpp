@@ -2,9 +2,10 @@
 #include "comune/guida.h"
 #include "comune/registro.h"
 #include "exercise/frmoperativo.h"
-#include "widgets/linea.h"
-#include "widgets/colori.h"
+#include "exercise/tastierino.h"
 #include "start/frminizio.h"
+#include "widgets/colori.h"
+#include "widgets/linea.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -31,8 +32,7 @@ FrmOperativo* apriEsercizi(Banco& banco, int obiettivo, int livello, qint16 oper
 }
 
 void tasto(QWidget* f, int indice) {
-    QTest::mousePress(f->findChild<QWidget*>(QStringLiteral("Option2(%1)").arg(indice)),
-                      Qt::LeftButton);
+    QTest::mousePress(f->findChild<QWidget*>(Tastierino::nomeTasto(indice)), Qt::LeftButton);
 }
 
 void scrivi(QWidget* f, const QString& numero) {
@@ -43,7 +43,7 @@ void scrivi(QWidget* f, const QString& numero) {
 
 void rispondi(QWidget* f, const QString& numero) {
     scrivi(f, numero);
-    tasto(f, 11);
+    tasto(f, Tastierino::verifica);
 }
 
 QString giusta(const StatoCondiviso& s) {
@@ -161,8 +161,8 @@ void TestFrmOperativo::rispostaGiusta() {
     QCOMPARE(testoDi(f, "lblRisEsatte"), QStringLiteral("1"));
     QVERIFY(s.RigheStampa[1].endsWith(giusta(s) + QStringLiteral("  ")));
     QVERIFY(!attivo(f, QStringLiteral("Option2(5)")));
-    QVERIFY(attivo(f, QStringLiteral("Option2(12)")));
-    tasto(f, 12);
+    QVERIFY(attivo(f, Tastierino::nomeTasto(Tastierino::avanti)));
+    tasto(f, Tastierino::avanti);
     QCOMPARE(testoDi(f, "LblOperazione"), QStringLiteral("2"));
     QCOMPARE(testoDi(f, "lblRisultato1"), QStringLiteral("?"));
     QCOMPARE(testoDi(f, "LblEsito"), QString());
@@ -197,7 +197,7 @@ void TestFrmOperativo::siMostraLaCorrezione() {
     QCOMPARE(correzione->x(), f->findChild<QLabel*>(etichette[s.PosizioneMancante - 1])->x());
     QVERIFY(s.RigheStampa[1].endsWith(s.TestoRisultato + QStringLiteral("° ")));
     QCOMPARE(pannelloDavanti(f), QStringLiteral("fraTastierino"));
-    QVERIFY(attivo(f, QStringLiteral("Option2(12)")));
+    QVERIFY(attivo(f, Tastierino::nomeTasto(Tastierino::avanti)));
     QVERIFY(!attivo(f, QStringLiteral("Option2(3)")));
 }
 
@@ -219,7 +219,7 @@ void TestFrmOperativo::treRifiutiPortanoLIntervento() {
     QCOMPARE(s.RisposteErrate, qint16(3));
     QTest::mousePress(f->findChild<QWidget*>(QStringLiteral("optOK")), Qt::LeftButton);
     QCOMPARE(testoDi(f, "lblCorrezione"), s.TestoRisultato);
-    QVERIFY(attivo(f, QStringLiteral("Option2(12)")));
+    QVERIFY(attivo(f, Tastierino::nomeTasto(Tastierino::avanti)));
 }
 
 void TestFrmOperativo::noSulSecondoTermine() {
@@ -228,7 +228,7 @@ void TestFrmOperativo::noSulSecondoTermine() {
     StatoCondiviso& s = banco.programma->stato;
     for (int i = 0; i < 60 && s.PosizioneMancante != 3; ++i) {
         rispondi(f, giusta(s));
-        tasto(f, 12);
+        tasto(f, Tastierino::avanti);
     }
     QCOMPARE(s.PosizioneMancante, qint16(3));
     const QString risultato = testoDi(f, "lblRisultato1");
@@ -266,7 +266,7 @@ void TestFrmOperativo::tempiConTetto() {
     QCOMPARE(testoDi(f, "LblTempoParziale"), QStringLiteral("99"));
     QCOMPARE(s.TempoTotale, 150);
     QCOMPARE(testoDi(f, "LblTempoTotale"), QStringLiteral(" 150"));
-    tasto(f, 12);
+    tasto(f, Tastierino::avanti);
     banco.orologio.secondi = 2100.0f;
     rispondi(f, giusta(s));
     QCOMPARE(s.TempoTotale, 150 + 949);
@@ -278,7 +278,7 @@ void TestFrmOperativo::ridimensionareRicominciaLaSerie() {
     auto* f = apriEsercizi(banco, 0, 0);
     StatoCondiviso& s = banco.programma->stato;
     rispondi(f, giusta(s));
-    tasto(f, 12);
+    tasto(f, Tastierino::avanti);
     rispondi(f, sbagliata(s));
     QCOMPARE(s.ContaOperazioni, qint16(2));
     f->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
@@ -340,7 +340,7 @@ void TestFrmOperativo::livelloQuattro() {
         QCOMPARE(s.TermineA + s.TermineB + s.TermineC >= 10, true);
         rispondi(f, giusta(s));
         QCOMPARE(testoDi(f, "LblEsito"), QStringLiteral("Esatto"));
-        tasto(f, 12);
+        tasto(f, Tastierino::avanti);
     }
 }
 
@@ -353,13 +353,13 @@ void TestFrmOperativo::codiceSenzaEsercizi() {
         QStringLiteral("Esercizi disponibili solo per addizioni, sottrazioni e moltiplicazioni"));
     QVERIFY(f->findChild<QWidget*>(QStringLiteral("lblNonDisponibile"))->isVisible());
     QVERIFY(!f->findChild<QWidget*>(QStringLiteral("LblNumero1"))->isVisible());
-    for (int i = 0; i < 13; ++i) {
-        QVERIFY(!attivo(f, QStringLiteral("Option2(%1)").arg(i)));
+    for (int i = 0; i < Tastierino::esco; ++i) {
+        QVERIFY(!attivo(f, Tastierino::nomeTasto(i)));
     }
-    QVERIFY(attivo(f, QStringLiteral("Option2(13)")));
+    QVERIFY(attivo(f, Tastierino::nomeTasto(Tastierino::esco)));
     QCOMPARE(s.ContaOperazioni, qint16(0));
     QVERIFY(s.RigheStampa[1].isEmpty());
-    tasto(f, 13);
+    tasto(f, Tastierino::esco);
     QVERIFY(!banco.programma->finestre.caricata(Finestra::Operativo));
 }
 
@@ -370,7 +370,7 @@ void TestFrmOperativo::novantaOperazioniPoiBasta() {
     for (int i = 1; i <= 90; ++i) {
         QCOMPARE(s.ContaOperazioni, qint16(i));
         rispondi(f, giusta(s));
-        tasto(f, 12);
+        tasto(f, Tastierino::avanti);
     }
     QCOMPARE(s.ContaOperazioni, qint16(90));
     QCOMPARE(s.RisposteEsatte, qint16(90));
@@ -398,7 +398,7 @@ void TestFrmOperativo::esco() {
     Banco banco;
     auto* f = apriEsercizi(banco, 0, 0);
     rispondi(f, giusta(banco.programma->stato));
-    tasto(f, 13);
+    tasto(f, Tastierino::esco);
     QVERIFY(!banco.programma->finestre.caricata(Finestra::Operativo));
     QVERIFY(banco.programma->finestre.istanza(Finestra::Inizio)->isVisible());
 }
@@ -441,7 +441,7 @@ void TestFrmOperativo::annunciPerIlLettore() {
     QCOMPARE(annuncio->text(QAccessible::Name), atteso(detti[0]));
     for (int i = 0; i < passi.size(); ++i) {
         if (passi[i] == QLatin1Char('a')) {
-            tasto(f, 12);
+            tasto(f, Tastierino::avanti);
         } else {
             rispondi(f, passi[i] == QLatin1Char('g') ? giusta(s) : sbagliata(s));
         }

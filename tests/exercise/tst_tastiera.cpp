@@ -2,6 +2,7 @@
 #include "comune/guida.h"
 #include "comune/registro.h"
 #include "exercise/frmoperativo.h"
+#include "exercise/tastierino.h"
 #include "start/frminizio.h"
 
 #include <QApplication>
@@ -26,7 +27,7 @@ QWidget* controllo(QWidget* f, const QString& nome) {
 }
 
 QWidget* tasto(QWidget* f, int i) {
-    return controllo(f, QStringLiteral("Option2(%1)").arg(i));
+    return controllo(f, Tastierino::nomeTasto(i));
 }
 
 QString risultato(QWidget* f) {
@@ -98,10 +99,10 @@ void TestTastiera::cifreECancella() {
 void TestTastiera::tastierinoNumericoNonSpostaIlFuoco() {
     Banco banco;
     auto* f = apri(banco, 0);
-    tasto(f, 10)->setFocus();
+    tasto(f, Tastierino::cancella)->setFocus();
     premi(Qt::Key_8, Qt::KeypadModifier);
     QCOMPARE(risultato(f), QStringLiteral("8"));
-    QCOMPARE(nomeFuoco(), QStringLiteral("Option2(10)"));
+    QCOMPARE(nomeFuoco(), Tastierino::nomeTasto(Tastierino::cancella));
     // Other keys are discarded.
     premi(Qt::Key_X);
     premi(Qt::Key_Plus);
@@ -168,16 +169,16 @@ void TestTastiera::lettereSpostanoIlFuoco() {
     tasto(f, 1)->setFocus();
     digita(s.TestoRisultato.trimmed());
     premi(Qt::Key_V);
-    QCOMPARE(nomeFuoco(), QStringLiteral("Option2(11)"));
+    QCOMPARE(nomeFuoco(), Tastierino::nomeTasto(Tastierino::verifica));
     premi(Qt::Key_Return);
     QCOMPARE(f->findChild<QLabel*>(QStringLiteral("LblEsito"))->text(), QStringLiteral("Esatto"));
     // After the answer "Verifica" is off: V does nothing, A reaches "Avanti".
     premi(Qt::Key_E);
-    QCOMPARE(nomeFuoco(), QStringLiteral("Option2(13)"));
+    QCOMPARE(nomeFuoco(), Tastierino::nomeTasto(Tastierino::esco));
     premi(Qt::Key_V);
-    QCOMPARE(nomeFuoco(), QStringLiteral("Option2(13)"));
+    QCOMPARE(nomeFuoco(), Tastierino::nomeTasto(Tastierino::esco));
     premi(Qt::Key_A, Qt::ShiftModifier);
-    QCOMPARE(nomeFuoco(), QStringLiteral("Option2(12)"));
+    QCOMPARE(nomeFuoco(), Tastierino::nomeTasto(Tastierino::avanti));
     premi(Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(s.ContaOperazioni, qint16(2));
     QCOMPARE(nomeFuoco(), QStringLiteral("Option2(1)"));
@@ -188,22 +189,22 @@ void TestTastiera::spazioGiraTraIPulsanti() {
     auto* f = apri(banco, 0);
     // The first operation is laid out before the window is on screen, so its keypad could not
     // take the focus and kept "Avanti" and "Esco" on: the table is for the operations after it.
-    QTest::mousePress(tasto(f, 12), Qt::LeftButton);
+    QTest::mousePress(tasto(f, Tastierino::avanti), Qt::LeftButton);
     tasto(f, 9)->setFocus();
     premi(Qt::Key_Space);
-    QCOMPARE(nomeFuoco(), QStringLiteral("Option2(10)"));
-    tasto(f, 11)->setFocus();
+    QCOMPARE(nomeFuoco(), Tastierino::nomeTasto(Tastierino::cancella));
+    tasto(f, Tastierino::verifica)->setFocus();
     premi(Qt::Key_Space);
     QCOMPARE(nomeFuoco(), QStringLiteral("Option2(0)"));
     tasto(f, 1)->setFocus();
     digita(banco.programma->stato.TestoRisultato.trimmed());
     premi(Qt::Key_V);
     premi(Qt::Key_Return);
-    QCOMPARE(nomeFuoco(), QStringLiteral("Option2(12)"));
+    QCOMPARE(nomeFuoco(), Tastierino::nomeTasto(Tastierino::avanti));
     premi(Qt::Key_Space);
-    QCOMPARE(nomeFuoco(), QStringLiteral("Option2(13)"));
+    QCOMPARE(nomeFuoco(), Tastierino::nomeTasto(Tastierino::esco));
     premi(Qt::Key_Space);
-    QCOMPARE(nomeFuoco(), QStringLiteral("Option2(12)"));
+    QCOMPARE(nomeFuoco(), Tastierino::nomeTasto(Tastierino::avanti));
 }
 
 void TestTastiera::aiutoDaTastiera() {
@@ -234,7 +235,7 @@ void TestTastiera::aiutoDaTastiera() {
     premi(Qt::Key_S);
     premi(Qt::Key_Return);
     QCOMPARE(f->findChild<QLabel*>(QStringLiteral("lblCorrezione"))->text(), s.TestoRisultato);
-    QCOMPARE(nomeFuoco(), QStringLiteral("Option2(12)"));
+    QCOMPARE(nomeFuoco(), Tastierino::nomeTasto(Tastierino::avanti));
 }
 
 void TestTastiera::dieciOperazioniSoloTastiera() {
@@ -270,8 +271,8 @@ void TestTastiera::avvisoDallaVentesima() {
     for (int i = 1; i < 20; ++i) {
         QTest::mousePress(tasto(f, 1), Qt::LeftButton);
         s.Risposta = s.TestoRisultato.trimmed();
-        QTest::mousePress(tasto(f, 11), Qt::LeftButton);
-        QTest::mousePress(tasto(f, 12), Qt::LeftButton);
+        QTest::mousePress(tasto(f, Tastierino::verifica), Qt::LeftButton);
+        QTest::mousePress(tasto(f, Tastierino::avanti), Qt::LeftButton);
     }
     QCOMPARE(s.ContaOperazioni, qint16(20));
     tasto(f, 1)->setFocus();

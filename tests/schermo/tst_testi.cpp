@@ -1,6 +1,7 @@
 #include "comune/banco.h"
 #include "comune/guida.h"
 #include "comune/registro.h"
+#include "exercise/tastierino.h"
 #include "widgets/pulsantecomando.h"
 #include "widgets/pulsanteopzione.h"
 
@@ -188,7 +189,7 @@ void TestTesti::inizioEdEsercizi() {
         premi(esercizi, QStringLiteral("Option2(8)"));
     }
     verifica(esercizi, "quattro cifre");
-    premi(esercizi, QStringLiteral("Option2(11)"));
+    premi(esercizi, Tastierino::nomeTasto(Tastierino::verifica));
     premi(esercizi, QStringLiteral("Option3(0)"));
     verifica(esercizi, "correzione");
 }
