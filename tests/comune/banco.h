@@ -1,9 +1,8 @@
 #pragma once
 
 #include "app/programma.h"
+#include "comune/file.h"
 #include "comune/finti.h"
-
-#include <QTemporaryDir>
 
 #include <memory>
 
@@ -29,6 +28,5 @@ public:
     std::unique_ptr<Programma> programma;
 
 private:
-    QTemporaryDir cartella;
-    QString cartellaPrecedente;
+    CartellaDiLavoro cartella;
 };

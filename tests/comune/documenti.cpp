@@ -1,6 +1,7 @@
 #include "comune/documenti.h"
 
 #include "comune/banco.h"
+#include "comune/guida.h"
 
 #include <QApplication>
 #include <QTest>
@@ -29,10 +30,6 @@ void preparaScheda(StatoCondiviso& s) {
     s.TipoMin = 1;
     s.TipoMax = 1;
 }
-
-QWidget* controllo(QWidget* f, const char* nome) {
-    return f->findChild<QWidget*>(QLatin1String(nome));
-}
 } // namespace
 
 QWidget* documenti::prepara(Banco& banco, const QString& documento) {
@@ -53,10 +50,10 @@ QWidget* documenti::prepara(Banco& banco, const QString& documento) {
     }
     QApplication::setActiveWindow(f);
     if (quale == Finestra::StampaSchede) {
-        QTest::mousePress(controllo(f, "Option3(1)"), Qt::LeftButton);
-        QTest::mouseClick(controllo(f, "CmdSchedaAlunni"), Qt::LeftButton);
+        premi(f, QStringLiteral("Option3(1)"));
+        premi(f, QStringLiteral("CmdSchedaAlunni"));
         if (documento == QLatin1String("scheda-docenti")) {
-            QTest::mouseClick(controllo(f, "CmdSchedaDocenti"), Qt::LeftButton);
+            premi(f, QStringLiteral("CmdSchedaDocenti"));
         }
     }
     return f;
@@ -64,12 +61,12 @@ QWidget* documenti::prepara(Banco& banco, const QString& documento) {
 
 void documenti::stampa(QWidget* f, const QString& documento) {
     if (documento == QLatin1String("elenco")) {
-        QTest::mousePress(controllo(f, "Option1(2)"), Qt::LeftButton);
+        premi(f, QStringLiteral("Option1(2)"));
     } else if (documento == QLatin1String("attestato")) {
-        QTest::mousePress(controllo(f, "Option5(0)"), Qt::LeftButton);
+        premi(f, QStringLiteral("Option5(0)"));
     } else if (documento == QLatin1String("scheda-alunni")) {
-        QTest::mouseClick(controllo(f, "CmdStampaAlunni"), Qt::LeftButton);
+        premi(f, QStringLiteral("CmdStampaAlunni"));
     } else {
-        QTest::mouseClick(controllo(f, "CmdStampaDocenti"), Qt::LeftButton);
+        premi(f, QStringLiteral("CmdStampaDocenti"));
     }
 }

@@ -1,30 +1,14 @@
 #include "comune/banco.h"
+#include "comune/esercizi.h"
 #include "comune/guida.h"
 #include "comune/registro.h"
 #include "exercise/frmoperativo.h"
-#include "start/frminizio.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
 
 namespace {
-FrmOperativo* apri(Banco& banco, int livello) {
-    banco.programma->avvia();
-    auto* inizio = banco.finestra<frmInizio>(Finestra::Inizio);
-    for (const QString& nome :
-         {QStringLiteral("Option1(0)"), QStringLiteral("Option2(%1)").arg(livello),
-          QStringLiteral("Option3(0)")}) {
-        QTest::mousePress(inizio->findChild<QWidget*>(nome), Qt::LeftButton);
-    }
-    auto* f = banco.finestra<FrmOperativo>(Finestra::Operativo);
-    return inPrimoPiano(f);
-}
-
-QWidget* controllo(QWidget* f, const QString& nome) {
-    return f->findChild<QWidget*>(nome);
-}
-
 QWidget* tasto(QWidget* f, int i) {
     return controllo(f, QStringLiteral("Option2(%1)").arg(i));
 }
@@ -76,7 +60,7 @@ private slots:
 
 void TestTastiera::cifreECancella() {
     Banco banco;
-    auto* f = apri(banco, 0);
+    auto* f = apriEsercizi(banco, 0, 0);
     QVERIFY(f);
     tasto(f, 1)->setFocus();
     digita(QStringLiteral("42"));
@@ -97,7 +81,7 @@ void TestTastiera::cifreECancella() {
 
 void TestTastiera::tastierinoNumericoNonSpostaIlFuoco() {
     Banco banco;
-    auto* f = apri(banco, 0);
+    auto* f = apriEsercizi(banco, 0, 0);
     tasto(f, 10)->setFocus();
     premi(Qt::Key_8, Qt::KeypadModifier);
     QCOMPARE(risultato(f), QStringLiteral("8"));
@@ -111,7 +95,7 @@ void TestTastiera::tastierinoNumericoNonSpostaIlFuoco() {
 // A held key repeats its press, and on X11 a release marked as a repeat before each one.
 void TestTastiera::tastoTenutoEntraUnaVolta() {
     Banco banco;
-    auto* f = apri(banco, 0);
+    auto* f = apriEsercizi(banco, 0, 0);
     QWidget* uno = tasto(f, 1);
     uno->setFocus();
     QTest::keyPress(uno, Qt::Key_7);
@@ -154,7 +138,7 @@ void TestTastiera::tastoTenutoDalSistema() {
     QFETCH(QString, sequenza);
     QFETCH(QString, atteso);
     Banco banco;
-    auto* f = apri(banco, 0);
+    auto* f = apriEsercizi(banco, 0, 0);
     QVERIFY(f);
     tasto(f, 1)->setFocus();
     sequenzaDalSistema(f, sequenza);
@@ -163,7 +147,7 @@ void TestTastiera::tastoTenutoDalSistema() {
 
 void TestTastiera::lettereSpostanoIlFuoco() {
     Banco banco;
-    auto* f = apri(banco, 0);
+    auto* f = apriEsercizi(banco, 0, 0);
     StatoCondiviso& s = banco.programma->stato;
     tasto(f, 1)->setFocus();
     digita(s.TestoRisultato.trimmed());
@@ -185,7 +169,7 @@ void TestTastiera::lettereSpostanoIlFuoco() {
 
 void TestTastiera::spazioGiraTraIPulsanti() {
     Banco banco;
-    auto* f = apri(banco, 0);
+    auto* f = apriEsercizi(banco, 0, 0);
     // The first operation is laid out before the window is on screen, so its keypad could not
     // take the focus and kept "Avanti" and "Esco" on: the table is for the operations after it.
     QTest::mousePress(tasto(f, 12), Qt::LeftButton);
@@ -208,7 +192,7 @@ void TestTastiera::spazioGiraTraIPulsanti() {
 
 void TestTastiera::aiutoDaTastiera() {
     Banco banco;
-    auto* f = apri(banco, 0);
+    auto* f = apriEsercizi(banco, 0, 0);
     StatoCondiviso& s = banco.programma->stato;
     tasto(f, 1)->setFocus();
     digita(QString::number(s.Risultato + 1));
@@ -239,7 +223,7 @@ void TestTastiera::aiutoDaTastiera() {
 
 void TestTastiera::dieciOperazioniSoloTastiera() {
     Banco banco;
-    auto* f = apri(banco, 2);
+    auto* f = apriEsercizi(banco, 0, 2);
     StatoCondiviso& s = banco.programma->stato;
     tasto(f, 1)->setFocus();
     for (int i = 1; i <= 10; ++i) {
@@ -265,7 +249,7 @@ void TestTastiera::dieciOperazioniSoloTastiera() {
 
 void TestTastiera::avvisoDallaVentesima() {
     Banco banco;
-    auto* f = apri(banco, 0);
+    auto* f = apriEsercizi(banco, 0, 0);
     StatoCondiviso& s = banco.programma->stato;
     for (int i = 1; i < 20; ++i) {
         QTest::mousePress(tasto(f, 1), Qt::LeftButton);

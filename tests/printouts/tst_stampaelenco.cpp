@@ -1,12 +1,11 @@
+#include "app/stampanteqt.h"
+#include "comune/file.h"
 #include "comune/finti.h"
 #include "comune/pdf.h"
 #include "comune/registro.h"
-#include "app/stampanteqt.h"
 #include "printouts/stampaelenco.h"
 #include "state/statocondiviso.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -224,22 +223,17 @@ void TestStampaElenco::pagineSeguentiDiconoDiChiSono() {
 
 // The real printer without a printer: a PDF whose numbers keep their columns.
 void TestStampaElenco::pdfVero() {
-    QTemporaryDir cartella;
-    const QString precedente = QDir::currentPath();
-    QDir::setCurrent(cartella.path());
+    CartellaDiLavoro cartella;
     Stampa p;
     riempi(p.stato, 12);
     p.stato.NomeAlunno = QStringLiteral("Giulia");
     StampanteQt vera(p.messaggi, QStringLiteral("veltrix"), StampanteQt::Destinazione::FilePdf);
     QVERIFY(StampaElenco(p.stato, vera, p.messaggi, p.orologio));
     const QString file = vera.ultimoFile();
-    QDir::setCurrent(precedente);
     QVERIFY(file.startsWith(QLatin1String("veltrix-elenco-")));
 
     // Read at the pitch of a 12-point fixed-pitch face, every blank comes back.
-    const std::optional<QString> letto = pdf::testo(cartella.filePath(file), 7.2);
-    QVERIFY(letto);
-    const QString testo = *letto;
+    const QString testo = pdf::testo(cartella.percorso(file), 7.2);
     for (const QString& atteso :
          {QStringLiteral("Esercizio n.1"), QStringLiteral("Esercizio n.2"),
           p.stato.RigheStampa[3].trimmed(), p.stato.RigheStampa[12].trimmed(),

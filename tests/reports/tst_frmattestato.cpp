@@ -1,22 +1,21 @@
+#include "app/stampanteqt.h"
 #include "comune/banco.h"
+#include "comune/guida.h"
 #include "comune/pdf.h"
 #include "comune/registro.h"
-#include "widgets/unita.h"
-#include "widgets/colori.h"
-#include "widgets/caratteri.h"
-#include "widgets/pulsanteopzione.h"
-#include "app/stampanteqt.h"
 #include "reports/figuraattestato.h"
 #include "reports/frmattestato.h"
+#include "widgets/caratteri.h"
+#include "widgets/colori.h"
+#include "widgets/pulsanteopzione.h"
+#include "widgets/unita.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -32,20 +31,15 @@ void preparaSerie(StatoCondiviso& s, qint16 operazioni, qint16 esatte, const QSt
 
 // Opened as the list window opens it; the test may wait for the window to be on screen, or go on
 // at once, before its drawing has begun.
-FrmAttestato* apri(Programma& programma, qint16 operazioni, qint16 esatte,
+FrmAttestato* apri(Banco& banco, qint16 operazioni, qint16 esatte,
                    const QString& nome = QStringLiteral("Marta"), bool aspetta = true) {
-    preparaSerie(programma.stato, operazioni, esatte, nome);
-    auto* f = qobject_cast<FrmAttestato*>(programma.finestre.apri(Finestra::Attestato));
+    preparaSerie(banco.programma->stato, operazioni, esatte, nome);
+    auto* f = qobject_cast<FrmAttestato*>(banco.programma->finestre.apri(Finestra::Attestato));
     if (!f || (aspetta && !QTest::qWaitForWindowExposed(f))) {
         return nullptr;
     }
     QApplication::setActiveWindow(f);
     return f;
-}
-
-FrmAttestato* apri(Banco& banco, qint16 operazioni, qint16 esatte,
-                   const QString& nome = QStringLiteral("Marta"), bool aspetta = true) {
-    return apri(*banco.programma, operazioni, esatte, nome, aspetta);
 }
 
 FiguraAttestato* figura(QWidget* f) {
@@ -62,21 +56,6 @@ QStringList disegnati(const FiguraAttestato* picture) {
         testi << t.testo;
     }
     return testi;
-}
-
-QString nomeFuoco() {
-    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-}
-
-// Keys go where the focus is, as on a real keyboard; the release goes to whatever has the focus
-// once the press has done its work, or nowhere when the press closed the window.
-void premi(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
-    if (QPointer<QWidget> w = QApplication::focusWidget()) {
-        QTest::keyPress(w, k, m);
-    }
-    if (QPointer<QWidget> w = QApplication::focusWidget(); w && w->isVisible()) {
-        QTest::keyRelease(w, k, m);
-    }
 }
 
 int pixelRossi(const QImage& immagine) {
@@ -107,10 +86,6 @@ bool finestreVisibili() {
         }
     }
     return false;
-}
-
-QString testoDelPdf(const QString& file) {
-    return pdf::testo(file).value_or(QString());
 }
 } // namespace
 
@@ -626,33 +601,22 @@ void TestFrmAttestato::spazioPassaAlProssimo() {
 // Through the real printer, written as a PDF: the texts are on the page as text, in the
 // printer's own resolution, not as a picture of the screen.
 void TestFrmAttestato::pdfVero() {
-    QTemporaryDir cartella;
-    const QString precedente = QDir::currentPath();
-    QDir::setCurrent(cartella.path());
-    OrologioFinto orologio;
-    CasualeFinto casuale;
-    MessaggiFinti messaggi;
-    StampanteQt stampante(messaggi, QStringLiteral("veltrix"), StampanteQt::Destinazione::FilePdf);
-    {
-        Programma programma(Servizi{orologio, casuale, messaggi, stampante, "veltrix"});
-        auto* f = apri(programma, 20, 17, QStringLiteral("NICCOLÒ"));
-        QVERIFY(f);
-        QTest::mousePress(scelta(f, 0), Qt::LeftButton);
-        programma.finestre.CloseAllWindows();
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    QDir::setCurrent(precedente);
-    const QString file = stampante.ultimoFile();
-    QVERIFY(!file.isEmpty());
-    QCOMPARE(messaggi.mostrati.size(), 1);
-    const QString testo = testoDelPdf(cartella.filePath(file)).simplified();
+    MessaggiFinti detti;
+    StampanteQt stampante(detti, QStringLiteral("veltrix"), StampanteQt::Destinazione::FilePdf);
+    Banco banco(QStringLiteral("veltrix"), &stampante);
+    auto* f = apri(banco, 20, 17, QStringLiteral("NICCOLÒ"));
+    QVERIFY(f);
+    QTest::mousePress(scelta(f, 0), Qt::LeftButton);
+    const QString file = banco.percorso(stampante.ultimoFile());
+    QCOMPARE(detti.mostrati.size(), 1);
+    const QString testo = pdf::testo(file).simplified();
     for (const char* atteso :
          {"DIPLOMA DI MERITO", "RILASCIATO A", "Niccolò", "veltrix", "DISTINTO",
           "con 17 risposte esatte su 20 richieste", "Data 08/12/2026"}) {
         QVERIFY2(testo.contains(QString::fromUtf8(atteso)), qPrintable(testo));
     }
     QProcess immagini;
-    immagini.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), cartella.filePath(file)});
+    immagini.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), file});
     QVERIFY(immagini.waitForFinished(30000));
     // Only the two heading lines: no picture of the screen on the page.
     QCOMPARE(QString::fromUtf8(immagini.readAllStandardOutput()).trimmed().count('\n'), 1);

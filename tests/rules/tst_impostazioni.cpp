@@ -1,3 +1,4 @@
+#include "comune/file.h"
 #include "comune/registro.h"
 #include "rules/impostazioni.h"
 
@@ -5,19 +6,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-void scriviFile(const QString& percorso, const QByteArray& contenuto) {
-    QFile f(percorso);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(contenuto);
-}
-
-QByteArray leggiFile(const QString& percorso) {
-    QFile f(percorso);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<mancante>");
-}
-} // namespace
 
 class TestImpostazioni : public QObject {
     Q_OBJECT
@@ -75,7 +63,7 @@ void TestImpostazioni::lettura() {
     QFETCH(int, operazione);
     QFETCH(int, gruppo);
     const QString percorso = cartella.filePath(QStringLiteral("lettura.dat"));
-    scriviFile(percorso, contenuto);
+    QVERIFY(scrivi(percorso, contenuto));
     qint16 op = 1;
     qint16 gr = 99;
     leggiLivelli(percorso, op, gr);
@@ -93,9 +81,9 @@ void TestImpostazioni::fileMancante() {
 
 void TestImpostazioni::scritturaELetturaTornano() {
     const QString percorso = cartella.filePath(QStringLiteral("andata.dat"));
-    scriviFile(percorso, "un contenuto molto più lungo della riga che lo sostituirà\r\n");
+    QVERIFY(scrivi(percorso, "un contenuto molto più lungo della riga che lo sostituirà\r\n"));
     QVERIFY(scriviLivelli(percorso, 6, 2));
-    QCOMPARE(leggiFile(percorso), QByteArray(" 6  2 \r\n"));
+    QCOMPARE(contenuto(percorso), QByteArray(" 6  2 \r\n"));
     qint16 op = 1;
     qint16 gr = 1;
     leggiLivelli(percorso, op, gr);
@@ -115,10 +103,10 @@ void TestImpostazioni::unaDirectoryAlPostoDelFile() {
 
 void TestImpostazioni::scritturaFallitaLasciaIlVecchioFile() {
     const QString percorso = cartella.filePath(QStringLiteral("vecchio.dat"));
-    scriviFile(percorso, " 2  2 \r\n");
+    QVERIFY(scrivi(percorso, " 2  2 \r\n"));
     QVERIFY(QDir().mkpath(percorso + QStringLiteral(".tmp")));
     QVERIFY(!scriviLivelli(percorso, 5, 1));
-    QCOMPARE(leggiFile(percorso), QByteArray(" 2  2 \r\n"));
+    QCOMPARE(contenuto(percorso), QByteArray(" 2  2 \r\n"));
 }
 
 VELTRIX_TEST(TestImpostazioni)

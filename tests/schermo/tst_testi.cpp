@@ -111,16 +111,6 @@ QStringList tagliati(QWidget* finestra) {
     return difetti;
 }
 
-void premi(QWidget* f, const QString& nome) {
-    auto* w = f->findChild<QWidget*>(nome);
-    QVERIFY2(w, qPrintable(nome));
-    if (qobject_cast<PulsanteOpzione*>(w)) {
-        QTest::mousePress(w, Qt::LeftButton);
-    } else {
-        QTest::mouseClick(w, Qt::LeftButton);
-    }
-}
-
 void verifica(QWidget* f, const char* stato) {
     QVERIFY2(f && QTest::qWaitForWindowExposed(f), stato);
     const QStringList difetti = tagliati(f);
