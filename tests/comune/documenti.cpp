@@ -7,23 +7,6 @@
 #include <QTest>
 
 namespace {
-constexpr int operazioniDellaSerie = 20;
-
-void preparaSerie(StatoCondiviso& s) {
-    s.ContaOperazioni = operazioniDellaSerie;
-    s.TotaleEsatte = 17;
-    s.NomeAlunno = QStringLiteral("Marta");
-    s.DescrizioneObiettivo = QStringLiteral("CALCOLO DEL RISULTATO");
-    s.DescrizioneLivello = QStringLiteral("NUMERO MASSIMO da  1 a 30");
-    for (int k = 1; k <= operazioniDellaSerie; ++k) {
-        s.RigheStampa[static_cast<size_t>(k)] =
-            QStringLiteral("  %1 +    1 +    2 = ...    R. %2  ").arg(k, 2).arg(k + 3, 3);
-    }
-    for (int e = 1; e <= 3; ++e) {
-        s.TempiEsercizio[static_cast<size_t>(e)] = QStringLiteral(" %1").arg(10 * e);
-    }
-}
-
 void preparaScheda(StatoCondiviso& s) {
     s.Operazione = 7;
     s.ObiettivoScheda = QStringLiteral("CALCOLO DEL RISULTATO");
@@ -32,14 +15,29 @@ void preparaScheda(StatoCondiviso& s) {
 }
 } // namespace
 
+void documenti::preparaSerie(StatoCondiviso& s, int operazioni, int esatte, const QString& nome) {
+    s.ContaOperazioni = static_cast<qint16>(operazioni);
+    s.TotaleEsatte = static_cast<qint16>(esatte);
+    s.NomeAlunno = nome;
+    s.DescrizioneObiettivo = QStringLiteral("CALCOLO DEL RISULTATO");
+    s.DescrizioneLivello = QStringLiteral("NUMERO MASSIMO da  1 a 30");
+    for (int k = 1; k <= operazioni; ++k) {
+        s.RigheStampa[static_cast<size_t>(k)] =
+            QStringLiteral("  %1 +    1 +    2 = ...    R. %2  ").arg(k, 2).arg(k + 3, 3);
+    }
+    for (int e = 1; e <= 3; ++e) {
+        s.TempiEsercizio[static_cast<size_t>(e)] = QStringLiteral(" %1").arg(10 * e);
+    }
+}
+
 QWidget* documenti::prepara(Banco& banco, const QString& documento) {
     StatoCondiviso& s = banco.programma->stato;
     Finestra quale = Finestra::StampaSchede;
     if (documento == QLatin1String("elenco")) {
-        preparaSerie(s);
+        preparaSerie(s, 20, 17, QStringLiteral("Marta"));
         quale = Finestra::StampaEsercizio;
     } else if (documento == QLatin1String("attestato")) {
-        preparaSerie(s);
+        preparaSerie(s, 20, 17, QStringLiteral("Marta"));
         quale = Finestra::Attestato;
     } else {
         preparaScheda(s);

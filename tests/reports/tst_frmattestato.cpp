@@ -1,5 +1,6 @@
 #include "app/stampanteqt.h"
 #include "comune/banco.h"
+#include "comune/documenti.h"
 #include "comune/guida.h"
 #include "comune/pdf.h"
 #include "comune/registro.h"
@@ -21,19 +22,11 @@
 namespace {
 const QColor rosso(0xFF, 0x00, 0x00);
 
-void preparaSerie(StatoCondiviso& s, qint16 operazioni, qint16 esatte, const QString& nome) {
-    s.ContaOperazioni = operazioni;
-    s.TotaleEsatte = esatte;
-    s.NomeAlunno = nome;
-    s.DescrizioneObiettivo = QStringLiteral("CALCOLO DEL RISULTATO");
-    s.DescrizioneLivello = QStringLiteral("NUMERO MASSIMO da  1 a 30");
-}
-
 // Opened as the list window opens it; the test may wait for the window to be on screen, or go on
 // at once, before its drawing has begun.
 FrmAttestato* apri(Banco& banco, qint16 operazioni, qint16 esatte,
                    const QString& nome = QStringLiteral("Marta"), bool aspetta = true) {
-    preparaSerie(banco.programma->stato, operazioni, esatte, nome);
+    documenti::preparaSerie(banco.programma->stato, operazioni, esatte, nome);
     auto* f = qobject_cast<FrmAttestato*>(banco.programma->finestre.apri(Finestra::Attestato));
     if (!f || (aspetta && !QTest::qWaitForWindowExposed(f))) {
         return nullptr;
@@ -228,7 +221,7 @@ void TestFrmAttestato::nomeDelProgramma() {
 // The window is on screen before the first line, and is painted again after each one.
 void TestFrmAttestato::disegnoRigaPerRiga() {
     Banco banco;
-    preparaSerie(banco.programma->stato, 20, 17, QStringLiteral("Marta"));
+    documenti::preparaSerie(banco.programma->stato, 20, 17, QStringLiteral("Marta"));
     auto* f = banco.finestra<FrmAttestato>(Finestra::Attestato);
     QVERIFY(f);
     std::vector<std::size_t> dipinte;

@@ -1,4 +1,5 @@
 #include "comune/banco.h"
+#include "comune/documenti.h"
 #include "comune/guida.h"
 #include "comune/registro.h"
 #include "reports/frmstampaesercizio.h"
@@ -12,14 +13,7 @@
 
 namespace {
 FrmStampaEsercizio* apri(Banco& banco, int operazioni) {
-    StatoCondiviso& s = banco.programma->stato;
-    s.ContaOperazioni = static_cast<qint16>(operazioni);
-    for (int k = 1; k <= operazioni; ++k) {
-        s.RigheStampa[static_cast<size_t>(k)] = QStringLiteral("  %1 +   1 = ...   R.").arg(k, 2);
-    }
-    for (int e = 1; e <= 3; ++e) {
-        s.TempiEsercizio[static_cast<size_t>(e)] = QStringLiteral(" %1").arg(10 * e);
-    }
+    documenti::preparaSerie(banco.programma->stato, operazioni, operazioni, QString());
     banco.programma->finestre.apri(Finestra::StampaEsercizio);
     auto* f = banco.finestra<FrmStampaEsercizio>(Finestra::StampaEsercizio);
     return inPrimoPiano(f);
