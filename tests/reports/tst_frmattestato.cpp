@@ -13,7 +13,6 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QProcess>
@@ -100,14 +99,8 @@ private slots:
     void stampaSegueLaGrandezzaDellImmagine();
     void stampaConSerieRicominciata();
     void riapertaRicalcola();
-    void tastiSpostanoIlFuoco_data();
-    void tastiSpostanoIlFuoco();
-    void treEInvioFinisceLaSessione();
-    void dueEInvioChiudeSoloLAttestato();
-    void unoEInvioStampa();
-    void tastoTenutoAgisceUnaVolta();
-    void spazioPassaAlProssimo_data();
-    void spazioPassaAlProssimo();
+    void sceltaDaTastiera_data();
+    void sceltaDaTastiera();
     void pdfVero();
 };
 
@@ -467,128 +460,40 @@ void TestFrmAttestato::riapertaRicalcola() {
     QCOMPARE(disegnati(figura(f))[8], QStringLiteral("Non classificato"));
 }
 
-void TestFrmAttestato::tastiSpostanoIlFuoco_data() {
-    QTest::addColumn<int>("tasto");
+// The row of choices is wired to the keyboard: a choice's digit, then Enter, does what a press
+// on it does. How the row answers each key is the row's own test.
+void TestFrmAttestato::sceltaDaTastiera_data() {
+    QTest::addColumn<int>("cifra");
     QTest::addColumn<bool>("tastierino");
-    QTest::addColumn<QString>("fuoco");
-    for (bool tastierino : {false, true}) {
-        const char* dove = tastierino ? "tastierino" : "riga";
-        QTest::addRow("1 %s", dove) << int(Qt::Key_1) << tastierino << "Option5(0)";
-        QTest::addRow("2 %s", dove) << int(Qt::Key_2) << tastierino << "Option5(1)";
-        QTest::addRow("3 %s", dove) << int(Qt::Key_3) << tastierino << "Option5(2)";
-        QTest::addRow("4 %s", dove) << int(Qt::Key_4) << tastierino << "Option5(1)";
-        QTest::addRow("0 %s", dove) << int(Qt::Key_0) << tastierino << "Option5(1)";
-    }
-    QTest::newRow("lettera") << int(Qt::Key_S) << false << "Option5(1)";
+    QTest::addColumn<int>("lavori");
+    QTest::addColumn<bool>("attestato"); // still open
+    QTest::addColumn<bool>("elenco");    // still open
+    QTest::newRow("1 stampa") << 1 << false << 1 << true << true;
+    QTest::newRow("2 torna all'elenco") << 2 << true << 0 << false << true;
+    QTest::newRow("3 finisce la sessione") << 3 << false << 0 << false << false;
 }
 
-void TestFrmAttestato::tastiSpostanoIlFuoco() {
-    QFETCH(int, tasto);
+void TestFrmAttestato::sceltaDaTastiera() {
+    QFETCH(int, cifra);
     QFETCH(bool, tastierino);
-    QFETCH(QString, fuoco);
-    Banco banco;
-    auto* f = apri(banco, 20, 17);
-    QVERIFY(f);
-    scelta(f, 1)->setFocus();
-    premi(Qt::Key(tasto), tastierino ? Qt::KeypadModifier : Qt::NoModifier);
-    QCOMPARE(nomeFuoco(), fuoco);
-    QVERIFY(banco.programma->finestre.caricata(Finestra::Attestato));
-    QCOMPARE(banco.stampante.lavori, 0);
-}
-
-void TestFrmAttestato::treEInvioFinisceLaSessione() {
+    QFETCH(int, lavori);
+    QFETCH(bool, attestato);
+    QFETCH(bool, elenco);
     Banco banco;
     banco.programma->avvia();
     banco.programma->finestre.apri(Finestra::StampaEsercizio);
     auto* f = apri(banco, 20, 17);
     QVERIFY(f);
-    scelta(f, 0)->setFocus();
-    premi(Qt::Key_3);
-    QCOMPARE(nomeFuoco(), QStringLiteral("Option5(2)"));
-    premi(Qt::Key_Return);
-    QVERIFY(banco.programma->finestre.caricateInOrdine().empty());
-    QVERIFY(!finestreVisibili());
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(QApplication::topLevelWidgets().isEmpty() || !finestreVisibili());
-}
-
-void TestFrmAttestato::dueEInvioChiudeSoloLAttestato() {
-    Banco banco;
-    banco.programma->avvia();
-    banco.programma->finestre.apri(Finestra::StampaEsercizio);
-    auto* f = apri(banco, 20, 17);
-    QVERIFY(f);
-    scelta(f, 0)->setFocus();
-    premi(Qt::Key_2, Qt::KeypadModifier);
-    premi(Qt::Key_Enter, Qt::KeypadModifier);
-    QVERIFY(!banco.programma->finestre.caricata(Finestra::Attestato));
-    QVERIFY(banco.programma->finestre.caricata(Finestra::StampaEsercizio));
-    QVERIFY(banco.programma->finestre.caricata(Finestra::Inizio));
-    QCOMPARE(banco.stampante.lavori, 0);
-}
-
-void TestFrmAttestato::unoEInvioStampa() {
-    Banco banco;
-    auto* f = apri(banco, 20, 17);
-    QVERIFY(f);
-    scelta(f, 2)->setFocus();
-    premi(Qt::Key_1);
-    premi(Qt::Key_Return);
-    QCOMPARE(banco.stampante.lavori, 1);
-    QVERIFY(banco.programma->finestre.caricata(Finestra::Attestato));
-}
-
-// Enter held down repeats its key down (and, on X11, a release marked as a repeat before
-// each): the certificate is printed once.
-void TestFrmAttestato::tastoTenutoAgisceUnaVolta() {
-    Banco banco;
-    auto* f = apri(banco, 20, 17);
-    QVERIFY(f);
-    QWidget* stampa = scelta(f, 0);
-    stampa->setFocus();
-    QTest::keyPress(stampa, Qt::Key_Return);
-    for (int i = 0; i < 5; ++i) {
-        QKeyEvent rilascio(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"),
-                           true);
-        QApplication::sendEvent(stampa, &rilascio);
-        QKeyEvent ripetuto(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"),
-                           true);
-        QApplication::sendEvent(stampa, &ripetuto);
-    }
-    QCOMPARE(banco.stampante.lavori, 1);
-    // While a key is down, another one is ignored too.
-    QTest::keyPress(stampa, Qt::Key_3);
-    QCOMPARE(nomeFuoco(), QStringLiteral("Option5(0)"));
-    QTest::keyRelease(stampa, Qt::Key_Return);
-    premi(Qt::Key_Return);
-    QCOMPARE(banco.stampante.lavori, 2);
-    premi(Qt::Key_3);
-    QCOMPARE(nomeFuoco(), QStringLiteral("Option5(2)"));
-}
-
-void TestFrmAttestato::spazioPassaAlProssimo_data() {
-    QTest::addColumn<int>("operazioni");
-    QTest::addColumn<int>("da");
-    QTest::addColumn<QString>("a");
-    QTest::newRow("dalla stampa") << 20 << 0 << "Option5(1)";
-    QTest::newRow("dal ritorno") << 20 << 1 << "Option5(2)";
-    QTest::newRow("dalla fine al primo") << 20 << 2 << "Option5(0)";
-    QTest::newRow("stampa spenta: dalla fine") << 9 << 2 << "Option5(1)";
-    QTest::newRow("stampa spenta: dal ritorno") << 9 << 1 << "Option5(2)";
-}
-
-void TestFrmAttestato::spazioPassaAlProssimo() {
-    QFETCH(int, operazioni);
-    QFETCH(int, da);
-    QFETCH(QString, a);
-    Banco banco;
-    auto* f = apri(banco, qint16(operazioni), qint16(operazioni));
-    QVERIFY(f);
-    scelta(f, da)->setFocus();
-    premi(Qt::Key_Space);
-    QCOMPARE(nomeFuoco(), a);
-    QCOMPARE(banco.stampante.lavori, 0);
-    QVERIFY(banco.programma->finestre.caricata(Finestra::Attestato));
+    scelta(f, cifra % 3)->setFocus();
+    const Qt::KeyboardModifiers dove = tastierino ? Qt::KeypadModifier : Qt::NoModifier;
+    premi(Qt::Key(Qt::Key_0 + cifra), dove);
+    QCOMPARE(nomeFuoco(), QStringLiteral("Option5(%1)").arg(cifra - 1));
+    premi(tastierino ? Qt::Key_Enter : Qt::Key_Return, dove);
+    QCOMPARE(banco.stampante.lavori, lavori);
+    QCOMPARE(banco.programma->finestre.caricata(Finestra::Attestato), attestato);
+    QCOMPARE(banco.programma->finestre.caricata(Finestra::StampaEsercizio), elenco);
+    QCOMPARE(banco.programma->finestre.caricata(Finestra::Inizio), elenco);
+    QCOMPARE(finestreVisibili(), elenco);
 }
 
 // Through the real printer, written as a PDF: the texts are on the page as text, in the
