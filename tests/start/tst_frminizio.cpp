@@ -62,7 +62,6 @@ private slots:
     void unaCopiaConAltroNomeHaIlSuoFile();
     void tendina();
     void tendinaApertaRestaApertaDopoUnRidimensionamento();
-    void proporzioniSuFinestraDoppia();
     void etichettaVersione();
     void menuValutazioneEEsempi();
     void spiegazioneDellaValutazione();
@@ -381,35 +380,6 @@ void TestFrmInizio::tendinaApertaRestaApertaDopoUnRidimensionamento() {
     QTRY_VERIFY(f->centralWidget()->width() > larghezza);
     QVERIFY(controllo(f, "Picture1")->width() < 10);
     QVERIFY(controllo(f, "Picture2")->width() < 10);
-}
-
-void TestFrmInizio::proporzioniSuFinestraDoppia() {
-    Banco banco;
-    auto* f = banco.finestra<frmInizio>(Finestra::Inizio);
-    f->setWindowState(Qt::WindowNoState);
-    f->show();
-    QVERIFY(QTest::qWaitForWindowExposed(f));
-    QWidget* area = f->centralWidget();
-    const QSize prima = area->size();
-    const QStringList nomi{QStringLiteral("Label1"),     QStringLiteral("Frame2"),
-                           QStringLiteral("Option2(1)"), QStringLiteral("Option3(1)"),
-                           QStringLiteral("Label5"),     QStringLiteral("lblNomeOperazione")};
-    QList<QRect> geometrie;
-    for (const QString& nome : nomi) {
-        geometrie << controllo(f, nome)->geometry();
-    }
-    const QFont font = controllo(f, "Label1")->font();
-    f->resize(f->width() + prima.width(), f->height() + prima.height());
-    QTRY_COMPARE(area->size(), prima * 2);
-    for (int i = 0; i < nomi.size(); ++i) {
-        const QRect ora = controllo(f, nomi[i])->geometry();
-        const QRect attesa(geometrie[i].topLeft() * 2, geometrie[i].size() * 2);
-        QVERIFY2((ora.topLeft() - attesa.topLeft()).manhattanLength() <= 2 &&
-                     qAbs(ora.width() - attesa.width()) <= 2 &&
-                     qAbs(ora.height() - attesa.height()) <= 2,
-                 qPrintable(nomi[i]));
-    }
-    QCOMPARE(controllo(f, "Label1")->font(), font);
 }
 
 void TestFrmInizio::etichettaVersione() {
