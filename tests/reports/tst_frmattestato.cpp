@@ -93,7 +93,8 @@ private slots:
     void disegnoRigaPerRiga();
     void chiusaDuranteIlDisegno();
     void immaginePersistente();
-    void disposizioneEColori();
+    void disposizione();
+    void coloriECaratteri();
     void immagineRifattaNellaFiguraPiuGrande();
     void stampa();
     void stampaSegueLaGrandezzaDellImmagine();
@@ -293,7 +294,10 @@ void TestFrmAttestato::immaginePersistente() {
     QCOMPARE(vuota.grab().toImage(), prima);
 }
 
-void TestFrmAttestato::disposizioneEColori() {
+// At the designed size: the picture, the message beside it and the frame of choices below it,
+// all inside the window and none over another; the choices inside their frame, one under the
+// other in their order.
+void TestFrmAttestato::disposizione() {
     Banco banco;
     auto* f = apri(banco, 20, 17);
     QVERIFY(f);
@@ -302,25 +306,25 @@ void TestFrmAttestato::disposizioneEColori() {
     const QSize progetto(twipInPixel(11910, f), twipInPixel(8340, f));
     f->resize(progetto);
     QTRY_COMPARE(f->centralWidget()->size(), progetto);
-    struct Posto {
-        const char* nome;
-        double sinistra, alto, larghezza, altezza;
-    };
-    const Posto posti[] = {
-        {"Picture1", 3975, 360, 3750, 5205}, {"Label1", 8100, 2970, 3150, 1845},
-        {"Frame4", 3285, 5745, 5184, 2070},  {"Option5(0)", 135, 84, 5004, 630},
-        {"Option5(1)", 135, 732, 5004, 630}, {"Option5(2)", 120, 1368, 5004, 630},
-    };
-    for (const Posto& p : posti) {
-        const QRect g = f->findChild<QWidget*>(QLatin1String(p.nome))->geometry();
-        const QRect atteso(twipInPixel(p.sinistra, f), twipInPixel(p.alto, f),
-                           twipInPixel(p.larghezza, f), twipInPixel(p.altezza, f));
-        QVERIFY2((g.topLeft() - atteso.topLeft()).manhattanLength() <= 2 &&
-                     qAbs(g.width() - atteso.width()) <= 1 &&
-                     qAbs(g.height() - atteso.height()) <= 1,
-                 p.nome);
+    const QRect immagine = figura(f)->geometry();
+    const QRect messaggio = controllo(f, QStringLiteral("Label1"))->geometry();
+    const QRect cornice = controllo(f, QStringLiteral("Frame4"))->geometry();
+    for (const QRect& r : {immagine, messaggio, cornice}) {
+        QVERIFY(f->centralWidget()->rect().contains(r));
     }
+    QVERIFY(messaggio.left() > immagine.right());
+    QVERIFY(cornice.top() > immagine.bottom() && !cornice.intersects(messaggio));
+    for (int i = 0; i < 3; ++i) {
+        const QRect g = scelta(f, i)->geometry();
+        QVERIFY(QRect(QPoint(), cornice.size()).contains(g));
+        QVERIFY(i == 0 || g.top() > scelta(f, i - 1)->geometry().bottom());
+    }
+}
 
+void TestFrmAttestato::coloriECaratteri() {
+    Banco banco;
+    auto* f = apri(banco, 20, 17);
+    QVERIFY(f);
     QCOMPARE(coloreSfondo(f->centralWidget()), QColor(0xFF, 0xC0, 0xFF));
     QCOMPARE(coloreSfondo(f->findChild<QWidget*>(QStringLiteral("Frame4"))),
              QColor(0xFF, 0xC0, 0xFF));

@@ -30,7 +30,8 @@ Stanza stanza(QWidget* w) {
                 int(l->alignment()) | (l->wordWrap() ? int(Qt::TextWordWrap) : 0)};
     }
     if (qobject_cast<PulsanteOpzione*>(w) || qobject_cast<PulsanteComando*>(w)) {
-        return {spazioDidascalia(static_cast<QPushButton*>(w)),
+        // The room the button gives its caption, and never more than the button itself.
+        return {spazioDidascalia(static_cast<QPushButton*>(w)) & w->rect(),
                 int(Qt::AlignCenter | Qt::TextWordWrap)};
     }
     QStyleOptionButton o;

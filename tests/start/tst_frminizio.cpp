@@ -2,7 +2,6 @@
 #include "comune/file.h"
 #include "comune/guida.h"
 #include "comune/registro.h"
-#include "rules/valutazione.h"
 #include "start/frminizio.h"
 #include "widgets/colori.h"
 #include "widgets/pulsanteopzione.h"
@@ -209,13 +208,15 @@ void TestFrmInizio::coloriDelFuoco() {
     QApplication::setActiveWindow(f);
     auto* esci = controllo(f, "Option3(1)");
     auto* avanti = controllo(f, "Option3(0)");
-    QCOMPARE(coloreSfondo(esci), PulsanteOpzione::sfondoSenzaFuoco);
+    const QColor conFuoco(0xFF, 0xC0, 0x80);
+    const QColor senzaFuoco(0xFF, 0xE0, 0xC0);
+    QCOMPARE(coloreSfondo(esci), senzaFuoco);
     esci->setFocus();
     QTRY_VERIFY(esci->hasFocus());
-    QCOMPARE(coloreSfondo(esci), PulsanteOpzione::sfondoConFuoco);
+    QCOMPARE(coloreSfondo(esci), conFuoco);
     premi(f, QStringLiteral("Option1(0)"));
-    QCOMPARE(coloreSfondo(esci), PulsanteOpzione::sfondoSenzaFuoco);
-    QCOMPARE(coloreSfondo(avanti), PulsanteOpzione::sfondoSenzaFuoco);
+    QCOMPARE(coloreSfondo(esci), senzaFuoco);
+    QCOMPARE(coloreSfondo(avanti), senzaFuoco);
 }
 
 void TestFrmInizio::cambioObiettiviTogliIlRosso() {
@@ -406,7 +407,7 @@ void TestFrmInizio::menuValutazioneEEsempi() {
     QVERIFY(banco.programma->finestre.caricata(Finestra::Inizio));
 }
 
-// The explanation lists the certificate's own grades, in order, and the rule for printing.
+// The explanation lists the certificate's grades, lowest first, and the rule for printing.
 void TestFrmInizio::spiegazioneDellaValutazione() {
     Banco banco;
     auto* f = banco.finestra<frmInizio>(Finestra::Inizio);
@@ -414,10 +415,10 @@ void TestFrmInizio::spiegazioneDellaValutazione() {
     auto* finestra = f->findChild<QDialog*>(QStringLiteral("FinestraValutazione"));
     QVERIFY(finestra && finestra->isVisible());
     QCOMPARE(finestra->windowModality(), Qt::ApplicationModal);
-    for (size_t i = 0; i < fasceValutazione.size(); ++i) {
-        auto* voto = finestra->findChild<QLabel*>(QStringLiteral("lblFascia(%1)").arg(i));
-        QVERIFY(voto);
-        QCOMPARE(voto->text(), QString::fromUtf8(fasceValutazione[i].testo));
+    const QStringList voti{"Non classificato", "SUFFICIENTE (!)", "SUFFICIENTE", "BUONO",
+                           "DISTINTO",         "OTTIMO"};
+    for (int i = 0; i < voti.size(); ++i) {
+        QCOMPARE(testoDi(finestra, QStringLiteral("lblFascia(%1)").arg(i)), voti[i]);
     }
     QStringList testi;
     for (QLabel* l : finestra->findChildren<QLabel*>()) {
