@@ -406,7 +406,9 @@ void TestFrmAttestato::stampaSegueLaGrandezzaDellImmagine() {
     for (const QSize& grandezza : {progetto, progetto * 3 / 2}) {
         f->resize(grandezza);
         QTRY_COMPARE(f->centralWidget()->size(), grandezza);
+        const std::size_t prima = banco.stampante.immagini.size();
         QTest::mousePress(scelta(f, 0), Qt::LeftButton);
+        QCOMPARE(banco.stampante.immagini.size(), prima + 1);
         const QSize interno = figura(f)->contentsRect().size();
         const QRectF twip = banco.stampante.immagini.back().twip;
         QCOMPARE(twip.size(),
