@@ -1,32 +1,16 @@
+#include "app/stampanteqt.h"
 #include "comune/cupsprivato.h"
+#include "comune/file.h"
 #include "comune/finti.h"
 #include "comune/pdf.h"
 #include "comune/registro.h"
 #include "platform/immagine.h"
-#include "app/stampanteqt.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-// Read with the pitch of a fixed-pitch face of 10 points, so that every blank comes back.
-QString testoDelPdf(const QString& file) {
-    return pdf::testo(file, 6).value_or(QString());
-}
-
-// Runs in a directory of its own, the one where a job without printer leaves its file.
-class Cartella {
-public:
-    Cartella() : precedente(QDir::currentPath()) { QDir::setCurrent(temporanea.path()); }
-    ~Cartella() { QDir::setCurrent(precedente); }
-    QString percorso(const QString& nome) const { return temporanea.filePath(nome); }
-    QTemporaryDir temporanea;
-
-private:
-    QString precedente;
-};
-} // namespace
+// Read at the pitch of a fixed-pitch face of 10 points, every blank comes back.
+constexpr double passo10 = 6;
 
 class TestStampante : public QObject {
     Q_OBJECT
@@ -56,7 +40,7 @@ void TestStampante::offreCourierAPassoFisso() {
 
 // The record lines line numbers up with blanks: every character must be as wide as a blank.
 void TestStampante::lineaEPosizione() {
-    Cartella cartella;
+    CartellaDiLavoro cartella;
     MessaggiFinti messaggi;
     StampanteQt stampante(messaggi, QStringLiteral("veltrix"), StampanteQt::Destinazione::FilePdf);
     stampante.impostaFont(QStringLiteral("Courier New"));
@@ -83,7 +67,7 @@ void TestStampante::lineaEPosizione() {
 }
 
 void TestStampante::scriveUnPdfQuandoNonCeStampante() {
-    Cartella cartella;
+    CartellaDiLavoro cartella;
     MessaggiFinti messaggi;
     StampanteQt stampante(messaggi, QStringLiteral("sottrazioni"),
                           StampanteQt::Destinazione::FilePdf);
@@ -108,14 +92,14 @@ void TestStampante::scriveUnPdfQuandoNonCeStampante() {
         QStringList{
             QStringLiteral("Nessuna stampante installata: il documento è stato salvato nel file ") +
             cartella.percorso(file)});
-    const QString testo = testoDelPdf(cartella.percorso(file));
+    const QString testo = pdf::testo(cartella.percorso(file), passo10);
     QVERIFY2(testo.contains(QStringLiteral("Nome Niccolò    Data di stampa 08/12/2026")),
              qPrintable(testo));
     QVERIFY2(testo.contains(QStringLiteral(" 12 +  3 = 15")), qPrintable(testo));
 }
 
 void TestStampante::dueLavoriNelloStessoSecondoNonSiSovrascrivono() {
-    Cartella cartella;
+    CartellaDiLavoro cartella;
     MessaggiFinti messaggi;
     StampanteQt stampante(messaggi, QStringLiteral("veltrix"), StampanteQt::Destinazione::FilePdf);
     QSet<QString> file;
@@ -129,7 +113,7 @@ void TestStampante::dueLavoriNelloStessoSecondoNonSiSovrascrivono() {
         stampante.disegnaImmagine(immagine, QRectF(1000, 100, 3000, 1500));
         QVERIFY(stampante.fineDocumento());
         file << stampante.ultimoFile();
-        QVERIFY(testoDelPdf(cartella.percorso(stampante.ultimoFile()))
+        QVERIFY(pdf::testo(cartella.percorso(stampante.ultimoFile()), passo10)
                     .contains(testo + QStringLiteral(" disegnato")));
     }
     QCOMPARE(file.size(), 2);
@@ -143,7 +127,7 @@ void TestStampante::lavoroFallitoLoDice() {
         return QDir::root().entryList({QStringLiteral("senzacartella-*")}, QDir::AllEntries);
     };
     const QStringList primaInRadice = inRadice();
-    Cartella cartella;
+    CartellaDiLavoro cartella;
     QDir(cartella.percorso(QString())).mkdir(QStringLiteral("sparita"));
     QDir::setCurrent(cartella.percorso(QStringLiteral("sparita")));
     QDir(cartella.percorso(QString())).rmdir(QStringLiteral("sparita"));
@@ -177,7 +161,7 @@ void TestStampante::soloFileNuovi_data() {
 void TestStampante::soloFileNuovi() {
     QFETCH(QStringList, occupati);
     QFETCH(QString, fine);
-    Cartella cartella;
+    CartellaDiLavoro cartella;
     QDir().mkdir(QStringLiteral("altrove"));
     const QDateTime ora = QDateTime::currentDateTime();
     // The job may start a few seconds later: its name is taken for each of them.
@@ -206,7 +190,7 @@ void TestStampante::soloFileNuovi() {
     const QString file = stampante.ultimoFile();
     QVERIFY2(QRegularExpression(fine).match(file).hasMatch(), qPrintable(file));
     QVERIFY(!QFileInfo(file).isSymLink());
-    QVERIFY(testoDelPdf(file).contains(QStringLiteral("riga")));
+    QVERIFY(pdf::testo(file, passo10).contains(QStringLiteral("riga")));
     QCOMPARE(QDir(QStringLiteral("altrove")).entryList(QDir::Files), prima);
     for (const QFileInfo& vecchio : QDir(QStringLiteral("altrove")).entryInfoList(QDir::Files) +
                                         QDir().entryInfoList({"*.pdf"}, QDir::Files)) {
@@ -247,7 +231,7 @@ void TestStampante::codaDellaStampante() {
     QFETCH(int, lavoro);
     QFETCH(int, stato);
     QFETCH(QString, detto);
-    Cartella cartella;
+    CartellaDiLavoro cartella;
     auto coda = std::make_unique<CodaFinta>();
     CodaFinta& finta = *coda;
     if (!accetta) {
@@ -286,7 +270,7 @@ void TestStampante::codaCupsVera() {
         stampante.stampa(QStringLiteral("riga stampata"));
         return stampante.fineDocumento();
     };
-    Cartella cartella;
+    CartellaDiLavoro cartella;
     MessaggiFinti presa;
     QVERIFY(stampa(presa));
     QVERIFY2(presa.mostrati.isEmpty(), qPrintable(presa.mostrati.join(" ")));
@@ -317,7 +301,7 @@ void TestStampante::codaCupsVera() {
 }
 
 void TestStampante::nessunLavoroSenzaNienteDaStampare() {
-    Cartella cartella;
+    CartellaDiLavoro cartella;
     MessaggiFinti messaggi;
     StampanteQt stampante(messaggi, QStringLiteral("veltrix"), StampanteQt::Destinazione::FilePdf);
     QVERIFY(stampante.fineDocumento());

@@ -1,14 +1,11 @@
 #include "comune/banco.h"
 
 #include <QApplication>
-#include <QDir>
 
-Banco::Banco(const QString& nomeProgramma, Stampante* altraStampante)
-    : cartellaPrecedente(QDir::currentPath()) {
-    QDir::setCurrent(cartella.path());
-    programma = std::make_unique<Programma>(Servizi{orologio, casuale, messaggi,
-                                                    altraStampante ? *altraStampante : stampante,
-                                                    archivio, nomeProgramma});
+Banco::Banco(const QString& nomeProgramma, Stampante* altraStampante) {
+    programma = std::make_unique<Programma>(Servizi{
+        orologio, casuale, messaggi, altraStampante ? *altraStampante : stampante,
+        archivio, nomeProgramma});
 }
 
 Banco::~Banco() {
@@ -16,9 +13,8 @@ Banco::~Banco() {
     // Closed windows are deleted on the next pass of the event loop, while the program lives.
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     programma.reset();
-    QDir::setCurrent(cartellaPrecedente);
 }
 
 QString Banco::percorso(const QString& nomeFile) const {
-    return cartella.filePath(nomeFile);
+    return cartella.percorso(nomeFile);
 }

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "app/programma.h"
+#include "comune/file.h"
 #include "comune/finti.h"
 #include "platform/archivioposix.h"
-
-#include <QTemporaryDir>
 
 #include <memory>
 
@@ -31,6 +30,5 @@ public:
     std::unique_ptr<Programma> programma;
 
 private:
-    QTemporaryDir cartella;
-    QString cartellaPrecedente;
+    CartellaDiLavoro cartella;
 };

@@ -1,5 +1,7 @@
 #include "comune/cupsprivato.h"
 
+#include "comune/file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -26,11 +28,6 @@ int portaLibera() {
     ::close(s);
     return porta;
 }
-
-bool scrivi(const QString& file, const QString& testo) {
-    QFile f(file);
-    return f.open(QIODevice::WriteOnly) && f.write(testo.toUtf8()) == testo.toUtf8().size();
-}
 } // namespace
 
 bool CupsPrivato::scriviConfigurazione(int porta) {
@@ -51,8 +48,8 @@ bool CupsPrivato::scriviConfigurazione(int porta) {
                                         "PageLog %1/log/pagine\nFileDevice Yes\n")
                              .arg(radice);
     // The scheduler drops root for an ordinary user, who must be able to write the output.
-    return scrivi(radice + QStringLiteral("/cupsd.conf"), cupsd) &&
-           scrivi(radice + QStringLiteral("/cups-files.conf"), file) &&
+    return scrivi(radice + QStringLiteral("/cupsd.conf"), cupsd.toUtf8()) &&
+           scrivi(radice + QStringLiteral("/cups-files.conf"), file.toUtf8()) &&
            QFile::setPermissions(radice, QFileDevice::Permissions(0x7777));
 }
 

@@ -1,20 +1,27 @@
 #include "comune/documenti.h"
 
 #include "comune/banco.h"
+#include "comune/guida.h"
 
 #include <QApplication>
 #include <QTest>
 
 namespace {
-constexpr int operazioniDellaSerie = 20;
+void preparaScheda(StatoCondiviso& s) {
+    s.Operazione = 7;
+    s.ObiettivoScheda = QStringLiteral("CALCOLO DEL RISULTATO");
+    s.TipoMin = 1;
+    s.TipoMax = 1;
+}
+} // namespace
 
-void preparaSerie(StatoCondiviso& s) {
-    s.ContaOperazioni = operazioniDellaSerie;
-    s.TotaleEsatte = 17;
-    s.NomeAlunno = QStringLiteral("Marta");
+void documenti::preparaSerie(StatoCondiviso& s, int operazioni, int esatte, const QString& nome) {
+    s.ContaOperazioni = static_cast<qint16>(operazioni);
+    s.TotaleEsatte = static_cast<qint16>(esatte);
+    s.NomeAlunno = nome;
     s.DescrizioneObiettivo = QStringLiteral("CALCOLO DEL RISULTATO");
     s.DescrizioneLivello = QStringLiteral("NUMERO MASSIMO da  1 a 30");
-    for (int k = 1; k <= operazioniDellaSerie; ++k) {
+    for (int k = 1; k <= operazioni; ++k) {
         s.RigheStampa[static_cast<size_t>(k)] =
             QStringLiteral("  %1 +    1 +    2 = ...    R. %2  ").arg(k, 2).arg(k + 3, 3);
     }
@@ -23,26 +30,14 @@ void preparaSerie(StatoCondiviso& s) {
     }
 }
 
-void preparaScheda(StatoCondiviso& s) {
-    s.Operazione = 7;
-    s.ObiettivoScheda = QStringLiteral("CALCOLO DEL RISULTATO");
-    s.TipoMin = 1;
-    s.TipoMax = 1;
-}
-
-QWidget* controllo(QWidget* f, const char* nome) {
-    return f->findChild<QWidget*>(QLatin1String(nome));
-}
-} // namespace
-
 QWidget* documenti::prepara(Banco& banco, const QString& documento) {
     StatoCondiviso& s = banco.programma->stato;
     Finestra quale = Finestra::StampaSchede;
     if (documento == QLatin1String("elenco")) {
-        preparaSerie(s);
+        preparaSerie(s, 20, 17, QStringLiteral("Marta"));
         quale = Finestra::StampaEsercizio;
     } else if (documento == QLatin1String("attestato")) {
-        preparaSerie(s);
+        preparaSerie(s, 20, 17, QStringLiteral("Marta"));
         quale = Finestra::Attestato;
     } else {
         preparaScheda(s);
@@ -53,10 +48,10 @@ QWidget* documenti::prepara(Banco& banco, const QString& documento) {
     }
     QApplication::setActiveWindow(f);
     if (quale == Finestra::StampaSchede) {
-        QTest::mousePress(controllo(f, "Option3(1)"), Qt::LeftButton);
-        QTest::mouseClick(controllo(f, "CmdSchedaAlunni"), Qt::LeftButton);
+        premi(f, QStringLiteral("Option3(1)"));
+        premi(f, QStringLiteral("CmdSchedaAlunni"));
         if (documento == QLatin1String("scheda-docenti")) {
-            QTest::mouseClick(controllo(f, "CmdSchedaDocenti"), Qt::LeftButton);
+            premi(f, QStringLiteral("CmdSchedaDocenti"));
         }
     }
     return f;
@@ -64,12 +59,12 @@ QWidget* documenti::prepara(Banco& banco, const QString& documento) {
 
 void documenti::stampa(QWidget* f, const QString& documento) {
     if (documento == QLatin1String("elenco")) {
-        QTest::mousePress(controllo(f, "Option1(2)"), Qt::LeftButton);
+        premi(f, QStringLiteral("Option1(2)"));
     } else if (documento == QLatin1String("attestato")) {
-        QTest::mousePress(controllo(f, "Option5(0)"), Qt::LeftButton);
+        premi(f, QStringLiteral("Option5(0)"));
     } else if (documento == QLatin1String("scheda-alunni")) {
-        QTest::mouseClick(controllo(f, "CmdStampaAlunni"), Qt::LeftButton);
+        premi(f, QStringLiteral("CmdStampaAlunni"));
     } else {
-        QTest::mouseClick(controllo(f, "CmdStampaDocenti"), Qt::LeftButton);
+        premi(f, QStringLiteral("CmdStampaDocenti"));
     }
 }

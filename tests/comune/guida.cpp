@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -59,4 +60,18 @@ void scriviTesto(QWidget* w, const QString& testo) {
 QString testoDi(QWidget* finestra, const QString& nome) {
     auto* l = finestra ? finestra->findChild<QLabel*>(nome) : nullptr;
     return l ? l->text() : QStringLiteral("<manca %1>").arg(nome);
+}
+
+void premi(QWidget* finestra, const QString& nome) {
+    QPointer<QWidget> w = controllo(finestra, nome);
+    QVERIFY2(w, qPrintable(nome));
+    QTest::mousePress(w, Qt::LeftButton);
+    if (w && w->isVisibleTo(w->window())) {
+        QTest::mouseRelease(w, Qt::LeftButton);
+    }
+}
+
+bool attivo(QWidget* finestra, const QString& nome) {
+    const QWidget* w = finestra ? finestra->findChild<QWidget*>(nome) : nullptr;
+    return w && w->isEnabled();
 }

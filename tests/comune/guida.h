@@ -1,10 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QWidget>
 #include <Qt>
 #include <QtGlobal>
-
-class QWidget;
 
 // Driving a window from the keyboard as a pupil does: keys go where the focus is, and the
 // release goes to the widget that has the focus once the press has done its work. With no
@@ -26,6 +25,20 @@ void tieni(Qt::Key k, const QString& testo, int ripetizioni);
 void tastoDalSistema(QWidget* finestra, bool giu, Qt::Key k, Qt::KeyboardModifiers m,
                      quint32 codice, quint64 istante, bool ripetuto = false);
 QString nomeFuoco();
+
+// A window's control by name; null, with a warning that names it, when there is none.
+template <typename T = QWidget> T* controllo(QWidget* finestra, const QString& nome) {
+    T* w = finestra ? finestra->findChild<T*>(nome) : nullptr;
+    if (!w) {
+        qWarning("controllo mancante: %s", qPrintable(nome));
+    }
+    return w;
+}
+// A click as a pupil's: the press (option buttons choose on it), then the release on the control
+// when the press left it in its window. A missing control fails the test.
+void premi(QWidget* finestra, const QString& nome);
+// The control is there and answers.
+bool attivo(QWidget* finestra, const QString& nome);
 // The text of a window's label found by name; "<manca NOME>" when there is none, so a missing
 // label fails the comparison instead of stopping the test.
 QString testoDi(QWidget* finestra, const QString& nome);

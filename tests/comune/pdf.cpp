@@ -20,13 +20,12 @@ double numero(const QRegularExpressionMatch& m, const char* nome) {
 }
 } // namespace
 
-std::optional<QString> pdf::testo(const QString& file, double passo) {
+QString pdf::testo(const QString& file, double passo) {
     QStringList argomenti{file, QStringLiteral("-")};
     if (passo > 0) {
         argomenti = QStringList{QStringLiteral("-fixed"), QString::number(passo)} + argomenti;
     }
-    const auto letto = esegui(QStringLiteral("pdftotext"), argomenti);
-    return letto ? std::optional<QString>(QString::fromUtf8(*letto)) : std::nullopt;
+    return QString::fromUtf8(esegui(QStringLiteral("pdftotext"), argomenti).value_or(QByteArray()));
 }
 
 QList<pdf::Pagina> pdf::pagine(const QString& file) {

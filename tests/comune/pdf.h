@@ -5,8 +5,6 @@
 #include <QRectF>
 #include <QString>
 
-#include <optional>
-
 // A PDF read back as a reader of the paper sees it, with poppler's own tools.
 namespace pdf {
 struct Parola {
@@ -19,9 +17,9 @@ struct Pagina {
 };
 
 // The text of every page, pages parted by a form feed; read at the pitch of a fixed-pitch face
-// (in points of advance per character) when given, so that every blank comes back. Nothing
-// when pdftotext did not finish.
-std::optional<QString> testo(const QString& file, double passo = 0);
+// (in points of advance per character) when given, so that every blank comes back. Empty when
+// pdftotext did not finish.
+QString testo(const QString& file, double passo = 0);
 // Every word of every page with its bounding box.
 QList<Pagina> pagine(const QString& file);
 // One page drawn at the given resolution; null when it cannot be drawn.

@@ -1,31 +1,15 @@
 #include "comune/banco.h"
+#include "comune/esercizi.h"
 #include "comune/guida.h"
 #include "comune/registro.h"
 #include "exercise/frmoperativo.h"
 #include "exercise/tastierino.h"
-#include "start/frminizio.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QTest>
 
 namespace {
-FrmOperativo* apri(Banco& banco, int livello) {
-    banco.programma->avvia();
-    auto* inizio = banco.finestra<frmInizio>(Finestra::Inizio);
-    for (const QString& nome :
-         {QStringLiteral("Option1(0)"), QStringLiteral("Option2(%1)").arg(livello),
-          QStringLiteral("Option3(0)")}) {
-        QTest::mousePress(inizio->findChild<QWidget*>(nome), Qt::LeftButton);
-    }
-    auto* f = banco.finestra<FrmOperativo>(Finestra::Operativo);
-    return inPrimoPiano(f);
-}
-
-QWidget* controllo(QWidget* f, const QString& nome) {
-    return f->findChild<QWidget*>(nome);
-}
-
 QWidget* tasto(QWidget* f, int i) {
     return controllo(f, Tastierino::nomeTasto(i));
 }
@@ -77,7 +61,7 @@ private slots:
 
 void TestTastiera::cifreECancella() {
     Banco banco;
-    auto* f = apri(banco, 0);
+    auto* f = apriEsercizi(banco, 0, 0);
     QVERIFY(f);
     tasto(f, 1)->setFocus();
     digita(QStringLiteral("42"));
@@ -98,7 +82,7 @@ void TestTastiera::cifreECancella() {
 
 void TestTastiera::tastierinoNumericoNonSpostaIlFuoco() {
     Banco banco;
-    auto* f = apri(banco, 0);
+    auto* f = apriEsercizi(banco, 0, 0);
     tasto(f, Tastierino::cancella)->setFocus();
     premi(Qt::Key_8, Qt::KeypadModifier);
     QCOMPARE(risultato(f), QStringLiteral("8"));
@@ -112,7 +96,7 @@ void TestTastiera::tastierinoNumericoNonSpostaIlFuoco() {
 // A held key repeats its press, and on X11 a release marked as a repeat before each one.
 void TestTastiera::tastoTenutoEntraUnaVolta() {
     Banco banco;
-    auto* f = apri(banco, 0);
+    auto* f = apriEsercizi(banco, 0, 0);
     QWidget* uno = tasto(f, 1);
     uno->setFocus();
     QTest::keyPress(uno, Qt::Key_7);
@@ -155,7 +139,7 @@ void TestTastiera::tastoTenutoDalSistema() {
     QFETCH(QString, sequenza);
     QFETCH(QString, atteso);
     Banco banco;
-    auto* f = apri(banco, 0);
+    auto* f = apriEsercizi(banco, 0, 0);
     QVERIFY(f);
     tasto(f, 1)->setFocus();
     sequenzaDalSistema(f, sequenza);
@@ -164,7 +148,7 @@ void TestTastiera::tastoTenutoDalSistema() {
 
 void TestTastiera::lettereSpostanoIlFuoco() {
     Banco banco;
-    auto* f = apri(banco, 0);
+    auto* f = apriEsercizi(banco, 0, 0);
     StatoCondiviso& s = banco.programma->stato;
     tasto(f, 1)->setFocus();
     digita(s.TestoRisultato.trimmed());
@@ -186,7 +170,7 @@ void TestTastiera::lettereSpostanoIlFuoco() {
 
 void TestTastiera::spazioGiraTraIPulsanti() {
     Banco banco;
-    auto* f = apri(banco, 0);
+    auto* f = apriEsercizi(banco, 0, 0);
     // The first operation is laid out before the window is on screen, so its keypad could not
     // take the focus and kept "Avanti" and "Esco" on: the table is for the operations after it.
     QTest::mousePress(tasto(f, Tastierino::avanti), Qt::LeftButton);
@@ -209,7 +193,7 @@ void TestTastiera::spazioGiraTraIPulsanti() {
 
 void TestTastiera::aiutoDaTastiera() {
     Banco banco;
-    auto* f = apri(banco, 0);
+    auto* f = apriEsercizi(banco, 0, 0);
     StatoCondiviso& s = banco.programma->stato;
     tasto(f, 1)->setFocus();
     digita(QString::number(s.Risultato + 1));
@@ -240,7 +224,7 @@ void TestTastiera::aiutoDaTastiera() {
 
 void TestTastiera::dieciOperazioniSoloTastiera() {
     Banco banco;
-    auto* f = apri(banco, 2);
+    auto* f = apriEsercizi(banco, 0, 2);
     StatoCondiviso& s = banco.programma->stato;
     tasto(f, 1)->setFocus();
     for (int i = 1; i <= 10; ++i) {
@@ -266,7 +250,7 @@ void TestTastiera::dieciOperazioniSoloTastiera() {
 
 void TestTastiera::avvisoDallaVentesima() {
     Banco banco;
-    auto* f = apri(banco, 0);
+    auto* f = apriEsercizi(banco, 0, 0);
     StatoCondiviso& s = banco.programma->stato;
     for (int i = 1; i < 20; ++i) {
         QTest::mousePress(tasto(f, 1), Qt::LeftButton);

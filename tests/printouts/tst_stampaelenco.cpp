@@ -1,12 +1,11 @@
 #include "app/stampanteqt.h"
+#include "comune/file.h"
 #include "comune/finti.h"
 #include "comune/pdf.h"
 #include "comune/registro.h"
 #include "printouts/stampaelenco.h"
 #include "state/statocondiviso.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace elenco;
@@ -42,6 +41,9 @@ struct Stampa {
 };
 
 const double riga12 = StampanteFinta::altezza(12);
+// Down the page, in twips: the record lines begin at 2000 on every page, the time lines at 13000.
+constexpr double inizioRighe = 2000;
+constexpr double primoTempo = 13000;
 } // namespace
 
 class TestStampaElenco : public QObject {
@@ -74,7 +76,7 @@ void TestStampaElenco::dodiciRigheConNome() {
     QCOMPARE(QPointF(s[0].x, s[0].y), QPointF(1000, 1000));
 
     // A blank line, the heading, then the lines one under the other, all at 1000 in 12 bold.
-    double y = inizioElenco + riga12;
+    double y = inizioRighe + riga12;
     QStringList attesi;
     for (int k = 1; k <= 12; ++k) {
         if (k == 1 || k == 11) {
@@ -97,7 +99,7 @@ void TestStampaElenco::dodiciRigheConNome() {
                               QStringLiteral("Eser. n.3: Tempo tot.  secondi")};
     for (int e = 0; e < 3; ++e) {
         QCOMPARE(s[15 + e].testo, tempi[e]);
-        QCOMPARE(QPointF(s[15 + e].x, s[15 + e].y), QPointF(1000, 13000 + 500 * e));
+        QCOMPARE(QPointF(s[15 + e].x, s[15 + e].y), QPointF(1000, primoTempo + 500 * e));
     }
 }
 
@@ -112,7 +114,7 @@ void TestStampaElenco::intestazioneSenzaNome() {
     QCOMPARE(s[1].y, 1000.0);
     QCOMPARE(s[1].x, 1000 + s[0].testo.size() * 16 * 20 * 0.6);
     QCOMPARE(s[2].testo, QStringLiteral("Esercizio n.1"));
-    QCOMPARE(s[2].y, inizioElenco + riga12);
+    QCOMPARE(s[2].y, inizioRighe + riga12);
     QCOMPARE(p.testi().filter(QStringLiteral("Esercizio")).size(), 1);
 }
 
@@ -163,11 +165,11 @@ void TestStampaElenco::novantaRigheSuDuePagine() {
             QCOMPARE(s.pagina, p.stampante.pagine);
             continue;
         }
-        if (s.pagina > 1 && s.y < inizioElenco) {
+        if (s.pagina > 1 && s.y < inizioRighe) {
             continue; // whose the page is: pagineSeguentiDiconoDiChiSono
         }
         tutte << s.testo;
-        QVERIFY2(s.y <= fondoElenco && s.y + riga12 <= 13000,
+        QVERIFY2(s.y + riga12 <= primoTempo,
                  qPrintable(QStringLiteral("%1 a %2").arg(s.testo).arg(s.y)));
     }
     // Every line once, in order, with its heading.
@@ -179,7 +181,7 @@ void TestStampaElenco::novantaRigheSuDuePagine() {
     const auto seconda =
         std::find_if(p.stampante.scritte.begin(), p.stampante.scritte.end(),
                      [](const StampanteFinta::Scritta& s) { return s.pagina == 2; });
-    QCOMPARE(std::next(seconda)->y, inizioElenco);
+    QCOMPARE(std::next(seconda)->y, inizioRighe);
 }
 
 void TestStampaElenco::pagineSeguentiDiconoDiChiSono_data() {
@@ -216,7 +218,7 @@ void TestStampaElenco::pagineSeguentiDiconoDiChiSono() {
                                    .arg(p.stampante.pagine);
         QCOMPARE(prima->testo == atteso, pagina > 1);
         if (pagina > 1) {
-            QVERIFY(prima->punti < 12 && !prima->grassetto && prima->y < inizioElenco);
+            QVERIFY(prima->punti < 12 && !prima->grassetto && prima->y < inizioRighe);
             // The list itself goes on as before.
             QCOMPARE(std::next(prima)->punti, 12.0);
             QVERIFY(std::next(prima)->grassetto);
@@ -226,22 +228,17 @@ void TestStampaElenco::pagineSeguentiDiconoDiChiSono() {
 
 // The real printer without a printer: a PDF whose numbers keep their columns.
 void TestStampaElenco::pdfVero() {
-    QTemporaryDir cartella;
-    const QString precedente = QDir::currentPath();
-    QDir::setCurrent(cartella.path());
+    CartellaDiLavoro cartella;
     Stampa p;
     riempi(p.stato, 12);
     p.stato.NomeAlunno = QStringLiteral("Giulia");
     StampanteQt vera(p.messaggi, QStringLiteral("veltrix"), StampanteQt::Destinazione::FilePdf);
     QVERIFY(StampaElenco(p.stato, vera, p.messaggi, p.orologio));
     const QString file = vera.ultimoFile();
-    QDir::setCurrent(precedente);
     QVERIFY(file.startsWith(QLatin1String("veltrix-elenco-")));
 
     // Read at the pitch of a 12-point fixed-pitch face, every blank comes back.
-    const std::optional<QString> letto = pdf::testo(cartella.filePath(file), 7.2);
-    QVERIFY(letto);
-    const QString testo = *letto;
+    const QString testo = pdf::testo(cartella.percorso(file), 7.2);
     for (const QString& atteso :
          {QStringLiteral("Esercizio n.1"), QStringLiteral("Esercizio n.2"),
           p.stato.RigheStampa[3].trimmed(), p.stato.RigheStampa[12].trimmed(),

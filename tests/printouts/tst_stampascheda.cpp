@@ -1,12 +1,11 @@
+#include "app/stampanteqt.h"
+#include "comune/file.h"
 #include "comune/finti.h"
 #include "comune/pdf.h"
 #include "comune/registro.h"
-#include "app/stampanteqt.h"
-#include "state/statocondiviso.h"
 #include "printouts/stampascheda.h"
+#include "state/statocondiviso.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -106,9 +105,7 @@ void TestStampaScheda::schedaVuota() {
 }
 
 void TestStampaScheda::pdfVero() {
-    QTemporaryDir cartella;
-    const QString precedente = QDir::currentPath();
-    QDir::setCurrent(cartella.path());
+    CartellaDiLavoro cartella;
     StatoCondiviso s;
     riempi(s);
     s.TipoStampa = 1;
@@ -116,12 +113,9 @@ void TestStampaScheda::pdfVero() {
     StampanteQt vera(messaggi, QStringLiteral("veltrix"), StampanteQt::Destinazione::FilePdf);
     StampaScheda(s, vera, messaggi);
     const QString file = vera.ultimoFile();
-    QDir::setCurrent(precedente);
     QVERIFY2(file.startsWith(QLatin1String("veltrix-scheda-alunni-")), qPrintable(file));
 
-    const std::optional<QString> letto = pdf::testo(cartella.filePath(file), 7.2);
-    QVERIFY(letto);
-    const QString testo = *letto;
+    const QString testo = pdf::testo(cartella.percorso(file), 7.2);
     // The header is in a larger size than the reading pitch: its blanks come back doubled.
     QVERIFY2(testo.simplified().contains(QStringLiteral("Cognome e nome:")), qPrintable(testo));
     int trovate = 0;

@@ -1,3 +1,4 @@
+#include "comune/file.h"
 #include "comune/registro.h"
 #include "platform/archivioposix.h"
 #include "rules/impostazioni.h"
@@ -12,19 +13,6 @@ using namespace impostazioni;
 namespace {
 // The files as the program reads and writes them.
 ArchivioPosix archivio;
-} // namespace
-
-namespace {
-void scriviFile(const QString& percorso, const QByteArray& contenuto) {
-    QFile f(percorso);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(contenuto);
-}
-
-QByteArray leggiFile(const QString& percorso) {
-    QFile f(percorso);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<mancante>");
-}
 } // namespace
 
 class TestImpostazioni : public QObject {
@@ -83,7 +71,7 @@ void TestImpostazioni::lettura() {
     QFETCH(int, operazione);
     QFETCH(int, gruppo);
     const QString percorso = cartella.filePath(QStringLiteral("lettura.dat"));
-    scriviFile(percorso, contenuto);
+    QVERIFY(scrivi(percorso, contenuto));
     qint16 op = 1;
     qint16 gr = 99;
     leggiLivelli(archivio, percorso, op, gr);
@@ -101,9 +89,9 @@ void TestImpostazioni::fileMancante() {
 
 void TestImpostazioni::scritturaELetturaTornano() {
     const QString percorso = cartella.filePath(QStringLiteral("andata.dat"));
-    scriviFile(percorso, "un contenuto molto più lungo della riga che lo sostituirà\r\n");
+    QVERIFY(scrivi(percorso, "un contenuto molto più lungo della riga che lo sostituirà\r\n"));
     QVERIFY(scriviLivelli(archivio, percorso, 6, 2));
-    QCOMPARE(leggiFile(percorso), QByteArray(" 6  2 \r\n"));
+    QCOMPARE(contenuto(percorso), QByteArray(" 6  2 \r\n"));
     qint16 op = 1;
     qint16 gr = 1;
     leggiLivelli(archivio, percorso, op, gr);
@@ -123,10 +111,10 @@ void TestImpostazioni::unaDirectoryAlPostoDelFile() {
 
 void TestImpostazioni::scritturaFallitaLasciaIlVecchioFile() {
     const QString percorso = cartella.filePath(QStringLiteral("vecchio.dat"));
-    scriviFile(percorso, " 2  2 \r\n");
+    QVERIFY(scrivi(percorso, " 2  2 \r\n"));
     QVERIFY(QDir().mkpath(percorso + QStringLiteral(".tmp")));
     QVERIFY(!scriviLivelli(archivio, percorso, 5, 1));
-    QCOMPARE(leggiFile(percorso), QByteArray(" 2  2 \r\n"));
+    QCOMPARE(contenuto(percorso), QByteArray(" 2  2 \r\n"));
 }
 
 VELTRIX_TEST(TestImpostazioni)

@@ -31,7 +31,8 @@ Stanza stanza(QWidget* w) {
                 int(l->alignment()) | (l->wordWrap() ? int(Qt::TextWordWrap) : 0)};
     }
     if (qobject_cast<PulsanteOpzione*>(w) || qobject_cast<PulsanteComando*>(w)) {
-        return {spazioDidascalia(static_cast<QPushButton*>(w)),
+        // The room the button gives its caption, and never more than the button itself.
+        return {spazioDidascalia(static_cast<QPushButton*>(w)) & w->rect(),
                 int(Qt::AlignCenter | Qt::TextWordWrap)};
     }
     QStyleOptionButton o;
@@ -110,16 +111,6 @@ QStringList tagliati(QWidget* finestra) {
         }
     }
     return difetti;
-}
-
-void premi(QWidget* f, const QString& nome) {
-    auto* w = f->findChild<QWidget*>(nome);
-    QVERIFY2(w, qPrintable(nome));
-    if (qobject_cast<PulsanteOpzione*>(w)) {
-        QTest::mousePress(w, Qt::LeftButton);
-    } else {
-        QTest::mouseClick(w, Qt::LeftButton);
-    }
 }
 
 void verifica(QWidget* f, const char* stato) {

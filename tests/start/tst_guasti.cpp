@@ -1,5 +1,7 @@
 #include "comune/banco.h"
+#include "comune/file.h"
 #include "comune/guasti.h"
+#include "comune/guida.h"
 #include "comune/registro.h"
 #include "platform/archivioposix.h"
 #include "rules/impostazioni.h"
@@ -25,32 +27,13 @@ ArchivioPosix archivio;
 namespace {
 const QByteArray vecchieImpostazioni(" 2  2 \r\n");
 
-QByteArray contenuto(const QString& percorso) {
-    QFile f(percorso);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<mancante>");
-}
-
-bool scrivi(const QString& percorso, const QByteArray& testo) {
-    QFile f(percorso);
-    return f.open(QIODevice::WriteOnly) && f.write(testo) == testo.size();
-}
-
-void clic(QWidget* finestra, const char* nome) {
-    QTest::mouseClick(finestra->findChild<QWidget*>(QLatin1String(nome)), Qt::LeftButton);
-}
-
-void premi(QWidget* finestra, const char* nome) {
-    QTest::mousePress(finestra->findChild<QWidget*>(QLatin1String(nome)), Qt::LeftButton);
-}
-
 // Every moment the program writes its settings file: switching the set, "Avanti", and the end.
 // Returns whether the exercise window opened: the program went on.
 bool usaTuttiIMomentiDiScrittura(Banco& banco) {
     auto* f = banco.finestra<frmInizio>(Finestra::Inizio);
-    clic(f, "lblCambiaOb");
-    premi(f, "Option1(0)");
-    premi(f, "Option2(0)");
-    premi(f, "Option3(0)");
+    for (const char* nome : {"lblCambiaOb", "Option1(0)", "Option2(0)", "Option3(0)"}) {
+        premi(f, QLatin1String(nome));
+    }
     const bool esercizi = banco.programma->finestre.caricata(Finestra::Operativo);
     banco.programma->finestre.CloseAllWindows();
     return esercizi;
