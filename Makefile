@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Two commands do everything: `make run` and `make test`. `make package` builds the .deb.
 BUILD_DIR ?= build
 PKG_BUILD_DIR ?= build-pkg

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A reference between the floor and the program: the start window's frame as the pupil first
 // sees it (the main window maximized, its menu bar, the closed curtain) with none of the
 // controls behind the curtain. What the program costs beyond this is its controls and fonts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints one table of what a teacher waits for: the start against a bare Qt program measured
 // side by side in the same run, then a whole series, a worksheet and the four printouts through
 // the real windows (offscreen). The machines are noisy: every figure is a median of several runs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Linked into a program to time its start: the process ends as soon as its first window has
 // been painted, so the time from launch to exit is the time to the first picture on screen.
 #include <QCoreApplication>

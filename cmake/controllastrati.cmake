@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Lists each folder's includes of other folders of src/ and fails on one that goes up the layers
 # (or across a layer). Run as `cmake -DSORGENTI=<src> -P controllastrati.cmake`.
 include(${CMAKE_CURRENT_LIST_DIR}/strati.cmake)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package that `make package` builds, for installing on a school's desktops with
 # apt-get. Its version is the project's.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The folders of src/ in layers, lowest first. A folder's code may include its own headers and
 # those of every layer below it; never a layer above, nor another folder of its own layer, so
 # folders of one layer stay apart and a lower one never learns of a higher one.

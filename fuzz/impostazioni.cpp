@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as the settings file: the reader must end in the failure rule or in the two numbers
 // the file holds, and what it read must come back unchanged through the writer.
 #include "rules/impostazioni.h"

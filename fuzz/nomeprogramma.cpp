@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any command line name: the settings file it gives must stay in the current directory.
 #include "platform/nomeprogramma.h"
 #include "rules/impostazioni.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Sets QT_SCALE_FACTOR for the application main() is about to build, and says on stderr any

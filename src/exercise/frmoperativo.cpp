@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exercise/frmoperativo.h"
 #include "exercise/quadrooperazione.h"
 #include "practice/fraseoperazione.h"

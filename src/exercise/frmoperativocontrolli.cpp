@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building the controls of the exercise window at their designed places, colours and fonts.
 #include "exercise/frmoperativo.h"
 #include "rules/palette.h"

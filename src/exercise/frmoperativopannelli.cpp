@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the keypad's buttons and the choices of the panels over it do.
 #include "exercise/frmoperativo.h"
 #include "exercise/quadrooperazione.h"

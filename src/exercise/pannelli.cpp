@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keypad and the three panels that take its place: help, warning and intervention.
 #include "exercise/pannelli.h"
 #include "exercise/tastierino.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/stampante.h"
 
 void Stampante::stampa(const QString& testo, bool aCapo) {

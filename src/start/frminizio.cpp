@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "start/frminizio.h"
 #include "platform/archivio.h"
 #include "rules/impostazioni.h"

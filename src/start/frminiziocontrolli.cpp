@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building the controls of the start window at their designed places, colours and fonts.
 #include "rules/palette.h"
 #include "rules/scelte.h"

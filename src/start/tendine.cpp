@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "start/tendine.h"
 
 void Tendine::chiudi(double larghezzaFinestra) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/stampanteqt.h"
 #include "comune/cupsprivato.h"
 #include "comune/file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "comune/banco.h"
 #include "comune/esercizi.h"
 #include "comune/guida.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "comune/finti.h"
 #include "comune/registro.h"
 #include "state/statocondiviso.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "comune/banco.h"
 #include "comune/file.h"
 #include "comune/guasti.h"

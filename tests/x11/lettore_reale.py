@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What a screen reader (Orca) is told, read from the accessibility bus (AT-SPI) of a real X
 server: the choices of the start window are options, checked when chosen, that the reader's
 "press" works; colour strips and empty labels are not there to read; the panels behind the keypad

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The whole interface drawn larger on a large screen: on a 1920 x 1080 Xvfb, with openbox, the
 exercise window the program opens is scaled up and still wholly on screen; with `--scala 1` it
 has the size it was designed with.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Keys held and let go on a real X server, as a pupil's keyboard sends them.
 
 The offscreen platform never auto-repeats a key and never moves the keyboard focus between

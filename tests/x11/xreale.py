@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What the tests on a real X server share: Xvfb, a D-Bus session, openbox, the accessibility tree
 (AT-SPI) to read what the windows show, xdotool for keys and clicks, and the program reached up
 to its exercise window.
