@@ -3,15 +3,6 @@
 # (or across a layer). Run as `cmake -DSORGENTI=<src> -P controllastrati.cmake`.
 include(${CMAKE_CURRENT_LIST_DIR}/strati.cmake)
 
-set(livello 0)
-foreach(strato IN LISTS VELTRIX_STRATI)
-    string(REPLACE " " ";" cartelle "${strato}")
-    foreach(cartella IN LISTS cartelle)
-        set(livello_${cartella} ${livello})
-    endforeach()
-    math(EXPR livello "${livello} + 1")
-endforeach()
-
 set(errori "")
 file(GLOB cartelle LIST_DIRECTORIES true RELATIVE ${SORGENTI} ${SORGENTI}/*)
 foreach(cartella IN LISTS cartelle)

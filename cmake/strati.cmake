@@ -13,3 +13,15 @@ set(VELTRIX_STRATI
     "exercise reports worksheets start"  # the windows, each in its folder
     "app")                               # the program: every window, the real services
 set(VELTRIX_STRATI_LOGICI 5)
+
+# Every folder by name (VELTRIX_CARTELLE), and its layer from 0 (livello_<folder>).
+set(VELTRIX_CARTELLE "")
+set(_livello 0)
+foreach(_strato IN LISTS VELTRIX_STRATI)
+    string(REPLACE " " ";" _cartelle "${_strato}")
+    foreach(_cartella IN LISTS _cartelle)
+        list(APPEND VELTRIX_CARTELLE ${_cartella})
+        set(livello_${_cartella} ${_livello})
+    endforeach()
+    math(EXPR _livello "${_livello} + 1")
+endforeach()
