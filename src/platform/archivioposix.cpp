@@ -11,36 +11,6 @@
 #include <unistd.h>
 
 namespace {
-// Only a regular file is read: a named pipe in its place would hold the start forever, and a
-// device or a directory is no settings file.
-std::optional<QByteArray> leggiFileNormale(const QString& percorso, qint64 massimoLetto) {
-    const int fd =
-        ::open(QFile::encodeName(percorso).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        return std::nullopt;
-    }
-    std::optional<QByteArray> letto;
-    struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-        QByteArray dati(massimoLetto, Qt::Uninitialized);
-        qsizetype quanti = 0;
-        ssize_t n = 0;
-        while (quanti < massimoLetto &&
-               (n = ::read(fd, dati.data() + quanti, size_t(massimoLetto - quanti))) != 0) {
-            if (n < 0 && errno != EINTR) {
-                break;
-            }
-            quanti += n > 0 ? n : 0;
-        }
-        if (n >= 0) {
-            dati.truncate(quanti);
-            letto = dati;
-        }
-    }
-    ::close(fd);
-    return letto;
-}
-
 bool scriviTutto(int fd, const QByteArray& dati) {
     qsizetype fatti = 0;
     while (fatti < dati.size()) {
@@ -64,8 +34,34 @@ bool presenteMaIlleggibile(const QByteArray& percorso) {
 }
 } // namespace
 
+// Only a regular file is read: a named pipe in its place would hold the start forever, and a
+// device or a directory is no settings file.
 std::optional<QByteArray> ArchivioPosix::leggi(const QString& percorso, qint64 massimo) const {
-    return leggiFileNormale(percorso, massimo);
+    const int fd =
+        ::open(QFile::encodeName(percorso).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    std::optional<QByteArray> letto;
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        QByteArray dati(massimo, Qt::Uninitialized);
+        qsizetype quanti = 0;
+        ssize_t n = 0;
+        while (quanti < massimo &&
+               (n = ::read(fd, dati.data() + quanti, size_t(massimo - quanti))) != 0) {
+            if (n < 0 && errno != EINTR) {
+                break;
+            }
+            quanti += n > 0 ? n : 0;
+        }
+        if (n >= 0) {
+            dati.truncate(quanti);
+            letto = dati;
+        }
+    }
+    ::close(fd);
+    return letto;
 }
 
 bool ArchivioPosix::sostituisci(const QString& percorso, const QByteArray& contenuto) {
