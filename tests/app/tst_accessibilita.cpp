@@ -52,8 +52,6 @@ void TestAccessibilita::ogniControlloHaUnNome_data() {
 void TestAccessibilita::ogniControlloHaUnNome() {
     QFETCH(int, finestra);
     Banco banco;
-    StatoCondiviso& s = banco.programma->stato;
-    s.Operazione = 1;
     banco.programma->avvia();
     QWidget* w = banco.programma->finestre.apri(static_cast<Finestra>(finestra));
     QVERIFY(w);
@@ -94,7 +92,6 @@ void TestAccessibilita::finestreDelMenu() {
     QFETCH(QString, voce);
     QFETCH(QString, finestra);
     Banco banco;
-    banco.programma->stato.Operazione = 1;
     banco.programma->avvia();
     QWidget* inizio = banco.programma->finestre.istanza(Finestra::Inizio);
     inizio->findChild<QAction*>(voce)->trigger();

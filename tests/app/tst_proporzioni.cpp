@@ -36,7 +36,6 @@ void TestProporzioni::controlliInProporzione() {
     QFETCH(int, finestra);
     QFETCH(QStringList, nomi);
     Banco banco;
-    banco.programma->stato.Operazione = 1;
     banco.programma->avvia();
     auto* f = qobject_cast<QMainWindow*>(banco.programma->finestre.apri(Finestra(finestra)));
     QVERIFY(f);

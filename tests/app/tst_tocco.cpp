@@ -64,7 +64,6 @@ void TestTocco::tocchiComeClic() {
     QFETCH(QString, risultato);
     QFETCH(QString, esito);
     Banco banco;
-    banco.programma->stato.Operazione = 1;
     banco.programma->avvia();
     QWidget* inizio = inPrimoPiano(banco.programma->finestre.istanza(Finestra::Inizio));
     QVERIFY(inizio);

@@ -31,7 +31,6 @@ std::unique_ptr<QMenu> menuDi(Banco& banco, const QString& dove) {
         return std::unique_ptr<QMenu>(
             elenco->findChild<QLineEdit*>(QStringLiteral("txtNome"))->createStandardContextMenu());
     }
-    banco.programma->stato.Operazione = 1;
     banco.programma->avvia();
     QWidget* inizio = banco.programma->finestre.istanza(Finestra::Inizio);
     inizio->findChild<QAction*>(QStringLiteral("mnuEsempi"))->trigger();
