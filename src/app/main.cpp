@@ -4,7 +4,7 @@
 #include "app/programma.h"
 #include "app/stampanteqt.h"
 #include "app/traduzioni.h"
-#include "platform/archivioposix.h"
+#include "platform/disistema.h"
 #include "platform/casuale.h"
 #include "platform/nomeprogramma.h"
 #include "platform/orologio.h"
@@ -26,7 +26,7 @@ int main(int argc, char* argv[]) {
         static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
     MessaggiQt messaggi(nome);
     StampanteQt stampante(messaggi, nome);
-    ArchivioPosix archivio;
+    ArchivioDiSistema archivio;
 
     Programma programma(Servizi{orologio, casuale, messaggi, stampante, archivio, nome});
     programma.avvia();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/stampanteqt.h"
 
-#include "platform/codacups.h"
+#include "platform/disistema.h"
 #include "platform/filenuovo.h"
 #include "platform/immagine.h"
 #include "platform/messaggi.h"
@@ -62,7 +62,7 @@ QPageLayout impaginazionePdf() {
 StampanteQt::StampanteQt(Messaggi& messaggi, QString nomeProgramma, Destinazione destinazione,
                          std::unique_ptr<CodaStampa> coda)
     : messaggi(messaggi), nomeProgramma(std::move(nomeProgramma)), destinazione(destinazione),
-      coda(coda ? std::move(coda) : std::make_unique<CodaCups>()) {}
+      coda(coda ? std::move(coda) : std::make_unique<CodaDiSistema>()) {}
 
 StampanteQt::~StampanteQt() {
     chiudi();
@@ -112,7 +112,21 @@ bool StampanteQt::apri() {
     }
     pittore = std::make_unique<QPainter>();
     file.clear();
+    titolo = nomeProgramma + QStringLiteral(" - ") + documento;
     stampante = destinazione == Destinazione::FilePdf ? QString() : coda->predefinita();
+    const bool pronte = stampante.isEmpty() || coda->accettaPdf() ? preparaPdf() : preparaDriver();
+    if (!pronte) {
+        return false;
+    }
+    if (!pittore->begin(pagine.get())) {
+        motivo = driver ? QStringLiteral("la stampante %1 non risponde.").arg(stampante)
+                        : QStringLiteral("impossibile scrivere il file %1.").arg(file);
+        return false;
+    }
+    return true;
+}
+
+bool StampanteQt::preparaPdf() {
     if (stampante.isEmpty()) {
         if (!apriFile()) {
             return false;
@@ -122,29 +136,43 @@ bool StampanteQt::apri() {
         uscita = std::make_unique<QBuffer>(&datiPdf);
         uscita->open(QIODevice::WriteOnly);
     }
-    pdf = std::make_unique<QPdfWriter>(uscita.get());
+    auto pdf = std::make_unique<QPdfWriter>(uscita.get());
     pdf->setResolution(risoluzione);
     pdf->setPageLayout(impaginazione());
-    pdf->setTitle(nomeProgramma + QStringLiteral(" - ") + documento);
+    pdf->setTitle(titolo);
     pdf->setCreator(nomeProgramma);
-    if (!pittore->begin(pdf.get())) {
-        motivo = QStringLiteral("impossibile scrivere il file %1.").arg(file);
+    risoluzionePagine = pdf->resolution();
+    pagine = std::move(pdf);
+    return true;
+}
+
+// The queue is asked first, as for a PDF: a job it would not take is not drawn at all.
+bool StampanteQt::preparaDriver() {
+    motivo = rifiutoDellaStampante(*coda, stampante);
+    if (!motivo.isEmpty()) {
         return false;
     }
+    auto stampa =
+        std::make_unique<QPrinter>(QPrinterInfo::printerInfo(stampante), QPrinter::HighResolution);
+    stampa->setDocName(titolo);
+    stampa->setCreator(nomeProgramma);
+    risoluzionePagine = stampa->resolution();
+    driver = stampa.get();
+    pagine = std::move(stampa);
     return true;
 }
 
 QSizeF StampanteQt::area() {
-    const QPageLayout impaginato = apri() ? pdf->pageLayout() : impaginazionePdf();
+    const QPageLayout impaginato = apri() ? pagine->pageLayout() : impaginazionePdf();
     return impaginato.paintRectPoints().size().toSizeF() * twipPerPunto;
 }
 
 double StampanteQt::inPixel(double twip) const {
-    return twip * pdf->resolution() / twipPerPollice;
+    return twip * risoluzionePagine / twipPerPollice;
 }
 
 double StampanteQt::inTwip(double pixel) const {
-    return pixel * twipPerPollice / pdf->resolution();
+    return pixel * twipPerPollice / risoluzionePagine;
 }
 
 QFont StampanteQt::font(const Carattere& c) const {
@@ -163,7 +191,7 @@ void StampanteQt::scrivi(const QString& testo, const QPointF& twip, const Caratt
     const QFont f = font(c);
     pittore->setFont(f);
     pittore->setPen(Qt::black);
-    const QFontMetricsF metriche(f, pdf.get());
+    const QFontMetricsF metriche(f, pagine.get());
     pittore->drawText(QPointF(inPixel(twip.x()), inPixel(twip.y()) + metriche.ascent()), testo);
 }
 
@@ -171,14 +199,14 @@ double StampanteQt::larghezzaTesto(const QString& testo, const Carattere& c) {
     if (!apri()) {
         return 0;
     }
-    return inTwip(QFontMetricsF(font(c), pdf.get()).horizontalAdvance(testo));
+    return inTwip(QFontMetricsF(font(c), pagine.get()).horizontalAdvance(testo));
 }
 
 double StampanteQt::altezzaRiga(const Carattere& c) {
     if (!apri()) {
         return 0;
     }
-    return inTwip(QFontMetricsF(font(c), pdf.get()).height());
+    return inTwip(QFontMetricsF(font(c), pagine.get()).height());
 }
 
 // Every text of the picture is set again in the printer's own resolution, so it stays sharp on
@@ -198,7 +226,7 @@ void StampanteQt::disegna(const Immagine& immagine, const QRectF& twip) {
         f.setPointSizeF(t.font.pointSizeF() * fattore);
         pittore->setFont(f);
         pittore->setPen(t.colore);
-        const QFontMetricsF metriche(f, pdf.get());
+        const QFontMetricsF metriche(f, pagine.get());
         const QPointF angolo(twip.x() + t.posizione.x() * twipPerPixel * fattore,
                              twip.y() + t.posizione.y() * twipPerPixel * fattoreY);
         pittore->drawText(QPointF(inPixel(angolo.x()), inPixel(angolo.y()) + metriche.ascent()),
@@ -208,7 +236,7 @@ void StampanteQt::disegna(const Immagine& immagine, const QRectF& twip) {
 
 void StampanteQt::pagina() {
     if (apri()) {
-        pdf->newPage();
+        pagine->newPage();
     }
 }
 
@@ -217,12 +245,18 @@ void StampanteQt::chiudi() {
         pittore->end();
     }
     pittore.reset();
-    pdf.reset();
+    pagine.reset();
+    driver = nullptr;
     uscita.reset();
 }
 
-// The whole document reached its file or memory, trailer and all.
+// The whole document reached its file or memory, trailer and all; or the printer's driver, which
+// says when the spooler refused or dropped it.
 bool StampanteQt::documentoCompleto() {
+    if (driver) {
+        return driver->printerState() != QPrinter::Error &&
+               driver->printerState() != QPrinter::Aborted;
+    }
     if (!stampante.isEmpty()) {
         return conTrailer(datiPdf.right(ultimiByte));
     }
@@ -242,8 +276,8 @@ bool StampanteQt::fine() {
         motivo = stampante.isEmpty()
                      ? QStringLiteral("impossibile scrivere il file %1.").arg(file)
                      : QStringLiteral("la stampante %1 ha rifiutato il lavoro.").arg(stampante);
-    } else if (riuscito && !stampante.isEmpty()) {
-        motivo = mandaAllaStampante(*coda, stampante, pdf->title(), datiPdf);
+    } else if (riuscito && !stampante.isEmpty() && !driver) {
+        motivo = mandaAllaStampante(*coda, stampante, titolo, datiPdf);
         riuscito = motivo.isEmpty();
     }
     chiudi();

@@ -11,12 +11,14 @@
 
 class Messaggi;
 class QIODevice;
+class QPagedPaintDevice;
 class QPainter;
-class QPdfWriter;
+class QPrinter;
 
-// The system's printer. Every job is drawn as a PDF: with a default printer it is handed to the
-// printer's queue from memory, and the queue is asked whether it took it; with none, it is
-// written as a new file in the current directory, and the message box says where. A job that
+// The system's printer. With no default printer every job is drawn as a PDF, written as a new
+// file in the current directory, and the message box says where. With one, a queue that takes
+// PDFs (CUPS) gets the job drawn as a PDF in memory and is asked whether it took it; any other
+// (Windows') gets the pages drawn through the printer's driver. A job that
 // fails says so once, when it ends; the program's state is never touched.
 class StampanteQt final : public Stampante {
 public:
@@ -46,6 +48,9 @@ private:
     // Starts the job on the first thing put on the page; false once the job has failed.
     bool apri();
     bool apriFile();
+    // The device the job is drawn on: a PDF, or the printer's driver.
+    bool preparaPdf();
+    bool preparaDriver();
     QString nomeBase() const;
     QPageLayout impaginazione() const;
     bool documentoCompleto();
@@ -62,7 +67,10 @@ private:
     QString stampante; // the printer of the job; empty when it goes to a file
     QByteArray datiPdf;
     std::unique_ptr<QIODevice> uscita;
-    std::unique_ptr<QPdfWriter> pdf;
+    std::unique_ptr<QPagedPaintDevice> pagine;
+    QPrinter* driver = nullptr; // the pages, when they go through the printer's driver
+    int risoluzionePagine = 0;
+    QString titolo;
     std::unique_ptr<QPainter> pittore;
     QString file;
     QString motivo;

@@ -8,12 +8,18 @@ QString conMotivo(const QString& frase, const QString& motivo) {
 }
 } // namespace
 
+QString rifiutoDellaStampante(CodaStampa& coda, const QString& stampante) {
+    const std::optional<QString> rifiuto = coda.rifiutaLavori(stampante);
+    return rifiuto
+               ? conMotivo(QStringLiteral("la stampante %1 non accetta il lavoro").arg(stampante),
+                           *rifiuto)
+               : QString();
+}
+
 QString mandaAllaStampante(CodaStampa& coda, const QString& stampante, const QString& titolo,
                            const QByteArray& pdf) {
-    const std::optional<QString> rifiuto = coda.rifiutaLavori(stampante);
-    if (rifiuto) {
-        return conMotivo(QStringLiteral("la stampante %1 non accetta il lavoro").arg(stampante),
-                         *rifiuto);
+    if (QString rifiuto = rifiutoDellaStampante(coda, stampante); !rifiuto.isEmpty()) {
+        return rifiuto;
     }
     const CodaStampa::Invio invio = coda.invia(stampante, titolo, pdf);
     if (invio.lavoro <= 0) {

@@ -22,6 +22,10 @@ public:
     };
 
     virtual ~CodaStampa() = default;
+    // Whether the queue takes the document as a PDF. Windows' spooler does not: there the pages
+    // are drawn through the printer's own driver, and only the default printer and whether it
+    // takes jobs are asked of the queue.
+    virtual bool accettaPdf() const { return true; }
     // Empty when there is no default printer.
     virtual QString predefinita() = 0;
     // None when the printer takes jobs; otherwise why it does not, which may be empty: a job
@@ -30,6 +34,9 @@ public:
     virtual Invio invia(const QString& stampante, const QString& titolo, const QByteArray& pdf) = 0;
     virtual Esito esito(const QString& stampante, int lavoro) = 0;
 };
+
+// Empty when the printer takes jobs; otherwise the reason, to follow "Stampa non riuscita: ".
+QString rifiutoDellaStampante(CodaStampa& coda, const QString& stampante);
 
 // Hands the PDF to the printer's queue and checks what became of it. Empty when the printer has
 // the job; otherwise the reason, to follow "Stampa non riuscita: ".

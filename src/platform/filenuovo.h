@@ -11,3 +11,8 @@ class QFile;
 // so a current directory that was deleted fails here instead of resolving somewhere else.
 // Returns the name made; empty when none could be.
 QString creaFileNuovo(const QString& base, const QString& estensione, QFile& file);
+
+// One attempt at one name, made by each system its own way: the file is created and opened only
+// when nothing is at the name; Occupato when something is, Fallito when it could not be made.
+enum class Creazione { Creato, Occupato, Fallito };
+Creazione creaSeNuovo(const QString& nome, QFile& file);

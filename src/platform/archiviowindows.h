@@ -1,0 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "platform/archivio.h"
+
+// Through the Win32 calls, which never turn a line end into two as the C library's text mode
+// does: a temporary file beside the old one, written, flushed to disk and moved over it in one
+// step, so a crash never leaves half a file. Windows' rename refuses to replace a file that
+// exists, so the move says it must.
+class ArchivioWindows final : public Archivio {
+public:
+    std::optional<QByteArray> leggi(const QString& percorso, qint64 massimo) const override;
+    bool sostituisci(const QString& percorso, const QByteArray& contenuto) override;
+};
