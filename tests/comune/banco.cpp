@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "comune/banco.h"
+#include "comune/guida.h"
+#include "start/frminizio.h"
 
 #include <QApplication>
 
 Banco::Banco(const QString& nomeProgramma, Stampante* altraStampante) {
-    programma = std::make_unique<Programma>(Servizi{
-        orologio, casuale, messaggi, altraStampante ? *altraStampante : stampante,
-        archivio, nomeProgramma});
+    programma = std::make_unique<Programma>(Servizi{orologio, casuale, messaggi,
+                                                    altraStampante ? *altraStampante : stampante,
+                                                    archivio, nomeProgramma});
 }
 
 Banco::~Banco() {
@@ -18,4 +20,14 @@ Banco::~Banco() {
 
 QString Banco::percorso(const QString& nomeFile) const {
     return cartella.percorso(nomeFile);
+}
+
+bool usaTuttiIMomentiDiScrittura(Banco& banco) {
+    auto* f = banco.finestra<frmInizio>(Finestra::Inizio);
+    for (const char* nome : {"lblCambiaOb", "Option1(0)", "Option2(0)", "Option3(0)"}) {
+        premi(f, QLatin1String(nome));
+    }
+    const bool esercizi = banco.programma->finestre.caricata(Finestra::Operativo);
+    banco.programma->finestre.CloseAllWindows();
+    return esercizi;
 }

@@ -4,7 +4,7 @@
 #include "app/programma.h"
 #include "comune/file.h"
 #include "comune/finti.h"
-#include "platform/archivioposix.h"
+#include "platform/disistema.h"
 
 #include <memory>
 
@@ -27,9 +27,13 @@ public:
     CasualeFinto casuale;
     MessaggiFinti messaggi;
     StampanteFinta stampante;
-    ArchivioPosix archivio;
+    ArchivioDiSistema archivio;
     std::unique_ptr<Programma> programma;
 
 private:
     CartellaDiLavoro cartella;
 };
+
+// Every moment the program writes its settings file: switching the set, "Avanti", and the end.
+// Returns whether the exercise window opened: the program went on.
+bool usaTuttiIMomentiDiScrittura(Banco& banco);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "comune/cupsprivato.h"
+#include "comune/cupsprivatoposix.h"
 
 #include "comune/file.h"
 

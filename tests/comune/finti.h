@@ -129,7 +129,9 @@ public:
     Invio invio{7, {}};
     Esito stato{Stato::InCorso, {}};
     QList<QByteArray> ricevuti;
+    bool pdf = true; // false: the pages go through the printer's driver, as on Windows
 
+    bool accettaPdf() const override { return pdf; }
     QString predefinita() override { return stampante; }
     std::optional<QString> rifiutaLavori(const QString&) override { return rifiuto; }
     Invio invia(const QString&, const QString&, const QByteArray& pdf) override {

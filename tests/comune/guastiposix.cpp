@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "comune/guasti.h"
+#include "comune/guastiposix.h"
 
 #include <unistd.h>
 

@@ -21,6 +21,15 @@ double numero(const QRegularExpressionMatch& m, const char* nome) {
 }
 } // namespace
 
+bool pdf::leggibile() {
+    static const bool avviato = [] {
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-v")});
+        return p.waitForStarted(10000) && p.waitForFinished(10000);
+    }();
+    return avviato;
+}
+
 QString pdf::testo(const QString& file, double passo) {
     QStringList argomenti{file, QStringLiteral("-")};
     if (passo > 0) {

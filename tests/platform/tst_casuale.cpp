@@ -68,6 +68,11 @@ void TestCasuale::nomeDelProgramma_data() {
                                 << "ADDIZIONI";
     QTest::newRow("due punti") << "/opt/calcolo.v2.exe"
                                << "calcolo.v2";
+#ifdef Q_OS_WIN
+    // As Windows passes it from a Start-menu shortcut.
+    QTest::newRow("percorso di Windows") << "C:\\Program Files\\VELTRIX\\sottrazioni.exe"
+                                         << "sottrazioni";
+#endif
 }
 
 void TestCasuale::nomeDelProgramma() {

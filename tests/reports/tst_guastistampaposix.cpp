@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/stampanteqt.h"
 #include "comune/banco.h"
 #include "comune/documenti.h"
-#include "comune/guasti.h"
+#include "comune/guastiposix.h"
 #include "comune/registro.h"
-#include "app/stampanteqt.h"
 
 #include <QDir>
 #include <QTest>
@@ -61,4 +61,4 @@ void TestGuastiStampa::discoPieno() {
 }
 
 VELTRIX_TEST(TestGuastiStampa)
-#include "tst_guastistampa.moc"
+#include "tst_guastistampaposix.moc"

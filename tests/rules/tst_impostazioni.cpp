@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "comune/file.h"
 #include "comune/registro.h"
-#include "platform/archivioposix.h"
+#include "platform/disistema.h"
 #include "rules/impostazioni.h"
 
 #include <QDir>
@@ -13,7 +13,7 @@ using namespace impostazioni;
 
 namespace {
 // The files as the program reads and writes them.
-ArchivioPosix archivio;
+ArchivioDiSistema archivio;
 } // namespace
 
 class TestImpostazioni : public QObject {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "comune/banco.h"
 #include "comune/file.h"
-#include "comune/guasti.h"
+#include "comune/guastiposix.h"
 #include "comune/guida.h"
 #include "comune/registro.h"
 #include "platform/archivioposix.h"
@@ -27,18 +27,6 @@ ArchivioPosix archivio;
 
 namespace {
 const QByteArray vecchieImpostazioni(" 2  2 \r\n");
-
-// Every moment the program writes its settings file: switching the set, "Avanti", and the end.
-// Returns whether the exercise window opened: the program went on.
-bool usaTuttiIMomentiDiScrittura(Banco& banco) {
-    auto* f = banco.finestra<frmInizio>(Finestra::Inizio);
-    for (const char* nome : {"lblCambiaOb", "Option1(0)", "Option2(0)", "Option3(0)"}) {
-        premi(f, QLatin1String(nome));
-    }
-    const bool esercizi = banco.programma->finestre.caricata(Finestra::Operativo);
-    banco.programma->finestre.CloseAllWindows();
-    return esercizi;
-}
 
 enum class Guasto {
     CartellaChiusa,
@@ -210,4 +198,4 @@ void TestGuasti::discoPienoNonLasciaMezzoFile() {
 }
 
 VELTRIX_TEST(TestGuasti)
-#include "tst_guasti.moc"
+#include "tst_guastiposix.moc"
