@@ -126,8 +126,11 @@ Immagine impaginaAttestato(const std::vector<RigaAttestato>& righe, std::size_t 
         if (!riga.testo.isEmpty()) {
             QFont adattato = f;
             double larghezza = QFontMetricsF(f, &schermo).horizontalAdvance(riga.testo);
-            if (larghezza > disponibile) {
-                adattato = inScala(f, disponibile / larghezza);
+            // Hinted widths do not follow the size in proportion (Windows' least of all): one
+            // step can leave the line wider than the frame, so it shrinks until it fits.
+            for (int tentativo = 0; tentativo < 50 && larghezza > disponibile; ++tentativo) {
+                const double rapporto = disponibile / larghezza;
+                adattato = inScala(adattato, tentativo == 0 ? rapporto : std::min(rapporto, 0.98));
                 larghezza = QFontMetricsF(adattato, &schermo).horizontalAdvance(riga.testo);
             }
             // A line made narrower keeps its place: it sits in the middle of its own line.
