@@ -295,10 +295,11 @@ void StampanteQt::annunciaFine(bool riuscito) {
         }
         file.clear();
     } else if (!file.isEmpty()) {
-        // The whole path: the teacher has to find the file outside the program.
+        // The whole path, written as the system writes paths (C:\Users\... on Windows): the
+        // teacher has to find the file outside the program.
         messaggi.mostra(
             QStringLiteral("Nessuna stampante installata: il documento è stato salvato nel file ") +
-            QDir::current().absoluteFilePath(file));
+            QDir::toNativeSeparators(QDir::current().absoluteFilePath(file)));
     }
     motivo.clear();
 }

@@ -51,11 +51,16 @@ bool scriviTutto(HANDLE h, const QByteArray& dati) {
 }
 
 // A settings file that is there but may not be read still holds the teacher's settings: this
-// run started from the defaults instead, and writing them would lose the real ones.
-bool presenteMaIlleggibile(const std::wstring& percorso) {
+// run started from the defaults instead, and writing them would lose the real ones. One marked
+// read-only was kept so on purpose: Windows refuses to replace it, and so does this, on any file
+// system (Wine's own, for one, would let the move through).
+bool daNonToccare(const std::wstring& percorso) {
     const DWORD attributi = GetFileAttributesW(percorso.c_str());
     if (attributi == INVALID_FILE_ATTRIBUTES || (attributi & FILE_ATTRIBUTE_DIRECTORY)) {
         return false;
+    }
+    if (attributi & FILE_ATTRIBUTE_READONLY) {
+        return true;
     }
     const Maniglia h(CreateFileW(percorso.c_str(), GENERIC_READ,
                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -91,7 +96,7 @@ std::optional<QByteArray> ArchivioWindows::leggi(const QString& percorso, qint64
 
 bool ArchivioWindows::sostituisci(const QString& percorso, const QByteArray& contenuto) {
     const std::wstring definitivo = nativo(percorso);
-    if (presenteMaIlleggibile(definitivo)) {
+    if (daNonToccare(definitivo)) {
         return false;
     }
     const std::wstring provvisorio = nativo(percorso + QStringLiteral(".tmp"));

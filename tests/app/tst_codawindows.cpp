@@ -58,7 +58,7 @@ void TestCodaWindows::senzaStampanteUnPdf() {
     QCOMPARE(messaggi.mostrati,
              QStringList{QStringLiteral("Nessuna stampante installata: il documento è stato "
                                         "salvato nel file ") +
-                         cartella.percorso(file)});
+                         QDir::toNativeSeparators(cartella.percorso(file))});
 }
 
 // A default printer the spooler does not know (removed since, or on a server that is off):

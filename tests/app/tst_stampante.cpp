@@ -90,7 +90,7 @@ void TestStampante::scriveUnPdfQuandoNonCeStampante() {
         messaggi.mostrati,
         QStringList{
             QStringLiteral("Nessuna stampante installata: il documento è stato salvato nel file ") +
-            cartella.percorso(file)});
+            QDir::toNativeSeparators(cartella.percorso(file))});
     SALTA_SENZA_POPPLER();
     const QString testo = pdf::testo(cartella.percorso(file), passo10);
     QVERIFY2(testo.contains(QStringLiteral("Nome Niccolò    Data di stampa 08/12/2026")),
@@ -131,7 +131,9 @@ void TestStampante::lavoroFallitoLoDice() {
     CartellaDiLavoro cartella;
     QDir(cartella.percorso(QString())).mkdir(QStringLiteral("sparita"));
     QDir::setCurrent(cartella.percorso(QStringLiteral("sparita")));
-    QDir(cartella.percorso(QString())).rmdir(QStringLiteral("sparita"));
+    if (!QDir(cartella.percorso(QString())).rmdir(QStringLiteral("sparita"))) {
+        QSKIP("questo sistema (Windows) non lascia cancellare la cartella corrente");
+    }
     MessaggiFinti messaggi;
     StampanteQt stampante(messaggi, QStringLiteral("senzacartella"),
                           StampanteQt::Destinazione::FilePdf);
