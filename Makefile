@@ -38,7 +38,7 @@ package:
 	@ls -l veltrix_*.deb
 
 clean:
-	rm -rf $(BUILD_DIR) $(PKG_BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(PKG_BUILD_DIR) build-windows
 
 # --- Proof under load and bad input -------------------------------------------------------
 # Each target has a build directory of its own, so none of them disturbs `make test`.
