@@ -4,6 +4,7 @@
 #include "app/scala.h"
 
 #include <QGuiApplication>
+#include <QLocale>
 #include <QScreen>
 
 #include <cstdio>
@@ -28,15 +29,17 @@ void impostaScala(int argc, char* argv[]) {
     for (int i = 0; i < argc; ++i) {
         argomenti << QString::fromLocal8Bit(argv[i]);
     }
-    const ScalaRichiesta richiesta =
-        scalaRichiesta(argomenti, qEnvironmentVariable("VELTRIX_SCALA"));
+    const ScalaRichiesta richiesta = scalaRichiesta(
+        argomenti, qEnvironmentVariable("VELTRIX_SCALA"), qEnvironmentVariable("QT_SCALE_FACTOR"));
     for (const QString& avviso : richiesta.avvisi) {
         std::fprintf(stderr, "%s\n", avviso.toLocal8Bit().constData());
     }
-    if (!richiesta.scala && !qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR")) {
-        return;
+    // A QT_SCALE_FACTOR that is no scale must not reach the screen's probe, which measures at
+    // scale 1. A valid one goes back written as Qt reads it: "1,5" would be no number to Qt.
+    if (!richiesta.scala) {
+        qunsetenv("QT_SCALE_FACTOR");
     }
     const double scala =
         richiesta.scala ? *richiesta.scala : scalaPerSchermo(misuraSchermo(argc, argv));
-    qputenv("QT_SCALE_FACTOR", QByteArray::number(scala));
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(scala, 'g', QLocale::FloatingPointShortest));
 }

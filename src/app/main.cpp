@@ -4,8 +4,8 @@
 #include "app/programma.h"
 #include "app/stampanteqt.h"
 #include "app/traduzioni.h"
-#include "platform/disistema.h"
 #include "platform/casuale.h"
+#include "platform/disistema.h"
 #include "platform/nomeprogramma.h"
 #include "platform/orologio.h"
 #include "widgets/stile.h"
@@ -26,7 +26,9 @@ int main(int argc, char* argv[]) {
         static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
     MessaggiQt messaggi(nome);
     StampanteQt stampante(messaggi, nome);
-    ArchivioDiSistema archivio;
+    // The program's own file, resolved through any link: a copy or a link named like its own
+    // settings file must not be read as one, nor replaced by one.
+    ArchivioDiSistema archivio(QCoreApplication::applicationFilePath());
 
     Programma programma(Servizi{orologio, casuale, messaggi, stampante, archivio, nome});
     programma.avvia();

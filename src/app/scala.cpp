@@ -43,21 +43,23 @@ std::optional<double> leggiScala(const QString& testo) {
     return scala;
 }
 
-ScalaRichiesta scalaRichiesta(const QStringList& argomenti, const QString& variabile) {
-    ScalaRichiesta daVariabile;
-    if (!variabile.isEmpty()) {
-        leggiDa(QStringLiteral("VELTRIX_SCALA"), variabile, daVariabile);
+ScalaRichiesta scalaRichiesta(const QStringList& argomenti, const QString& variabile,
+                              const QString& variabileQt) {
+    // From the weakest source to the strongest: a valid scale replaces any read before it.
+    ScalaRichiesta richiesta;
+    if (!variabileQt.isEmpty()) {
+        leggiDa(QStringLiteral("QT_SCALE_FACTOR"), variabileQt, richiesta);
     }
-    ScalaRichiesta daOpzione;
+    if (!variabile.isEmpty()) {
+        leggiDa(QStringLiteral("VELTRIX_SCALA"), variabile, richiesta);
+    }
     for (qsizetype i = 1; i < argomenti.size(); ++i) {
         const QString& a = argomenti[i];
         if (a == opzione) {
-            leggiDa(opzione, i + 1 < argomenti.size() ? argomenti[++i] : QString(), daOpzione);
+            leggiDa(opzione, i + 1 < argomenti.size() ? argomenti[++i] : QString(), richiesta);
         } else if (a.startsWith(opzione + QLatin1Char('='))) {
-            leggiDa(opzione, a.mid(opzione.size() + 1), daOpzione);
+            leggiDa(opzione, a.mid(opzione.size() + 1), richiesta);
         }
     }
-    ScalaRichiesta richiesta{daOpzione.scala ? daOpzione.scala : daVariabile.scala, {}};
-    richiesta.avvisi = daVariabile.avvisi + daOpzione.avvisi;
     return richiesta;
 }

@@ -18,11 +18,14 @@ double scalaPerSchermo(QSize schermo);
 // A scale written by a teacher: "1.5" or "1,5", from 0.5 to 4. Anything else is no scale.
 std::optional<double> leggiScala(const QString& testo);
 
-// The scale asked for with `--scala N`, `--scala=N` or the VELTRIX_SCALA variable (`variabile`,
-// empty when unset); the option wins. A value that cannot be a scale is ignored and said, in
-// Italian, in `avvisi`.
+// The scale asked for with `--scala N`, `--scala=N`, the VELTRIX_SCALA variable (`variabile`)
+// or Qt's own QT_SCALE_FACTOR (`variabileQt`), each empty when unset; the option wins over
+// VELTRIX_SCALA, which wins over Qt's. A value that cannot be a scale, Qt's as well (at 0.01 Qt
+// would grow without bound, and `abc` would only turn the automatic scale off), is ignored and
+// said, in Italian, in `avvisi`. With no scale asked for, the automatic one applies.
 struct ScalaRichiesta {
     std::optional<double> scala;
     QStringList avvisi;
 };
-ScalaRichiesta scalaRichiesta(const QStringList& argomenti, const QString& variabile);
+ScalaRichiesta scalaRichiesta(const QStringList& argomenti, const QString& variabile,
+                              const QString& variabileQt);

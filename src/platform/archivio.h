@@ -8,7 +8,8 @@
 #include <optional>
 
 // The small files the program keeps between runs, read and replaced whole. Each system has its
-// own way of doing that safely; the rules of what the files hold never see it.
+// own way of doing that safely; the rules of what the files hold never see it. The running
+// program's own file, named like one of them, is neither read nor replaced.
 class Archivio {
 public:
     virtual ~Archivio() = default;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/archivioposix.h"
 
+#include "platform/archivioprovvisorio.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -32,10 +34,36 @@ bool presenteMaIlleggibile(const QByteArray& percorso) {
     return ::faccessat(AT_FDCWD, percorso.constData(), R_OK, AT_EACCESS) != 0 &&
            (errno == EACCES || errno == EPERM);
 }
+
+// The running program's own file under the settings file's name: the file itself, another name
+// of it, or a link to it, which the rename would replace as well.
+bool eIlProgramma(const QByteArray& programma, const struct stat& info) {
+    struct stat suo {};
+    return !programma.isEmpty() && ::stat(programma.constData(), &suo) == 0 &&
+           suo.st_dev == info.st_dev && suo.st_ino == info.st_ino;
+}
+
+// A file only this save has ever used, made here and now (O_EXCL) and never through a link, so
+// nothing that another program or an earlier run left behind is written or emptied, and no other
+// save can empty this one once it is in place. A name found taken is drawn again.
+int creaProvvisorio(const QString& percorso, QByteArray& nome) {
+    for (int tentativo = 0; tentativo < 8; ++tentativo) {
+        nome = QFile::encodeName(nomeProvvisorio(percorso));
+        const int fd =
+            ::open(nome.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return -1;
+}
 } // namespace
 
+ArchivioPosix::ArchivioPosix(const QString& fileProgramma)
+    : programma(QFile::encodeName(fileProgramma)) {}
+
 // Only a regular file is read: a named pipe in its place would hold the start forever, and a
-// device or a directory is no settings file.
+// device or a directory is no settings file, nor is the program itself.
 std::optional<QByteArray> ArchivioPosix::leggi(const QString& percorso, qint64 massimo) const {
     const int fd =
         ::open(QFile::encodeName(percorso).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -44,7 +72,7 @@ std::optional<QByteArray> ArchivioPosix::leggi(const QString& percorso, qint64 m
     }
     std::optional<QByteArray> letto;
     struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && !eIlProgramma(programma, info)) {
         QByteArray dati(massimo, Qt::Uninitialized);
         qsizetype quanti = 0;
         ssize_t n = 0;
@@ -66,25 +94,18 @@ std::optional<QByteArray> ArchivioPosix::leggi(const QString& percorso, qint64 m
 
 bool ArchivioPosix::sostituisci(const QString& percorso, const QByteArray& contenuto) {
     const QByteArray definitivo = QFile::encodeName(percorso);
-    if (presenteMaIlleggibile(definitivo)) {
+    struct stat info {};
+    if (presenteMaIlleggibile(definitivo) ||
+        (::stat(definitivo.constData(), &info) == 0 && eIlProgramma(programma, info))) {
         return false;
     }
-    const QByteArray provvisorio = QFile::encodeName(percorso + QStringLiteral(".tmp"));
-    // A link left at the temporary name must not be followed, nor a file that has other names
-    // be emptied: either would overwrite a file that is not ours. A named pipe there would hold
-    // the open until something read it: it fails at once instead, or is refused below.
-    const int fd = ::open(provvisorio.constData(),
-                          O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+    QByteArray provvisorio;
+    const int fd = creaProvvisorio(percorso, provvisorio);
     if (fd < 0) {
         return false;
     }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_nlink != 1) {
-        ::close(fd);
-        return false;
-    }
     // On disk before the rename, or a crash could leave the new name on an empty file.
-    const bool scritto = ::ftruncate(fd, 0) == 0 && scriviTutto(fd, contenuto) && ::fsync(fd) == 0;
+    const bool scritto = scriviTutto(fd, contenuto) && ::fsync(fd) == 0;
     const bool chiuso = ::close(fd) == 0;
     const bool rinominato =
         scritto && chiuso && std::rename(provvisorio.constData(), definitivo.constData()) == 0;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/archiviowindows.h"
 
+#include "platform/archivioprovvisorio.h"
+
 #include <QDir>
 
 #include <windows.h>
@@ -28,13 +30,28 @@ private:
     HANDLE h;
 };
 
-// A plain file on a disk, with this one name: no directory, device, pipe or link, and no file
-// that another name would see change.
-bool fileSemplice(HANDLE h, bool unicoNome) {
+// A plain file on a disk: no directory, device, pipe or link.
+bool fileSemplice(HANDLE h) {
     BY_HANDLE_FILE_INFORMATION info{};
     return GetFileType(h) == FILE_TYPE_DISK && GetFileInformationByHandle(h, &info) &&
-           !(info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) &&
-           (!unicoNome || info.nNumberOfLinks == 1);
+           !(info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT));
+}
+
+// Which file a name leads to, through any link: its volume and its index on it.
+bool identita(const std::wstring& percorso, BY_HANDLE_FILE_INFORMATION& info) {
+    const Maniglia h(CreateFileW(percorso.c_str(), 0,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                 OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    return h.valida() && GetFileInformationByHandle(h.get(), &info);
+}
+
+// The running program's file, reached by its own name or through a link.
+bool eIlProgramma(const std::wstring& programma, const std::wstring& percorso) {
+    BY_HANDLE_FILE_INFORMATION suo{};
+    BY_HANDLE_FILE_INFORMATION altro{};
+    return !programma.empty() && identita(programma, suo) && identita(percorso, altro) &&
+           suo.dwVolumeSerialNumber == altro.dwVolumeSerialNumber &&
+           suo.nFileIndexHigh == altro.nFileIndexHigh && suo.nFileIndexLow == altro.nFileIndexLow;
 }
 
 bool scriviTutto(HANDLE h, const QByteArray& dati) {
@@ -67,14 +84,39 @@ bool daNonToccare(const std::wstring& percorso) {
                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     return !h.valida() && GetLastError() == ERROR_ACCESS_DENIED;
 }
+
+// A file only this save has ever used, made here and now (CREATE_NEW) and, were a link at the
+// name, never through it: nothing another program or an earlier run left behind is written or
+// emptied, and no other save can empty this one once it is in place. A name found taken is
+// drawn again.
+HANDLE creaProvvisorio(const QString& percorso, std::wstring& nome) {
+    for (int tentativo = 0; tentativo < 8; ++tentativo) {
+        nome = nativo(nomeProvvisorio(percorso));
+        const HANDLE h = CreateFileW(nome.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+        const DWORD errore = GetLastError();
+        if (h != INVALID_HANDLE_VALUE ||
+            (errore != ERROR_FILE_EXISTS && errore != ERROR_ALREADY_EXISTS)) {
+            return h;
+        }
+    }
+    return INVALID_HANDLE_VALUE;
+}
 } // namespace
 
-// Only a plain file is read: a directory or a device in its place is no settings file.
+ArchivioWindows::ArchivioWindows(const QString& fileProgramma) : programma(nativo(fileProgramma)) {}
+
+// Only a plain file is read: a directory or a device in its place is no settings file, nor is
+// the program itself.
 std::optional<QByteArray> ArchivioWindows::leggi(const QString& percorso, qint64 massimo) const {
-    const Maniglia h(CreateFileW(nativo(percorso).c_str(), GENERIC_READ,
+    const std::wstring nome = nativo(percorso);
+    if (eIlProgramma(programma, nome)) {
+        return std::nullopt;
+    }
+    const Maniglia h(CreateFileW(nome.c_str(), GENERIC_READ,
                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!h.valida() || !fileSemplice(h.get(), false)) {
+    if (!h.valida() || !fileSemplice(h.get())) {
         return std::nullopt;
     }
     QByteArray dati(massimo, Qt::Uninitialized);
@@ -96,24 +138,16 @@ std::optional<QByteArray> ArchivioWindows::leggi(const QString& percorso, qint64
 
 bool ArchivioWindows::sostituisci(const QString& percorso, const QByteArray& contenuto) {
     const std::wstring definitivo = nativo(percorso);
-    if (daNonToccare(definitivo)) {
+    if (daNonToccare(definitivo) || eIlProgramma(programma, definitivo)) {
         return false;
     }
-    const std::wstring provvisorio = nativo(percorso + QStringLiteral(".tmp"));
-    // A link left at the temporary name is opened as itself, not followed, and then refused, as
-    // is a file with another name: writing either would overwrite a file that is not ours. The
-    // file is emptied only once it is known to be ours.
-    Maniglia h(CreateFileW(provvisorio.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    std::wstring provvisorio;
+    Maniglia h(creaProvvisorio(percorso, provvisorio));
     if (!h.valida()) {
         return false;
     }
-    if (!fileSemplice(h.get(), true)) {
-        return false;
-    }
     // On disk before the move, or a crash could leave the new name on an empty file.
-    const bool scritto =
-        SetEndOfFile(h.get()) && scriviTutto(h.get(), contenuto) && FlushFileBuffers(h.get());
+    const bool scritto = scriviTutto(h.get(), contenuto) && FlushFileBuffers(h.get());
     const bool chiuso = h.chiudi();
     const bool spostato = scritto && chiuso &&
                           MoveFileExW(provvisorio.c_str(), definitivo.c_str(),

@@ -8,7 +8,11 @@
 QString nomeDaPercorso(const QString& percorso) {
     const QFileInfo info(percorso);
     const QString nome = info.completeBaseName();
-    return nome.isEmpty() ? info.fileName() : nome;
+    if (!nome.isEmpty()) {
+        return nome;
+    }
+    // Started with no name at all (execve allows it), the settings file would be a hidden ".dat".
+    return info.fileName().isEmpty() ? QStringLiteral("veltrix") : info.fileName();
 }
 
 QString nomeProgrammaInEsecuzione() {

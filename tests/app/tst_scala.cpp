@@ -37,34 +37,44 @@ void TestScala::perSchermo() {
 void TestScala::richiesta_data() {
     QTest::addColumn<QStringList>("argomenti");
     QTest::addColumn<QString>("variabile");
+    QTest::addColumn<QString>("qt");   // QT_SCALE_FACTOR
     QTest::addColumn<double>("scala"); // 0: none asked, the automatic one
     QTest::addColumn<int>("avvisi");
-    const QString nessuna;
-    QTest::newRow("niente") << QStringList{} << nessuna << 0.0 << 0;
-    QTest::newRow("opzione") << QStringList{"--scala", "1.5"} << nessuna << 1.5 << 0;
-    QTest::newRow("opzione con =") << QStringList{"--scala=1.5"} << nessuna << 1.5 << 0;
-    QTest::newRow("opzione 1") << QStringList{"--scala", "1"} << nessuna << 1.0 << 0;
-    QTest::newRow("virgola") << QStringList{"--scala", "1,5"} << nessuna << 1.5 << 0;
-    QTest::newRow("variabile") << QStringList{} << "2,25" << 2.25 << 0;
-    QTest::newRow("opzione batte variabile") << QStringList{"--scala=1.2"} << "3" << 1.2 << 0;
-    QTest::newRow("limiti") << QStringList{"--scala", "0.5"} << "4" << 0.5 << 0;
-    QTest::newRow("non numero") << QStringList{"--scala", "grande"} << nessuna << 0.0 << 1;
-    QTest::newRow("troppo grande") << QStringList{"--scala=4.01"} << nessuna << 0.0 << 1;
-    QTest::newRow("troppo piccola") << QStringList{} << "0,4" << 0.0 << 1;
-    QTest::newRow("nan") << QStringList{"--scala=nan"} << nessuna << 0.0 << 1;
-    QTest::newRow("senza valore") << QStringList{"--scala"} << nessuna << 0.0 << 1;
-    QTest::newRow("opzione errata: variabile") << QStringList{"--scala", "x"} << "1,3" << 1.3 << 1;
+    const QString no;
+    QTest::newRow("niente") << QStringList{} << no << no << 0.0 << 0;
+    QTest::newRow("opzione") << QStringList{"--scala", "1.5"} << no << no << 1.5 << 0;
+    QTest::newRow("opzione con =") << QStringList{"--scala=1.5"} << no << no << 1.5 << 0;
+    QTest::newRow("opzione 1") << QStringList{"--scala", "1"} << no << no << 1.0 << 0;
+    QTest::newRow("virgola") << QStringList{"--scala", "1,5"} << no << no << 1.5 << 0;
+    QTest::newRow("variabile") << QStringList{} << "2,25" << no << 2.25 << 0;
+    QTest::newRow("opzione batte variabile") << QStringList{"--scala=1.2"} << "3" << no << 1.2 << 0;
+    QTest::newRow("limiti") << QStringList{"--scala", "0.5"} << "4" << no << 0.5 << 0;
+    QTest::newRow("non numero") << QStringList{"--scala", "grande"} << no << no << 0.0 << 1;
+    QTest::newRow("troppo grande") << QStringList{"--scala=4.01"} << no << no << 0.0 << 1;
+    QTest::newRow("troppo piccola") << QStringList{} << "0,4" << no << 0.0 << 1;
+    QTest::newRow("nan") << QStringList{"--scala=nan"} << no << no << 0.0 << 1;
+    QTest::newRow("senza valore") << QStringList{"--scala"} << no << no << 0.0 << 1;
+    QTest::newRow("opzione errata: variabile")
+        << QStringList{"--scala", "x"} << "1,3" << no << 1.3 << 1;
     QTest::newRow("--scalare non è --scala")
-        << QStringList{"--scalare", "2"} << nessuna << 0.0 << 0;
+        << QStringList{"--scalare", "2"} << no << no << 0.0 << 0;
+    // Qt's own variable, held to the same rule, below the teacher's choices.
+    QTest::newRow("QT_SCALE_FACTOR rispettata") << QStringList{} << no << "1.25" << 1.25 << 0;
+    QTest::newRow("QT_SCALE_FACTOR con la virgola") << QStringList{} << no << "1,5" << 1.5 << 0;
+    QTest::newRow("QT_SCALE_FACTOR 0,01: automatica") << QStringList{} << no << "0.01" << 0.0 << 1;
+    QTest::newRow("QT_SCALE_FACTOR abc: automatica") << QStringList{} << no << "abc" << 0.0 << 1;
+    QTest::newRow("VELTRIX_SCALA batte QT_SCALE_FACTOR") << QStringList{} << "1,2"
+                                                         << "2" << 1.2 << 0;
 }
 
 void TestScala::richiesta() {
     QFETCH(QStringList, argomenti);
     QFETCH(QString, variabile);
+    QFETCH(QString, qt);
     QFETCH(double, scala);
     QFETCH(int, avvisi);
     argomenti.prepend(QStringLiteral("veltrix"));
-    const ScalaRichiesta r = scalaRichiesta(argomenti, variabile);
+    const ScalaRichiesta r = scalaRichiesta(argomenti, variabile, qt);
     QCOMPARE(r.scala.value_or(0.0), scala);
     QCOMPARE(r.avvisi.size(), avvisi);
     for (const QString& avviso : r.avvisi) {

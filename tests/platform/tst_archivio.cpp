@@ -14,6 +14,7 @@
 namespace {
 const QByteArray vecchio(" 2  2 \r\n");
 const QByteArray nuovo(" 1  1 \r\n");
+const QByteArray eseguibile("\177ELF il programma");
 
 enum class Ostacolo {
     Nessuno,
@@ -23,6 +24,7 @@ enum class Ostacolo {
     SolaLettura,
     AltroNomeDelProvvisorio,
     FileApertoDaAltri,
+    CollegamentoAlProgramma,
 };
 } // namespace
 
@@ -41,13 +43,18 @@ void TestArchivio::sostituisci_data() {
     QTest::addColumn<bool>("riesce");
     QTest::newRow("file da sostituire") << Ostacolo::Nessuno << true;
     QTest::newRow("cartella al posto del file") << Ostacolo::CartellaAlPostoDelFile << false;
+    // What an earlier version left at its fixed temporary name no longer stops a save.
     QTest::newRow("cartella al posto del provvisorio")
-        << Ostacolo::CartellaAlPostoDelProvvisorio << false;
+        << Ostacolo::CartellaAlPostoDelProvvisorio << true;
     QTest::newRow("cartella che non c'è") << Ostacolo::CartellaMancante << false;
+#ifndef Q_OS_WIN
+    QTest::newRow("collegamento al programma con il nome del file")
+        << Ostacolo::CollegamentoAlProgramma << false;
+#endif
 #ifdef Q_OS_WIN
     QTest::newRow("file di sola lettura") << Ostacolo::SolaLettura << false;
     QTest::newRow("provvisorio che è un altro nome di un altro file")
-        << Ostacolo::AltroNomeDelProvvisorio << false;
+        << Ostacolo::AltroNomeDelProvvisorio << true;
     QTest::newRow("file aperto da un altro programma") << Ostacolo::FileApertoDaAltri << false;
 #endif
 }
@@ -58,7 +65,7 @@ void TestArchivio::sostituisci() {
     QFETCH(Ostacolo, ostacolo);
     QFETCH(bool, riesce);
     CartellaDiLavoro cartella;
-    ArchivioDiSistema archivio;
+    QString programma;
     QString file = cartella.percorso(QStringLiteral("veltrix.dat"));
     const QString provvisorio = file + QStringLiteral(".tmp");
     const QString altro = cartella.percorso(QStringLiteral("compiti.txt"));
@@ -81,6 +88,13 @@ void TestArchivio::sostituisci() {
     case Ostacolo::CartellaMancante:
         file = cartella.percorso(QStringLiteral("sparita/veltrix.dat"));
         break;
+    case Ostacolo::CollegamentoAlProgramma:
+        // Started through the link, the program would take itself for its settings file.
+        programma = cartella.percorso(QStringLiteral("sottrazioni"));
+        QVERIFY(scrivi(programma, eseguibile));
+        QVERIFY(QFile::remove(file));
+        QVERIFY(QFile::link(programma, file));
+        break;
     case Ostacolo::SolaLettura:
     case Ostacolo::AltroNomeDelProvvisorio:
     case Ostacolo::FileApertoDaAltri:
@@ -100,6 +114,7 @@ void TestArchivio::sostituisci() {
         break;
     }
 
+    ArchivioDiSistema archivio(programma);
     const bool primo = archivio.sostituisci(file, nuovo);
     const bool secondo = archivio.sostituisci(file, nuovo + "x");
 #ifdef Q_OS_WIN
@@ -117,13 +132,19 @@ void TestArchivio::sostituisci() {
     } else if (ostacolo == Ostacolo::CartellaAlPostoDelFile ||
                ostacolo == Ostacolo::CartellaMancante) {
         QCOMPARE(archivio.leggi(file, 100), std::nullopt);
+    } else if (ostacolo == Ostacolo::CollegamentoAlProgramma) {
+        QCOMPARE(archivio.leggi(file, 100), std::nullopt);
+        QVERIFY(QFileInfo(file).isSymLink());
+        QCOMPARE(contenuto(programma), eseguibile);
     } else {
         QCOMPARE(archivio.leggi(file, 100), std::optional<QByteArray>(vecchio));
     }
     // What was at the temporary name is left as it was; anything the writer made there is gone.
     const bool provvisorioAltrui = ostacolo == Ostacolo::CartellaAlPostoDelProvvisorio ||
                                    ostacolo == Ostacolo::AltroNomeDelProvvisorio;
-    QCOMPARE(QFileInfo::exists(provvisorio), provvisorioAltrui);
+    QCOMPARE(
+        QDir().entryList({QStringLiteral("*.tmp")}, QDir::AllEntries | QDir::System | QDir::Hidden),
+        provvisorioAltrui ? QStringList{QFileInfo(provvisorio).fileName()} : QStringList());
 }
 
 VELTRIX_TEST(TestArchivio)

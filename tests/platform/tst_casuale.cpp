@@ -68,6 +68,8 @@ void TestCasuale::nomeDelProgramma_data() {
                                 << "ADDIZIONI";
     QTest::newRow("due punti") << "/opt/calcolo.v2.exe"
                                << "calcolo.v2";
+    QTest::newRow("nome vuoto, non il file nascosto .dat") << ""
+                                                           << "veltrix";
 #ifdef Q_OS_WIN
     // As Windows passes it from a Start-menu shortcut.
     QTest::newRow("percorso di Windows") << "C:\\Program Files\\VELTRIX\\sottrazioni.exe"

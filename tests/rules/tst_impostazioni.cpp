@@ -98,7 +98,7 @@ void TestImpostazioni::scritturaELetturaTornano() {
     leggiLivelli(archivio, percorso, op, gr);
     QCOMPARE(op, qint16(6));
     QCOMPARE(gr, qint16(2));
-    QVERIFY(!QFile::exists(percorso + QStringLiteral(".tmp")));
+    QCOMPARE(QDir(cartella.path()).entryList({QStringLiteral("andata.dat.*")}), QStringList());
 }
 
 // Permissions stop nothing when the tests run as root: a directory where the file must go does.
@@ -107,15 +107,18 @@ void TestImpostazioni::unaDirectoryAlPostoDelFile() {
     QVERIFY(QDir().mkpath(percorso));
     QVERIFY(!scriviLivelli(archivio, percorso, 3, 1));
     QVERIFY(QFileInfo(percorso).isDir());
-    QVERIFY(!QFile::exists(percorso + QStringLiteral(".tmp")));
+    QCOMPARE(QDir(cartella.path()).entryList({QStringLiteral("occupato.dat.*")}), QStringList());
 }
 
+// A copy of the program started as "prova.dat" finds itself where its settings file would be: it
+// stays the program.
 void TestImpostazioni::scritturaFallitaLasciaIlVecchioFile() {
-    const QString percorso = cartella.filePath(QStringLiteral("vecchio.dat"));
-    QVERIFY(scrivi(percorso, " 2  2 \r\n"));
-    QVERIFY(QDir().mkpath(percorso + QStringLiteral(".tmp")));
-    QVERIFY(!scriviLivelli(archivio, percorso, 5, 1));
-    QCOMPARE(contenuto(percorso), QByteArray(" 2  2 \r\n"));
+    const QString percorso = cartella.filePath(QStringLiteral("prova.dat"));
+    const QByteArray programma("\177ELF il programma");
+    QVERIFY(scrivi(percorso, programma));
+    ArchivioDiSistema dellaCopia(percorso);
+    QVERIFY(!scriviLivelli(dellaCopia, percorso, 5, 1));
+    QCOMPARE(contenuto(percorso), programma);
 }
 
 VELTRIX_TEST(TestImpostazioni)

@@ -14,9 +14,11 @@
 #include <QTest>
 
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <memory>
+#include <utility>
 
 using namespace impostazioni;
 
@@ -34,9 +36,23 @@ enum class Guasto {
     CollegamentoAlProvvisorio,
     AltroNomeDelProvvisorio,
     CodaAlPostoDelProvvisorio,
-    FileIlleggibile
+    FileIlleggibile,
+    AltroProgrammaSalva
 };
+
+// While set, another program saves its settings in the same folder at every flush to disk, that
+// is between a save's writing and its rename: there it overtakes this one.
+ArchivioPosix* altroProgramma = nullptr;
+int salvatiDallAltro = 0;
 } // namespace
+
+extern "C" int fsync(int fd) {
+    if (ArchivioPosix* altro = std::exchange(altroProgramma, nullptr)) {
+        salvatiDallAltro += altro->sostituisci(QStringLiteral("veltrix.dat"), " 3  1 \r\n");
+        altroProgramma = altro;
+    }
+    return int(::syscall(SYS_fsync, fd));
+}
 
 class TestGuasti : public QObject {
     Q_OBJECT
@@ -59,10 +75,12 @@ void TestGuasti::scritturaImpossibile_data() {
     QTest::newRow("coda con nome al posto del file provvisorio")
         << Guasto::CodaAlPostoDelProvvisorio;
     QTest::newRow("file che c'è ma non si può leggere") << Guasto::FileIlleggibile;
+    QTest::newRow("un altro programma salva nello stesso momento") << Guasto::AltroProgrammaSalva;
 }
 
-// The settings of this run are lost, silently; the file of the run before stays as it was, and
-// nothing outside it is touched.
+// Where the file cannot be written, the settings of this run are lost, silently, and the file of
+// the run before stays as it was; what earlier versions left at their fixed temporary name no
+// longer stops a save. Either way nothing else is touched.
 void TestGuasti::scritturaImpossibile() {
     QFETCH(Guasto, guasto);
     Banco banco;
@@ -75,15 +93,13 @@ void TestGuasti::scritturaImpossibile() {
     bool esercizi = false;
     switch (guasto) {
     case Guasto::CartellaChiusa: {
-        // The permission bits stop an ordinary user; root, whom they do not stop, finds a
-        // directory where the new file must be made.
+        // The permission bits stop an ordinary user, not root.
         QVERIFY(::chmod(QFile::encodeName(banco.percorso(QString())).constData(), 0555) == 0);
-        if (::geteuid() == 0) {
-            QVERIFY(QDir().mkdir(provvisorio));
+        {
+            UtenteComune utente;
+            esercizi = usaTuttiIMomentiDiScrittura(banco);
         }
-        esercizi = usaTuttiIMomentiDiScrittura(banco);
         QVERIFY(::chmod(QFile::encodeName(banco.percorso(QString())).constData(), 0755) == 0);
-        QDir().rmdir(provvisorio);
         break;
     }
     case Guasto::DiscoPieno: {
@@ -120,12 +136,23 @@ void TestGuasti::scritturaImpossibile() {
         QCOMPARE(info.st_mode & 07777, mode_t(0));
         break;
     }
+    case Guasto::AltroProgrammaSalva: {
+        // Overtaken at every save, this program still renames last: the file is whole, and its own.
+        ArchivioPosix altro;
+        altroProgramma = &altro;
+        esercizi = usaTuttiIMomentiDiScrittura(banco);
+        altroProgramma = nullptr;
+        QVERIFY(salvatiDallAltro > 0);
+        break;
+    }
     }
 
     QVERIFY(esercizi);
     QCOMPARE(banco.messaggi.mostrati, QStringList());
     QCOMPARE(contenuto(altro), QByteArray("da non toccare"));
-    QCOMPARE(contenuto(file), vecchieImpostazioni);
+    const bool salvato = guasto != Guasto::CartellaChiusa && guasto != Guasto::DiscoPieno &&
+                         guasto != Guasto::FileIlleggibile;
+    QCOMPARE(contenuto(file), salvato ? QByteArray(" 2  1 \r\n") : vecchieImpostazioni);
     if (guasto == Guasto::CollegamentoAlProvvisorio) {
         QVERIFY(QFileInfo(provvisorio).isSymLink());
     }
@@ -192,7 +219,8 @@ void TestGuasti::discoPienoNonLasciaMezzoFile() {
         const QByteArray atteso = scritto ? nuova : vecchieImpostazioni;
         QCOMPARE(scritto, limite >= rlim_t(nuova.size()));
         QCOMPARE(contenuto(file), atteso);
-        QVERIFY(!QFileInfo::exists(file + QStringLiteral(".tmp")));
+        QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{QStringLiteral("veltrix.dat")});
         QVERIFY(scrivi(file, vecchieImpostazioni));
     }
 }
