@@ -4,6 +4,7 @@
 #include "platform/disistema.h"
 #include "platform/filenuovo.h"
 #include "platform/immagine.h"
+#include "platform/indisparte.h"
 #include "platform/messaggi.h"
 
 #include <QBuffer>
@@ -57,12 +58,31 @@ QPageLayout impaginazionePdf() {
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                        QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
 }
+
+// Why a job became a file, as the message box begins.
+QString senzaStampante(CodaStampa::Mancanza mancanza) {
+    switch (mancanza) {
+    case CodaStampa::Mancanza::NessunaPredefinita:
+        return QStringLiteral("Nessuna stampante predefinita");
+    case CodaStampa::Mancanza::ServerMuto:
+        return QStringLiteral("Il server di stampa non risponde");
+    default:
+        return QStringLiteral("Nessuna stampante installata");
+    }
+}
+
+// A question to the queue on a thread of its own; a server that lets it run out did not answer.
+Consegna chiediAllaCoda(std::function<Consegna()> domanda) {
+    return inDisparte(std::move(domanda), attesaServerStampa)
+        .value_or(Consegna{Consegna::Come::ServerMuto, {}});
+}
 } // namespace
 
 StampanteQt::StampanteQt(Messaggi& messaggi, QString nomeProgramma, Destinazione destinazione,
                          std::unique_ptr<CodaStampa> coda)
     : messaggi(messaggi), nomeProgramma(std::move(nomeProgramma)), destinazione(destinazione),
-      coda(coda ? std::move(coda) : std::make_unique<CodaDiSistema>()) {}
+      coda(coda ? std::shared_ptr<CodaStampa>(std::move(coda))
+                : std::make_shared<CodaDiSistema>()) {}
 
 StampanteQt::~StampanteQt() {
     chiudi();
@@ -97,7 +117,8 @@ bool StampanteQt::apriFile() {
     return true;
 }
 
-// The printer's own paper and the part of it it can print on.
+// The printer's own paper and the part of it it can print on. Qt asks the print server on this
+// thread, but only about a printer the server has just named, so it is there to answer.
 QPageLayout StampanteQt::impaginazione() const {
     const QPrinterInfo info = QPrinterInfo::printerInfo(stampante);
     if (stampante.isEmpty() || info.isNull()) {
@@ -112,10 +133,12 @@ bool StampanteQt::apri() {
     }
     pittore = std::make_unique<QPainter>();
     file.clear();
+    consegna = {};
     titolo = nomeProgramma + QStringLiteral(" - ") + documento;
-    stampante = destinazione == Destinazione::FilePdf ? QString() : coda->predefinita();
-    const bool pronte = stampante.isEmpty() || coda->accettaPdf() ? preparaPdf() : preparaDriver();
-    if (!pronte) {
+    scegliStampante();
+    // A spooler that does not answer leaves the job to a file, as with no printer.
+    const bool perDriver = !stampante.isEmpty() && !coda->accettaPdf();
+    if ((perDriver && !preparaDriver()) || (!driver && !preparaPdf())) {
         return false;
     }
     if (!pittore->begin(pagine.get())) {
@@ -124,6 +147,23 @@ bool StampanteQt::apri() {
         return false;
     }
     return true;
+}
+
+void StampanteQt::scegliStampante() {
+    stampante.clear();
+    mancanza = CodaStampa::Mancanza::NessunaStampante;
+    if (destinazione == Destinazione::FilePdf) {
+        return;
+    }
+    const std::shared_ptr<CodaStampa> daChiedere = coda;
+    const CodaStampa::Predefinita scelta =
+        inDisparte<CodaStampa::Predefinita>([daChiedere] { return daChiedere->predefinita(); },
+                                            attesaServerStampa)
+            .value_or(CodaStampa::Predefinita{{}, CodaStampa::Mancanza::ServerMuto});
+    stampante = scelta.nome;
+    if (stampante.isEmpty() && scelta.mancanza != CodaStampa::Mancanza::Nessuna) {
+        mancanza = scelta.mancanza;
+    }
 }
 
 bool StampanteQt::preparaPdf() {
@@ -148,9 +188,17 @@ bool StampanteQt::preparaPdf() {
 
 // The queue is asked first, as for a PDF: a job it would not take is not drawn at all.
 bool StampanteQt::preparaDriver() {
-    motivo = rifiutoDellaStampante(*coda, stampante);
-    if (!motivo.isEmpty()) {
+    const std::shared_ptr<CodaStampa> daChiedere = coda;
+    consegna = chiediAllaCoda(
+        [daChiedere, nome = stampante] { return verificaStampante(*daChiedere, nome); });
+    if (consegna.come == Consegna::Come::Rifiutata) {
+        motivo = consegna.motivo;
         return false;
+    }
+    if (consegna.come == Consegna::Come::ServerMuto) {
+        stampante.clear();
+        mancanza = CodaStampa::Mancanza::ServerMuto;
+        return true;
     }
     auto stampa =
         std::make_unique<QPrinter>(QPrinterInfo::printerInfo(stampante), QPrinter::HighResolution);
@@ -277,13 +325,38 @@ bool StampanteQt::fine() {
                      ? QStringLiteral("impossibile scrivere il file %1.").arg(file)
                      : QStringLiteral("la stampante %1 ha rifiutato il lavoro.").arg(stampante);
     } else if (riuscito && !stampante.isEmpty() && !driver) {
-        motivo = mandaAllaStampante(*coda, stampante, titolo, datiPdf);
-        riuscito = motivo.isEmpty();
+        const std::shared_ptr<CodaStampa> daChiedere = coda;
+        consegna = chiediAllaCoda([daChiedere, nome = stampante, titolo = titolo, pdf = datiPdf] {
+            return mandaAllaStampante(*daChiedere, nome, titolo, pdf);
+        });
+        if (consegna.come == Consegna::Come::Rifiutata) {
+            motivo = consegna.motivo;
+            riuscito = false;
+        } else if (consegna.come == Consegna::Come::ServerMuto) {
+            riuscito = salvaInFile();
+        }
     }
     chiudi();
     datiPdf.clear();
     annunciaFine(riuscito);
     return riuscito;
+}
+
+// The printer stopped answering after it was chosen: the job goes where it would have gone with
+// no printer, with the true reason.
+bool StampanteQt::salvaInFile() {
+    stampante.clear();
+    mancanza = CodaStampa::Mancanza::ServerMuto;
+    QFile nuovo;
+    file = creaFileNuovo(nomeBase(), QStringLiteral(".pdf"), nuovo);
+    const bool scritto = !file.isEmpty() && nuovo.write(datiPdf) == datiPdf.size() && nuovo.flush();
+    nuovo.close();
+    if (scritto && pdfCompleto(file)) {
+        return true;
+    }
+    motivo = QStringLiteral("il server di stampa non risponde e il file %1 non si può scrivere.")
+                 .arg(file.isEmpty() ? nomeBase() + QStringLiteral(".pdf") : file);
+    return false;
 }
 
 void StampanteQt::annunciaFine(bool riuscito) {
@@ -297,9 +370,19 @@ void StampanteQt::annunciaFine(bool riuscito) {
     } else if (!file.isEmpty()) {
         // The whole path, written as the system writes paths (C:\Users\... on Windows): the
         // teacher has to find the file outside the program.
-        messaggi.mostra(
-            QStringLiteral("Nessuna stampante installata: il documento è stato salvato nel file ") +
-            QDir::toNativeSeparators(QDir::current().absoluteFilePath(file)));
+        messaggi.mostra(senzaStampante(mancanza) +
+                        QStringLiteral(": il documento è stato salvato nel file ") +
+                        QDir::toNativeSeparators(QDir::current().absoluteFilePath(file)));
+    } else if (consegna.come == Consegna::Come::Ferma) {
+        // Taken, but nothing comes out until someone starts the printer again: a pupil who
+        // heard nothing would print again and again.
+        const QString perche =
+            consegna.motivo.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(consegna.motivo);
+        messaggi.mostra(QStringLiteral("La stampante %1 è ferma%2: il documento aspetta nella sua "
+                                       "coda e sarà stampato quando la stampante ripartirà.")
+                            .arg(stampante, perche));
+    } else if (!stampante.isEmpty()) {
+        messaggi.avvisa(QStringLiteral("Stampa inviata a ") + stampante);
     }
     motivo.clear();
 }

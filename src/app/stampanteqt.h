@@ -15,11 +15,13 @@ class QPagedPaintDevice;
 class QPainter;
 class QPrinter;
 
-// The system's printer. With no default printer every job is drawn as a PDF, written as a new
-// file in the current directory, and the message box says where. With one, a queue that takes
-// PDFs (CUPS) gets the job drawn as a PDF in memory and is asked whether it took it; any other
-// (Windows') gets the pages drawn through the printer's driver. A job that
-// fails says so once, when it ends; the program's state is never touched.
+// The system's printer. With no default printer, or a print server that does not answer, every
+// job is drawn as a PDF, written as a new file in the current directory, and the message box says
+// where and why. With one, a queue that takes PDFs (CUPS) gets the job drawn as a PDF in memory
+// and is asked whether it took it; any other (Windows') gets the pages drawn through the
+// printer's driver. The queue is asked on a thread of its own, a few seconds at most, while the
+// windows keep painting. A job sent is said by a brief notice; one that waits in a stopped queue,
+// or fails, by a message box, once, when it ends; the program's state is never touched.
 class StampanteQt final : public Stampante {
 public:
     enum class Destinazione { Automatica, FilePdf };
@@ -47,7 +49,10 @@ protected:
 private:
     // Starts the job on the first thing put on the page; false once the job has failed.
     bool apri();
+    void scegliStampante();
     bool apriFile();
+    // The document kept in memory for a printer that stopped answering: nothing is lost.
+    bool salvaInFile();
     // The device the job is drawn on: a PDF, or the printer's driver.
     bool preparaPdf();
     bool preparaDriver();
@@ -63,8 +68,11 @@ private:
     Messaggi& messaggi;
     QString nomeProgramma;
     Destinazione destinazione;
-    std::unique_ptr<CodaStampa> coda;
+    // Shared with the threads that ask it, which may outlive a job that stopped waiting for them.
+    std::shared_ptr<CodaStampa> coda;
     QString stampante; // the printer of the job; empty when it goes to a file
+    CodaStampa::Mancanza mancanza = CodaStampa::Mancanza::Nessuna; // why it goes to a file
+    Consegna consegna;
     QByteArray datiPdf;
     std::unique_ptr<QIODevice> uscita;
     std::unique_ptr<QPagedPaintDevice> pagine;

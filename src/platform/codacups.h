@@ -3,11 +3,12 @@
 
 #include "platform/codastampa.h"
 
-// The system's queue through libcups, each call one request to the local scheduler.
+// The system's queue through libcups. Each call opens a connection of its own, so that calls on
+// different threads never share one, and waits a few seconds at most for each answer.
 class CodaCups final : public CodaStampa {
 public:
-    QString predefinita() override;
-    std::optional<QString> rifiutaLavori(const QString& stampante) override;
+    Predefinita predefinita() override;
+    Condizione condizione(const QString& stampante) override;
     Invio invia(const QString& stampante, const QString& titolo, const QByteArray& pdf) override;
     Esito esito(const QString& stampante, int lavoro) override;
 };

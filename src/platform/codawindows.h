@@ -7,8 +7,8 @@
 class CodaWindows final : public CodaStampa {
 public:
     bool accettaPdf() const override { return false; }
-    QString predefinita() override;
-    std::optional<QString> rifiutaLavori(const QString& stampante) override;
+    Predefinita predefinita() override;
+    Condizione condizione(const QString& stampante) override;
     Invio invia(const QString& stampante, const QString& titolo, const QByteArray& pdf) override;
     Esito esito(const QString& stampante, int lavoro) override;
 };

@@ -3,10 +3,14 @@
 
 #include <QString>
 
-// Modal message box with one OK button and the program's name as title. Windows never open a
-// QMessageBox themselves: in a test a modal box would wait for a click that never comes.
+// What the program tells the user. Windows never open a QMessageBox themselves: in a test a modal
+// box would wait for a click that never comes.
 class Messaggi {
 public:
     virtual ~Messaggi() = default;
+    // A modal box with one OK button and the program's name as title: for what must be read.
     virtual void mostra(const QString& testo) = 0;
+    // A brief notice that goes away by itself and is spoken by a screen reader: for news that
+    // needs no answer, such as a job sent to the printer.
+    virtual void avvisa(const QString& testo) = 0;
 };

@@ -6,12 +6,15 @@
 #include "comune/registro.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTest>
 
 class TestCodaCups : public QObject {
     Q_OBJECT
 private slots:
     void codaVera();
+    void statiDelServer_data();
+    void statiDelServer();
     void pagineDalDriver();
 };
 
@@ -33,6 +36,7 @@ void TestCodaCups::codaVera() {
     MessaggiFinti presa;
     QVERIFY(stampa(presa));
     QVERIFY2(presa.mostrati.isEmpty(), qPrintable(presa.mostrati.join(" ")));
+    QCOMPARE(presa.avvisati, QStringList{QStringLiteral("Stampa inviata a aula")});
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(cups.uscita()).size() > 0, 20000);
     QTRY_COMPARE_WITH_TIMEOUT(cups.lavoriAttivi(), 0, 20000);
 
@@ -57,6 +61,56 @@ void TestCodaCups::codaVera() {
              QStringList{QStringLiteral("Stampa non riuscita: la stampante aula non accetta il "
                                         "lavoro (in manutenzione).")});
     QCOMPARE(QDir::current().entryList(QDir::Files), QStringList());
+}
+
+void TestCodaCups::statiDelServer_data() {
+    QTest::addColumn<QString>("caso");
+    QTest::addColumn<QString>("detto"); // how the one message box begins
+    const QString file = QStringLiteral(": il documento è stato salvato nel file ");
+    QTest::newRow("coda ferma") << "ferma"
+                                << "La stampante aula è ferma (Paused): il documento aspetta";
+    QTest::newRow("server spento") << "spento"
+                                   << "Il server di stampa non risponde" + file;
+    QTest::newRow("server che non risponde") << "muto"
+                                             << "Il server di stampa non risponde" + file;
+    QTest::newRow("nessuna predefinita, un'altra c'è") << "altra"
+                                                       << "Nessuna stampante predefinita" + file;
+    QTest::newRow("nessuna stampante") << "nessuna"
+                                       << "Nessuna stampante installata" + file;
+}
+
+// Whatever state the queue or the server is in, the message says it as it is, within a few
+// seconds; a job no printer takes is kept as a file, never lost.
+void TestCodaCups::statiDelServer() {
+    QFETCH(QString, caso);
+    QFETCH(QString, detto);
+    CupsPrivato cups;
+    if (!cups.problema().isEmpty()) {
+        QSKIP(qPrintable(cups.problema()));
+    }
+    const bool inCoda = caso == QLatin1String("ferma");
+    if (inCoda) {
+        QVERIFY(cups.comando(QStringLiteral("cupsdisable"), {QStringLiteral("aula")}));
+    } else if (caso == QLatin1String("spento") || caso == QLatin1String("muto")) {
+        QVERIFY(cups.spegni(caso == QLatin1String("muto")));
+    } else {
+        QVERIFY(caso == QLatin1String("nessuna") ||
+                cups.aggiungiCoda(QStringLiteral("biblioteca"), QStringLiteral("/dev/null")));
+        QVERIFY(cups.comando(QStringLiteral("lpadmin"), {"-x", "aula"}));
+    }
+    CartellaDiLavoro cartella;
+    MessaggiFinti messaggi;
+    QElapsedTimer tempo;
+    tempo.start();
+    StampanteQt stampante(messaggi, QStringLiteral("veltrix"));
+    stampante.stampa(QStringLiteral("riga stampata"));
+    QVERIFY(stampante.fineDocumento());
+    QVERIFY(tempo.elapsed() < attesaServerStampa + 1000);
+    QCOMPARE(messaggi.mostrati.size(), 1);
+    QVERIFY2(messaggi.mostrati[0].startsWith(detto), qPrintable(messaggi.mostrati[0]));
+    QCOMPARE(QDir::current().entryList(QDir::Files),
+             inCoda ? QStringList() : QStringList{stampante.ultimoFile()});
+    QVERIFY(!inCoda || cups.lavoriAttivi() == 1);
 }
 
 // The pages drawn through the printer's driver, as on Windows, whose spooler takes no PDF: here

@@ -14,10 +14,8 @@ class CodaConPredefinita final : public CodaStampa {
 public:
     explicit CodaConPredefinita(QString nome) : nome(std::move(nome)) {}
     bool accettaPdf() const override { return vera.accettaPdf(); }
-    QString predefinita() override { return nome; }
-    std::optional<QString> rifiutaLavori(const QString& s) override {
-        return vera.rifiutaLavori(s);
-    }
+    Predefinita predefinita() override { return {nome, Mancanza::Nessuna}; }
+    Condizione condizione(const QString& s) override { return vera.condizione(s); }
     Invio invia(const QString& s, const QString& t, const QByteArray& p) override {
         return vera.invia(s, t, p);
     }
@@ -45,7 +43,7 @@ private slots:
 };
 
 void TestCodaWindows::senzaStampanteUnPdf() {
-    if (!CodaWindows().predefinita().isEmpty()) {
+    if (!CodaWindows().predefinita().nome.isEmpty()) {
         QSKIP("questo Windows ha una stampante predefinita: il lavoro andrebbe su carta");
     }
     CartellaDiLavoro cartella;

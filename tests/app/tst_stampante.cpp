@@ -1,12 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/messaggiqt.h"
 #include "app/stampanteqt.h"
 #include "comune/file.h"
 #include "comune/finti.h"
 #include "comune/pdf.h"
 #include "comune/registro.h"
 #include "platform/immagine.h"
+#include "widgets/accessibile.h"
+#include "widgets/annuncio.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QTest>
 
 // Read at the pitch of a fixed-pitch face of 10 points, every blank comes back.
@@ -25,6 +31,7 @@ private slots:
     void codaDellaStampante();
     void soloFileNuovi();
     void nessunLavoroSenzaNienteDaStampare();
+    void avvisoCheSiChiudeDaSe();
 };
 
 void TestStampante::offreCourierAPassoFisso() {
@@ -252,6 +259,8 @@ void TestStampante::codaDellaStampante() {
 
     QCOMPARE(messaggi.mostrati,
              detto.isEmpty() ? QStringList() : QStringList{"Stampa non riuscita: " + detto});
+    QCOMPARE(messaggi.avvisati,
+             detto.isEmpty() ? QStringList{"Stampa inviata a aula"} : QStringList());
     QCOMPARE(finta.ricevuti.size(), accetta ? 1 : 0);
     if (!finta.ricevuti.isEmpty()) {
         QVERIFY(finta.ricevuti[0].startsWith("%PDF") && finta.ricevuti[0].contains("%%EOF"));
@@ -267,6 +276,25 @@ void TestStampante::nessunLavoroSenzaNienteDaStampare() {
     QVERIFY(stampante.fineDocumento());
     QVERIFY(messaggi.mostrati.isEmpty());
     QVERIFY(QDir::current().entryList(QDir::Files).isEmpty());
+}
+
+// "Stampa inviata" needs no answer: a label over the window in front, which nothing has to close
+// and which goes by itself, and a notification a screen reader speaks wherever the focus is.
+void TestStampante::avvisoCheSiChiudeDaSe() {
+    installaAccessibilita();
+    QWidget finestra;
+    finestra.show();
+    QApplication::setActiveWindow(&finestra);
+    MessaggiQt messaggi(QStringLiteral("veltrix"));
+    messaggi.avvisa(QStringLiteral("Stampa inviata a aula"));
+    auto* avviso = finestra.findChild<QLabel*>(QStringLiteral("avviso"));
+    QVERIFY(avviso && avviso->isVisible() && avviso->text() == "Stampa inviata a aula");
+    QAccessibleInterface* letto =
+        QAccessible::queryAccessibleInterface(avviso->findChild<Annuncio*>());
+    QVERIFY(letto && letto->role() == QAccessible::Notification &&
+            letto->text(QAccessible::Name) == avviso->text());
+    QTRY_VERIFY_WITH_TIMEOUT(!finestra.findChild<QLabel*>(QStringLiteral("avviso")),
+                             MessaggiQt::durataAvviso + 2000);
 }
 
 VELTRIX_TEST(TestStampante)

@@ -52,7 +52,9 @@ private:
 class MessaggiFinti final : public Messaggi {
 public:
     QStringList mostrati;
+    QStringList avvisati;
     void mostra(const QString& testo) override { mostrati << testo; }
+    void avvisa(const QString& testo) override { avvisati << testo; }
 };
 
 // A printer that keeps every text, picture and page it is given, with the font and position of
@@ -126,14 +128,17 @@ class CodaFinta final : public CodaStampa {
 public:
     QString stampante = QStringLiteral("aula");
     std::optional<QString> rifiuto;
+    std::optional<QString> ferma;
     Invio invio{7, {}};
     Esito stato{Stato::InCorso, {}};
     QList<QByteArray> ricevuti;
     bool pdf = true; // false: the pages go through the printer's driver, as on Windows
 
     bool accettaPdf() const override { return pdf; }
-    QString predefinita() override { return stampante; }
-    std::optional<QString> rifiutaLavori(const QString&) override { return rifiuto; }
+    Predefinita predefinita() override {
+        return {stampante, stampante.isEmpty() ? Mancanza::NessunaStampante : Mancanza::Nessuna};
+    }
+    Condizione condizione(const QString&) override { return {true, rifiuto, ferma}; }
     Invio invia(const QString&, const QString&, const QByteArray& pdf) override {
         ricevuti << pdf;
         return invio;
