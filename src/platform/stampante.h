@@ -52,6 +52,8 @@ public:
     void aCapo();
     // How far a line end moves down in the current font, in twips.
     double altezzaRigaCorrente() { return altezzaRiga(corrente); }
+    // How wide a text prints in the given font, in twips.
+    double larghezza(const QString& testo, const Carattere& c) { return larghezzaTesto(testo, c); }
     // A picture put on the page in the given rectangle, in twips; its texts scale with it.
     void disegnaImmagine(const Immagine& immagine, const QRectF& twip);
     void nuovaPagina();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printouts/disegnoattestato.h"
 
+#include "printouts/restringi.h"
 #include "rules/palette.h"
 #include "state/statocondiviso.h"
 
@@ -56,13 +57,18 @@ double scalaPerAltezza(const std::vector<RigaAttestato>& righe, double altezza,
 }
 } // namespace
 
+// A word begins after a blank or a dash ("Anna-Maria"), not after an apostrophe, which in an
+// Italian name joins an elided word to the next ("Dell'acqua"). Only a letter typed small is
+// changed, to its title case: a name typed in capitals, or a surname like "D'Amico", is kept.
 QString nomeConIniziale(const QString& nome) {
     QString risultato;
     risultato.reserve(nome.size());
-    bool primo = true;
+    bool inizio = true;
     for (char32_t lettera : nome.toUcs4()) {
-        lettera = primo ? QChar::toUpper(lettera) : QChar::toLower(lettera);
-        primo = false;
+        if (inizio && QChar::isLower(lettera)) {
+            lettera = QChar::toTitleCase(lettera);
+        }
+        inizio = QChar::isSpace(lettera) || QChar::category(lettera) == QChar::Punctuation_Dash;
         risultato += QString::fromUcs4(&lettera, 1);
     }
     return risultato;
@@ -106,14 +112,19 @@ std::vector<RigaAttestato> righeAttestato(const StatoCondiviso& stato, const QSt
     };
 }
 
-Immagine impaginaAttestato(const std::vector<RigaAttestato>& righe, std::size_t quante,
-                           QSize interno, const QPaintDevice& schermo, const QColor& sfondo) {
+Immagine impaginaAttestato(const std::vector<RigaAttestato>& tutte, std::size_t quante,
+                           QSize interno, const QPaintDevice& schermo, const QColor& sfondo,
+                           double proporzione) {
     Immagine immagine;
     immagine.dimensioni = interno;
     immagine.dpi = schermo.logicalDpiX();
     immagine.sfondo = sfondo;
     if (interno.isEmpty()) {
         return immagine;
+    }
+    std::vector<RigaAttestato> righe = tutte;
+    for (RigaAttestato& riga : righe) {
+        riga.font = inScala(riga.font, proporzione);
     }
     const double scala = scalaPerAltezza(righe, interno.height(), schermo);
     // A little room at both sides, so that no letter touches the border.
@@ -124,15 +135,14 @@ Immagine impaginaAttestato(const std::vector<RigaAttestato>& righe, std::size_t 
         const QFont f = inScala(riga.font, scala);
         const double altezza = altezzaRiga(f, schermo);
         if (!riga.testo.isEmpty()) {
+            const auto larghezzaA = [&](double punti) {
+                QFont prova = f;
+                prova.setPointSizeF(punti);
+                return QFontMetricsF(prova, &schermo).horizontalAdvance(riga.testo);
+            };
             QFont adattato = f;
-            double larghezza = QFontMetricsF(f, &schermo).horizontalAdvance(riga.testo);
-            // Hinted widths do not follow the size in proportion (Windows' least of all): one
-            // step can leave the line wider than the frame, so it shrinks until it fits.
-            for (int tentativo = 0; tentativo < 50 && larghezza > disponibile; ++tentativo) {
-                const double rapporto = disponibile / larghezza;
-                adattato = inScala(adattato, tentativo == 0 ? rapporto : std::min(rapporto, 0.98));
-                larghezza = QFontMetricsF(adattato, &schermo).horizontalAdvance(riga.testo);
-            }
+            adattato.setPointSizeF(puntiPerLarghezza(f.pointSizeF(), disponibile, larghezzaA));
+            const double larghezza = larghezzaA(adattato.pointSizeF());
             // A line made narrower keeps its place: it sits in the middle of its own line.
             const double alto = y + (altezza - altezzaRiga(adattato, schermo)) / 2;
             immagine.testi.push_back({riga.testo, adattato, riga.colore,
@@ -141,6 +151,15 @@ Immagine impaginaAttestato(const std::vector<RigaAttestato>& righe, std::size_t 
         y += altezza;
     }
     return immagine;
+}
+
+Immagine impaginaPerStampa(const std::vector<RigaAttestato>& righe, const QSizeF& twip,
+                           const QPaintDevice& schermo, const QColor& sfondo) {
+    const double pixelPerTwip = schermo.logicalDpiX() / 1440.0;
+    const QSize interno(qRound(twip.width() * pixelPerTwip), qRound(twip.height() * pixelPerTwip));
+    const double proporzione = std::min(twip.width() / figuraProgettata.width(),
+                                        twip.height() / figuraProgettata.height());
+    return impaginaAttestato(righe, righe.size(), interno, schermo, sfondo, proporzione);
 }
 
 QRectF posizioneStampaAttestato(const QSizeF& figura, const QSizeF& area) {

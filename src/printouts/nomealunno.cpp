@@ -38,6 +38,40 @@ QList<qsizetype> confini(const QString& testo) {
     }
     return posti;
 }
+
+// How much of a character is kept: its first code points, without a joiner left at the end,
+// which would join it to the next one.
+qsizetype parteTenuta(QStringView lettera) {
+    qsizetype fine = 0;
+    for (int punti = 0; punti < puntiPerLettera && fine < lettera.size(); ++punti) {
+        const bool coppia = lettera[fine].isHighSurrogate() && fine + 1 < lettera.size() &&
+                            lettera[fine + 1].isLowSurrogate();
+        fine += coppia ? 2 : 1;
+    }
+    while (fine < lettera.size() && fine > 0 && lettera[fine - 1] == QChar(0x200D)) {
+        --fine;
+    }
+    return fine;
+}
+
+// Cuts every character to what is kept of it; the cursor moves back by what is cut before it.
+void accorciaLettere(QString& testo, int& cursore) {
+    const QList<qsizetype> posti = confini(testo);
+    QString accorciato;
+    accorciato.reserve(testo.size());
+    int nuovoCursore = cursore;
+    for (qsizetype i = 0; i + 1 < posti.size(); ++i) {
+        const qsizetype tenuta =
+            parteTenuta(QStringView(testo).sliced(posti[i], posti[i + 1] - posti[i]));
+        accorciato += QStringView(testo).sliced(posti[i], tenuta);
+        const qsizetype taglio = posti[i] + tenuta;
+        if (cursore > taglio) {
+            nuovoCursore -= int(std::min<qsizetype>(cursore, posti[i + 1]) - taglio);
+        }
+    }
+    testo = accorciato;
+    cursore = nuovoCursore;
+}
 } // namespace
 
 QString nomeAmmesso(const QString& nome) {
@@ -49,6 +83,7 @@ QString nomeAmmesso(const QString& nome) {
 
 QValidator::State ValidatoreNome::validate(QString& testo, int& cursore) const {
     togliNonAmmessi(testo, cursore);
+    accorciaLettere(testo, cursore);
     QList<qsizetype> posti = confini(testo);
     const qsizetype troppi = posti.size() - 1 - lettereNome;
     if (troppi <= 0) {

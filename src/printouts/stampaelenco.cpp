@@ -4,6 +4,7 @@
 #include "platform/messaggi.h"
 #include "platform/orologio.h"
 #include "platform/stampante.h"
+#include "printouts/restringi.h"
 #include "state/statocondiviso.h"
 
 #include <algorithm>
@@ -51,30 +52,56 @@ std::vector<RigaElenco> impaginaElenco(const StatoCondiviso& stato, int righe, d
     return risultato;
 }
 
-// The header's two parts, as the first page prints them and the later pages repeat them.
-QString nomeIntestazione(const StatoCondiviso& stato) {
-    return QStringLiteral("Nome ") +
-           (stato.NomeAlunno.isEmpty() ? QStringLiteral("'...................") : stato.NomeAlunno);
+// The header's parts, as the first page prints them and the later pages repeat them.
+const QString nomeDavanti = QStringLiteral("Nome ");
+
+QString nomeOPuntini(const StatoCondiviso& stato) {
+    return stato.NomeAlunno.isEmpty() ? QStringLiteral("'...................") : stato.NomeAlunno;
 }
 
 QString dataIntestazione(const Orologio& orologio) {
     return QStringLiteral("    Data di stampa ") + orologio.dataOggi();
 }
 
-QString intestazione(const StatoCondiviso& stato, const Orologio& orologio) {
-    return nomeIntestazione(stato) + dataIntestazione(orologio);
+// A header line with the name in it, then a line end. A name of wide characters (emoji, Hangul)
+// would push the rest off the paper: it alone is printed smaller, as a line too wide for the
+// certificate is, and sits in the middle of the line's height. A name that fits leaves the line
+// one text at one size.
+void stampaConNome(Stampante& stampante, const QString& nome, const QString& dopo) {
+    const double disponibile = stampante.areaStampabile().width() - stampante.x();
+    const QString riga = nomeDavanti + nome + dopo;
+    Stampante::Carattere c = stampante.carattere();
+    if (stampante.larghezza(riga, c) <= disponibile) {
+        stampante.stampa(riga);
+        return;
+    }
+    const double punti = c.punti;
+    const double y = stampante.y();
+    const double altezza = stampante.altezzaRigaCorrente();
+    const double resto = stampante.larghezza(nomeDavanti, c) + stampante.larghezza(dopo, c);
+    stampante.stampa(nomeDavanti, false);
+    stampante.impostaDimensione(puntiPerLarghezza(punti, disponibile - resto, [&](double p) {
+        c.punti = p;
+        return stampante.larghezza(nome, c);
+    }));
+    stampante.impostaY(y + (altezza - stampante.altezzaRigaCorrente()) / 2);
+    stampante.stampa(nome, false);
+    stampante.impostaDimensione(punti);
+    stampante.impostaY(y);
+    stampante.stampa(dopo);
 }
 
 // A page that leaves the first says whose list it belongs to, should the sheets come apart.
-void iniziaPaginaSeguente(Stampante& stampante, const QString& intestazione, int pagina,
-                          int pagine) {
+void iniziaPaginaSeguente(Stampante& stampante, const StatoCondiviso& stato,
+                          const Orologio& orologio, int pagina, int pagine) {
     stampante.nuovaPagina();
     stampante.impostaDimensione(puntiSeguito);
     stampante.impostaGrassetto(false);
     stampante.impostaX(margine);
     stampante.impostaY(margine);
-    stampante.stampa(
-        QStringLiteral("%1    pagina %2 di %3").arg(intestazione).arg(pagina).arg(pagine));
+    stampaConNome(stampante, nomeOPuntini(stato),
+                  dataIntestazione(orologio) +
+                      QStringLiteral("    pagina %1 di %2").arg(pagina).arg(pagine));
     stampante.impostaDimensione(puntiRighe);
     stampante.impostaGrassetto(true);
 }
@@ -96,10 +123,10 @@ void StampaIntestazioneElenco(const StatoCondiviso& stato, Stampante& stampante,
     stampante.impostaY(margine);
     stampante.impostaDimensione(puntiIntestazione);
     if (stato.NomeAlunno.isEmpty()) {
-        stampante.stampa(nomeIntestazione(stato), false);
+        stampante.stampa(nomeDavanti + nomeOPuntini(stato), false);
         stampante.stampa(dataIntestazione(orologio), false);
     } else {
-        stampante.stampa(intestazione(stato, orologio));
+        stampaConNome(stampante, stato.NomeAlunno, dataIntestazione(orologio));
     }
 }
 
@@ -125,7 +152,7 @@ bool StampaElenco(StatoCondiviso& stato, Stampante& stampante, Messaggi& messagg
     for (const RigaElenco& riga : elenco) {
         if (riga.pagina > pagina) {
             pagina = riga.pagina;
-            iniziaPaginaSeguente(stampante, intestazione(stato, orologio), pagina, pagine);
+            iniziaPaginaSeguente(stampante, stato, orologio, pagina, pagine);
         }
         stampante.impostaX(margine);
         stampante.impostaY(riga.y);

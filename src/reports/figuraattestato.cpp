@@ -7,6 +7,16 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+namespace {
+// The scale the whole interface is drawn at, read as Qt read it when the program started
+// (QT_SCALE_FACTOR, which the program sets from --scala or the screen): a positive number, else 1.
+double scalaInterfaccia() {
+    bool letta = false;
+    const double scala = qgetenv("QT_SCALE_FACTOR").toDouble(&letta);
+    return letta && scala > 0 ? scala : 1;
+}
+} // namespace
+
 FiguraAttestato::FiguraAttestato(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
@@ -67,4 +77,13 @@ void FiguraAttestato::paintEvent(QPaintEvent* e) {
         const QFontMetricsF metriche(t.font, this);
         pittore.drawText(QPointF(t.posizione.x(), t.posizione.y() + metriche.ascent()), t.testo);
     }
+}
+
+QSizeF FiguraAttestato::grandezzaAScalaUno() const {
+    const double twipPerPixel = 1440.0 / logicalDpiX() * scalaInterfaccia();
+    return QSizeF(contentsRect().size()) * twipPerPixel;
+}
+
+Immagine FiguraAttestato::immagineInStampa(const QSizeF& twip) const {
+    return impaginaPerStampa(tutte, twip, *this, colori::celeste);
 }

@@ -26,6 +26,11 @@ public:
     std::size_t righeDisegnate() const { return disegnate; }
     const std::vector<RigaAttestato>& righe() const { return tutte; }
     const Immagine& immagine() const { return corrente; }
+    // The picture's inner size, in twips, as it is at the interface's scale 1 on this screen: the
+    // paper does not change with the scale a whiteboard or a teacher chose.
+    QSizeF grandezzaAScalaUno() const;
+    // Every line, laid out for a printed box of that size in twips.
+    Immagine immagineInStampa(const QSizeF& twip) const;
 
 protected:
     void paintEvent(QPaintEvent* e) override;

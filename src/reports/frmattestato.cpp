@@ -124,15 +124,14 @@ void FrmAttestato::StampaAttestato() {
     }
     tmrDisegno->stop();
     Picture1->disegnaTutte();
-    const QSize interno = Picture1->contentsRect().size();
     Stampante& stampante = contesto.servizi.stampante;
     stampante.iniziaDocumento(QStringLiteral("attestato"));
     stampante.stampa(QString());
-    // On a large screen the picture is larger than the paper.
-    const QSizeF figura(pixelInTwip(interno.width(), Picture1),
-                        pixelInTwip(interno.height(), Picture1));
-    stampante.disegnaImmagine(Picture1->immagine(),
-                              posizioneStampaAttestato(figura, stampante.areaStampabile()));
+    // On a large screen the picture is larger than the paper. The lines are laid out again for
+    // the box they are printed in, so the page always looks like the designed certificate.
+    const QRectF riquadro =
+        posizioneStampaAttestato(Picture1->grandezzaAScalaUno(), stampante.areaStampabile());
+    stampante.disegnaImmagine(Picture1->immagineInStampa(riquadro.size()), riquadro);
     stampante.fineDocumento();
 }
 

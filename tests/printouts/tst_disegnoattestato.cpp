@@ -56,25 +56,29 @@ void TestDisegnoAttestato::nome_data() {
     QTest::addColumn<QString>("scritto");
     QTest::addColumn<QString>("attestato");
     QTest::newRow("maiuscole") << "MARTA"
-                               << "Marta";
+                               << "MARTA";
     QTest::newRow("minuscole") << "marta"
                                << "Marta";
     QTest::newRow("miste") << "mARtA"
-                           << "Marta";
-    QTest::newRow("accentata in testa") << "ÈLIA"
+                           << "MARtA";
+    QTest::newRow("accentata in testa") << "èlia"
                                         << "Èlia";
     QTest::newRow("accentata in fondo") << "NICCOLÒ"
-                                        << "Niccolò";
-    QTest::newRow("con cognome") << "ANNA ROSSI"
-                                 << "Anna rossi";
+                                        << "NICCOLÒ";
+    QTest::newRow("con cognome") << "anna rossi"
+                                 << "Anna Rossi";
     QTest::newRow("una lettera") << "x"
                                  << "X";
     QTest::newRow("vuoto") << ""
                            << "";
-    QTest::newRow("blank in testa") << " LUCA"
-                                    << " luca";
+    QTest::newRow("blank in testa") << " luca"
+                                    << " Luca";
     QTest::newRow("quindici lettere") << "MARIAVITTORIAAB"
-                                      << "Mariavittoriaab";
+                                      << "MARIAVITTORIAAB";
+    QTest::newRow("apostrofo, come scritto") << "Niccolò D'Amico"
+                                             << "Niccolò D'Amico";
+    QTest::newRow("apostrofo, minuscole") << "anna dell'acqua"
+                                          << "Anna Dell'acqua";
 }
 
 void TestDisegnoAttestato::nome() {

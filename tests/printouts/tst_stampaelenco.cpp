@@ -4,6 +4,7 @@
 #include "comune/finti.h"
 #include "comune/pdf.h"
 #include "comune/registro.h"
+#include "printouts/nomealunno.h"
 #include "printouts/stampaelenco.h"
 #include "state/statocondiviso.h"
 
@@ -57,6 +58,8 @@ private slots:
     void novantaRigheSuDuePagine();
     void pagineSeguentiDiconoDiChiSono_data();
     void pagineSeguentiDiconoDiChiSono();
+    void nomeScrittoENomeStampato_data();
+    void nomeScrittoENomeStampato();
     void pdfVero();
 };
 
@@ -224,6 +227,42 @@ void TestStampaElenco::pagineSeguentiDiconoDiChiSono() {
             QCOMPARE(std::next(prima)->punti, 12.0);
             QVERIFY(std::next(prima)->grassetto);
         }
+    }
+}
+
+void TestStampaElenco::nomeScrittoENomeStampato_data() {
+    QTest::addColumn<QString>("scritto");
+    QTest::addColumn<QString>("stampato");
+    const QString famiglia = QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467");
+    const QString bandiera = QStringLiteral("\U0001F1EE\U0001F1F9");
+    QTest::newRow("quindici bandiere") << bandiera.repeated(15) << bandiera.repeated(15);
+    QTest::newRow("quindici famiglie") << famiglia.repeated(15) << famiglia.left(5).repeated(15);
+    QTest::newRow("una lettera di diecimila segni")
+        << "a" + QString(10000, QChar(0x301)) << "a" + QString(3, QChar(0x301));
+}
+
+// A name as the box takes it, each character of four code points at most, is printed whole in
+// the header of every page, and the header ends within the printable width, however wide the
+// name's characters are (this printer's are as wide as their UTF-16 units).
+void TestStampaElenco::nomeScrittoENomeStampato() {
+    QFETCH(QString, scritto);
+    QFETCH(QString, stampato);
+    Stampa p;
+    riempi(p.stato, 90);
+    p.stato.NomeAlunno = nomeAmmesso(scritto);
+    QCOMPARE(p.stato.NomeAlunno, stampato);
+    QVERIFY(p.esegui());
+    for (int pagina = 1; pagina <= p.stampante.pagine; ++pagina) {
+        QString intestazione;
+        for (const auto& s : p.stampante.scritte) {
+            if (s.pagina == pagina && s.y < inizioRighe) {
+                intestazione += s.testo;
+                QVERIFY2(s.x + s.testo.size() * s.punti * 12 <= p.stampante.areaPagina.width(),
+                         qPrintable(s.testo));
+            }
+        }
+        QVERIFY2(intestazione.startsWith("Nome " + stampato + "    Data di stampa 08/12/2026"),
+                 qPrintable(intestazione));
     }
 }
 

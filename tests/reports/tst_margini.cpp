@@ -5,6 +5,7 @@
 #include "comune/pdf.h"
 #include "comune/registro.h"
 
+#include <QFrame>
 #include <QTest>
 
 namespace {
@@ -17,19 +18,17 @@ bool bianco(const QImage& pagina, int x, int y) {
     return pagina.pixelColor(x, y) == QColor(Qt::white);
 }
 
-// The columns of the page that have something drawn in them, leftmost and rightmost.
-QPair<int, int> colonneDisegnate(const QImage& pagina) {
-    int sinistra = pagina.width();
-    int destra = -1;
+// The part of the page that has something drawn in it.
+QRect disegnato(const QImage& pagina) {
+    QRect r;
     for (int y = 0; y < pagina.height(); ++y) {
         for (int x = 0; x < pagina.width(); ++x) {
             if (!bianco(pagina, x, y)) {
-                sinistra = std::min(sinistra, x);
-                destra = std::max(destra, x);
+                r |= QRect(x, y, 1, 1);
             }
         }
     }
-    return {sinistra, destra};
+    return r;
 }
 
 int righeDisegnateAlBordo(const QImage& pagina, int bordo) {
@@ -56,35 +55,54 @@ void TestMargini::nienteDoveLaStampanteNonStampa_data() {
     QTest::addColumn<QString>("documento");
     QTest::addColumn<QSize>("finestra");
     QTest::addColumn<QString>("atteso");
-    QTest::newRow("elenco") << "elenco" << QSize() << "Esercizio n.2";
-    QTest::newRow("scheda alunni") << "scheda-alunni" << QSize() << "Cognome e nome:";
-    QTest::newRow("scheda docenti") << "scheda-docenti" << QSize() << "Cognome e nome:";
-    // The last one is a screen turned upright: a certificate taller than the paper.
-    for (const QSize schermo :
-         {QSize(1024, 768), QSize(2560, 1440), QSize(3840, 2160), QSize(1080, 1920)}) {
+    QTest::addColumn<double>("scala"); // of the interface
+    QTest::newRow("elenco") << "elenco" << QSize() << "Esercizio n.2" << 1.0;
+    QTest::newRow("scheda alunni") << "scheda-alunni" << QSize() << "Cognome e nome:" << 1.0;
+    QTest::newRow("scheda docenti") << "scheda-docenti" << QSize() << "Cognome e nome:" << 1.0;
+    // A screen turned upright: a certificate taller than the paper. The largest, a picture
+    // three times the paper's width.
+    for (const QSize schermo : {QSize(1024, 768), QSize(2560, 1440), QSize(3840, 2160),
+                                QSize(1080, 1920), QSize(7680, 4320)}) {
         QTest::addRow("attestato %dx%d", schermo.width(), schermo.height())
-            << "attestato" << schermo << "DIPLOMA DI MERITO";
+            << "attestato" << schermo << "DIPLOMA DI MERITO" << 1.0;
+    }
+    // The scale the program picks on a whiteboard, and one a teacher chose.
+    for (const auto& [schermo, scala] :
+         {std::pair{QSize(1920, 1080), 1.4}, std::pair{QSize(1280, 800), 1.2}}) {
+        QTest::addRow("attestato %dx%d a scala %g", schermo.width(), schermo.height(), scala)
+            << "attestato" << schermo << "DIPLOMA DI MERITO" << scala;
     }
 }
 
 // Every document through the real printer without one, read back from its PDF: no word and no
 // coloured box within 5 mm of the paper's edges, the certificate whole on any screen and
-// centred across the page.
+// centred across the page, as large as its picture at scale 1 on that screen (at scale s, Qt
+// gives the same screen s times fewer pixels) and its text filling it.
 void TestMargini::nienteDoveLaStampanteNonStampa() {
     QFETCH(QString, documento);
     QFETCH(QSize, finestra);
     QFETCH(QString, atteso);
+    QFETCH(double, scala);
     MessaggiFinti detti;
     StampanteQt stampante(detti, QStringLiteral("veltrix"), StampanteQt::Destinazione::FilePdf);
     Banco banco(QStringLiteral("veltrix"), &stampante);
     QWidget* f = documenti::prepara(banco, documento);
     QVERIFY(f);
+    QSizeF figura; // the certificate's picture at scale 1, in points
     if (finestra.isValid()) {
         f->showNormal();
-        f->resize(finestra);
-        QTRY_COMPARE(f->size(), finestra);
+        for (const QSize grandezza : {finestra, finestra / scala}) {
+            f->resize(grandezza);
+            QTRY_COMPARE(f->size(), grandezza);
+            if (const auto* picture = f->findChild<QFrame*>(QStringLiteral("Picture1"));
+                picture && figura.isEmpty()) {
+                figura = QSizeF(picture->contentsRect().size()) * 0.75;
+            }
+        }
     }
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(scala));
     documenti::stampa(f, documento);
+    qunsetenv("QT_SCALE_FACTOR");
     QCOMPARE(detti.mostrati.size(), 1);
     const QString file = banco.percorso(stampante.ultimoFile());
 
@@ -94,9 +112,11 @@ void TestMargini::nienteDoveLaStampanteNonStampa() {
     const QRectF dentro = QRectF(QPointF(), pagine[0].dimensioni)
                               .adjusted(bordoPunti, bordoPunti, -bordoPunti, -bordoPunti);
     QStringList parole;
+    QRectF scritto;
     for (const pdf::Parola& parola : pagine[0].parole) {
         QVERIFY2(dentro.contains(parola.riquadro), qPrintable(parola.testo));
         parole << parola.testo;
+        scritto |= parola.riquadro;
     }
     QVERIFY2(parole.join(QLatin1Char(' ')).contains(atteso), qPrintable(parole.join(' ')));
 
@@ -104,9 +124,16 @@ void TestMargini::nienteDoveLaStampanteNonStampa() {
     QVERIFY(!carta.isNull());
     QCOMPARE(righeDisegnateAlBordo(carta, qCeil(bordoMm / 25.4 * dpiProva)), 0);
     if (documento == QLatin1String("attestato")) {
-        const auto [sinistra, destra] = colonneDisegnate(carta);
-        QVERIFY2(qAbs(sinistra - (carta.width() - 1 - destra)) <= 1,
-                 qPrintable(QStringLiteral("%1 %2").arg(sinistra).arg(destra)));
+        const QRect riquadro = disegnato(carta);
+        QVERIFY2(qAbs(riquadro.left() - (carta.width() - 1 - riquadro.right())) <= 1,
+                 qPrintable(QStringLiteral("%1 %2").arg(riquadro.left()).arg(riquadro.right())));
+        const QSizeF inPunti = QSizeF(riquadro.size()) * 72 / dpiProva;
+        // Pictures that fit the paper: printed at their own size at scale 1.
+        QVERIFY2(scala == 1 || (qAbs(inPunti.width() - figura.width()) < 3 &&
+                                qAbs(inPunti.height() - figura.height()) < 3),
+                 qPrintable(QStringLiteral("%1x%2").arg(inPunti.width()).arg(inPunti.height())));
+        QVERIFY(scritto.width() > inPunti.width() * 0.8 ||
+                scritto.height() > inPunti.height() * 0.8);
     }
 }
 
