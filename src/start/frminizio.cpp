@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QTimer>
+#include <QWindow>
 
 frmInizio::frmInizio(Contesto& contesto) : contesto(contesto), stato(contesto.stato) {
     setObjectName(QStringLiteral("frmInizio"));
@@ -71,7 +72,6 @@ void frmInizio::mostraDidascalie(const QString& obiettivo, const QString& livell
     Label1->setText(obiettivo);
     Label3->setText(livello);
     stato.DidascaliaObiettivo = obiettivo;
-    stato.DidascaliaLivello = livello;
 }
 
 // Both panels start at half the window's outer width, so together they cover it all.
@@ -153,9 +153,32 @@ void frmInizio::sceltaOperativita(int i) {
     stato.NomeAlunno.clear();
     if (i == 0) {
         scriviLivelli();
-        contesto.finestre.apri(Finestra::Operativo);
+        attendiEsercizi(contesto.finestre.apri(Finestra::Operativo));
     } else {
         chiudiFinestre();
+    }
+}
+
+// While a series is open the window keeps only its menu, for the teacher. On a whiteboard its
+// choices and "Esci" lie beside the exercise window: a touch on them would change the objective
+// under the series, or end the program with it. A touch beside the exercise window must not take
+// the keyboard from it either, or the digits typed next would go nowhere.
+void frmInizio::attendiEsercizi(QWidget* esercizi) {
+    auto* finestra = qobject_cast<FinestraVeltrix*>(esercizi);
+    if (!finestra) {
+        return;
+    }
+    inAttesa(true);
+    connect(finestra, &FinestraVeltrix::scaricata, this, [this] {
+        inAttesa(false);
+        activateWindow();
+    });
+}
+
+void frmInizio::inAttesa(bool si) {
+    area->setEnabled(!si);
+    if (QWindow* finestra = windowHandle()) {
+        finestra->setFlag(Qt::WindowDoesNotAcceptFocus, si);
     }
 }
 

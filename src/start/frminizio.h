@@ -46,12 +46,14 @@ private:
     void sceltaLivello(int i);
     void sceltaOperativita(int i);
     void cambiaObiettivi();
-    // Shows the two summary lines and keeps them for the exercise window.
+    // Shows the two summary lines and keeps the objective's for the exercise window.
     void mostraDidascalie(const QString& obiettivo, const QString& livello);
     void mostraGruppo(qint16 k);
     void azzeraObiettivi();
     void azzeraLivelli();
     void chiudiFinestre();
+    void attendiEsercizi(QWidget* esercizi);
+    void inAttesa(bool si);
     void disponiTendine();
 
     Contesto& contesto;

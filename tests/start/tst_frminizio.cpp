@@ -315,6 +315,19 @@ void TestFrmInizio::avantiApreGliEsercizi() {
     QVERIFY(banco.programma->finestre.caricata(Finestra::Inizio));
     QVERIFY(banco.programma->stato.NomeAlunno.isEmpty());
     QCOMPARE(contenuto(banco.percorso(QStringLiteral("veltrix.dat"))), QByteArray(" 1  1 \r\n"));
+    // While the series is open only the menu answers; the window takes no keyboard focus.
+    QVERIFY(f->windowHandle()->flags().testFlag(Qt::WindowDoesNotAcceptFocus));
+    QVERIFY(f->findChild<QAction*>(QStringLiteral("mnuValutazione"))->isEnabled());
+    for (const char* nome : {"Option3(1)", "Option1(1)", "lblCambiaOb"}) {
+        premi(f, QLatin1String(nome));
+    }
+    QVERIFY(banco.programma->finestre.caricata(Finestra::Operativo));
+    QCOMPARE(banco.programma->stato.TipoMax, qint16(1));
+    QCOMPARE(f->gruppoObiettivi(), qint16(1));
+    banco.programma->finestre.chiudi(Finestra::Operativo);
+    QVERIFY(!f->windowHandle()->flags().testFlag(Qt::WindowDoesNotAcceptFocus));
+    premi(f, QStringLiteral("Option1(1)"));
+    QCOMPARE(banco.programma->stato.TipoMax, qint16(3));
 }
 
 void TestFrmInizio::esciChiudeTuttoEScriveIlFile() {
