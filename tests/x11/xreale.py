@@ -126,9 +126,11 @@ class Schermo:
                 return nodo
         raise AssertionError(f"non c'è {ruolo} '{inizio}'")
 
-    def centro(self, ruolo, nome):
+    def centro(self, ruolo, nome, acceso=True):
         nodo = self.cerca(ruolo, nome)
-        attendi(lambda: nodo.getState().contains(self.at.STATE_SENSITIVE), f"'{nome}' è spento")
+        if acceso:
+            attendi(lambda: nodo.getState().contains(self.at.STATE_SENSITIVE),
+                    f"'{nome}' è spento")
         e = nodo.queryComponent().getExtents(self.at.DESKTOP_COORDS)
         return str(round((e.x + e.width / 2) * self.scala)), \
             str(round((e.y + e.height / 2) * self.scala))
@@ -173,6 +175,19 @@ class Schermo:
         self.clic("radio button", "1. Numeri da 1 a 30")
         self.clic("push button", "Avanti")
         self.cerca("label", "Risultato: ?")
+
+
+def ascoltatore():
+    """A process that listens to the accessibility bus as a screen reader does. While one listens,
+    Qt's bridge holds every key event to ask the bus about it, and hands the window a copy."""
+    codice = ("import pyatspi\n"
+              "pyatspi.Registry.registerEventListener(lambda e: None,"
+              " 'object:state-changed:showing')\n"
+              "print('in ascolto', flush=True)\n"
+              "pyatspi.Registry.start()\n")
+    processo = subprocess.Popen([sys.executable, "-c", codice], stdout=subprocess.PIPE, text=True)
+    processo.stdout.readline()
+    return processo
 
 
 def riesce(*comando):
