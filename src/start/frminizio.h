@@ -5,6 +5,8 @@
 #include "widgets/contesto.h"
 #include "widgets/finestraveltrix.h"
 
+#include <QElapsedTimer>
+
 #include <array>
 
 class AreaProporzionale;
@@ -25,6 +27,8 @@ public:
 
     void preparaTendine();
     void tickTendine();
+    // The curtain as it stands `trascorsi` ms after it started opening.
+    void avanzaTendine(double trascorsi);
     void leggiLivelli();
     void scriviLivelli();
 
@@ -60,6 +64,7 @@ private:
     StatoCondiviso& stato;
     qint16 GruppoObiettivi = 0;
     Tendine tendine;
+    QElapsedTimer inizioTendine;
 
     AreaProporzionale* area = nullptr;
     QLabel* lblNomeOperazione = nullptr;

@@ -161,11 +161,15 @@ class Schermo:
         larghezza = self.cornice_attiva().queryComponent().getExtents(self.at.DESKTOP_COORDS).width
         self.scala = geometria_attiva()[2] / larghezza
 
+    def menu_schede(self, attesa=60.0):
+        """The start window's "Stampa schede", which comes on when the curtain has opened."""
+        return self.cerca("menu item", "Stampa schede", attesa=attesa)
+
     def sipario_aperto(self):
         """The start window once its curtain has gone: only then do the choices take clicks."""
-        sipario = self.cerca("filler", "Sipario sinistro", attesa=60.0)
-        attendi(lambda: sipario.queryComponent().getExtents(self.at.DESKTOP_COORDS).width < 10,
-                "il sipario non si apre")
+        voce = self.menu_schede()
+        attendi(lambda: voce.getState().contains(self.at.STATE_SENSITIVE), "il sipario non si apre",
+                60.0)
         self.tara()
 
     def apri_esercizi(self):
