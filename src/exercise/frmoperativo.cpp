@@ -6,6 +6,7 @@
 #include "practice/presentazione.h"
 #include "practice/serie.h"
 #include "rules/palette.h"
+#include "rules/scelte.h"
 #include "widgets/accessibile.h"
 #include "widgets/annuncio.h"
 
@@ -60,7 +61,6 @@ FrmOperativo::FrmOperativo(Contesto& contesto) : contesto(contesto), stato(conte
     Label1[0]->setText(stato.DidascaliaObiettivo + QStringLiteral("   "));
     Label1[1]->setText(QStringLiteral("   Operazione:    ") + QStringLiteral("    ") +
                        stato.NomeProgramma);
-    Label1[2]->setText(stato.DidascaliaLivello + QStringLiteral("   "));
     stato.ContaOperazioni = 0;
 
     connect(area, &AreaProporzionale::ridimensionata, this, [this] {
@@ -101,6 +101,7 @@ void FrmOperativo::nominaControlli() {
                               {"fraAiuto", "Aiuto"},
                               {"fraAvviso", "Avviso"},
                               {"fraIntervento", "Intervento"},
+                              {"fraUscita", "Uscita"},
                               {"lblRiferimento", "Riferimento"}});
 }
 
@@ -110,6 +111,8 @@ void FrmOperativo::cliccaSfondo() {
 
 void FrmOperativo::NuovaSerie() {
     serie::iniziaSerie(stato);
+    Label1[2]->setText(didascaliaLivello(stato.LivelloSerie, stato.DescrizioneLivelloSerie) +
+                       QStringLiteral("   "));
     LblTempoParziale->clear();
     LblTempoTotale->clear();
     frmNumero->scrivi(QuadroOperazione::risultato, QStringLiteral("?"));
@@ -135,8 +138,8 @@ void FrmOperativo::ProssimaOperazione() {
     }
     // A full record takes no more operations: the pupil prints or starts again.
     if (!serie::avanzaOperazione(stato)) {
-        pannelli.attiva(pannelli.avviso);
-        pannelli.avviso->daiFuoco(Pannelli::stampa);
+        annuncio->annuncia(mostraAvviso(
+            QStringLiteral("Serie finita: %1 operazioni. ").arg(serie::operazioniMassime)));
         return;
     }
     pannelli.attiva(pannelli.tastierino);
@@ -177,11 +180,14 @@ void FrmOperativo::mostraNonDisponibile() {
     pannelli.tastierino->soloEsco();
 }
 
+// After a wrong answer the focus goes to "SI": the help panel's question is then read out, and
+// S, N, "1" and "2" answer it at once, as they do once the focus is on its buttons.
 void FrmOperativo::VerificaRisposta() {
     if (serie::VerificaRisposta(stato)) {
         LblEsito->setText(QStringLiteral("Esatto"));
         lblRisEsatte->setText(QString::number(stato.RisposteEsatte));
         pannelli.tastierino->blocca();
+        annuncio->annuncia(LblEsito->text());
     } else {
         LblEsito->setText(QStringLiteral("Errato"));
         if (const int k = indiceMancante(); k >= 0) {
@@ -189,9 +195,18 @@ void FrmOperativo::VerificaRisposta() {
         }
         lblRisErrate->setText(QString::number(stato.RisposteErrate));
         pannelli.attiva(pannelli.aiuto);
+        pannelli.aiuto->daiFuoco(Pannelli::si);
+        annuncio->annuncia(LblEsito->text() + QStringLiteral(". Ti aiuto ?"));
     }
-    annuncio->annuncia(LblEsito->text());
     AggiornaTempi();
+}
+
+QString FrmOperativo::mostraAvviso(const QString& perche) {
+    pannelli.testoAvviso->setText(perche +
+                                  QStringLiteral("Se ricominci gli esercizi andranno persi"));
+    pannelli.attiva(pannelli.avviso);
+    pannelli.avviso->daiFuoco(Pannelli::stampa);
+    return pannelli.testoAvviso->text();
 }
 
 void FrmOperativo::AggiornaTempi() {

@@ -32,8 +32,13 @@ private:
     void PremiTasto(int indice);
     void SiSi();
     void NoNo();
-    void ControllaAvviso();
+    // The warning panel, its text after the reason given; returns the text, and an empty one
+    // when the series is too short for it.
+    QString ControllaAvviso();
+    QString mostraAvviso(const QString& perche);
     void sceltaAvviso(int indice);
+    void esci();
+    void sceltaUscita(int indice);
     void sceltaAiuto(int indice);
 
     void creaTitoli();

@@ -70,6 +70,7 @@ void FrmOperativo::creaPannelli() {
     connect(pannelli.aiuto, &PannelloScelte::scelto, this, &FrmOperativo::sceltaAiuto);
     connect(pannelli.avviso, &PannelloScelte::scelto, this, &FrmOperativo::sceltaAvviso);
     connect(pannelli.intervento, &PannelloScelte::scelto, this, &FrmOperativo::SiSi);
+    connect(pannelli.uscita, &PannelloScelte::scelto, this, &FrmOperativo::sceltaUscita);
 }
 
 void FrmOperativo::creaMenu() {

@@ -5,6 +5,8 @@
 #include "exercise/tastierino.h"
 #include "practice/presentazione.h"
 #include "practice/serie.h"
+#include "rules/valutazione.h"
+#include "widgets/annuncio.h"
 
 #include "widgets/pannelloscelte.h"
 #include "widgets/pulsanteopzione.h"
@@ -48,8 +50,19 @@ void FrmOperativo::PremiTasto(int indice) {
     } else if (indice == Tastierino::avanti) {
         ProssimaOperazione();
     } else if (indice == Tastierino::esco) {
-        close();
+        esci();
     }
+}
+
+// A series that could be printed is not thrown away at one touch: the pupil may print it first.
+void FrmOperativo::esci() {
+    if (stato.ContaOperazioni < operazioniMinime) {
+        close();
+        return;
+    }
+    pannelli.attiva(pannelli.uscita);
+    pannelli.uscita->daiFuoco(Pannelli::stampa);
+    annuncio->annuncia(QStringLiteral("Se esci gli esercizi andranno persi"));
 }
 
 void FrmOperativo::SiSi() {
@@ -64,7 +77,9 @@ void FrmOperativo::SiSi() {
     LblEsito->clear();
     pannelli.attiva(pannelli.tastierino);
     pannelli.tastierino->blocca();
-    ControllaAvviso();
+    const QString correzione = QStringLiteral("Risposta giusta: ") + stato.TestoRisultato.trimmed();
+    const QString avviso = ControllaAvviso();
+    annuncio->annuncia(avviso.isEmpty() ? correzione : correzione + QStringLiteral(". ") + avviso);
 }
 
 void FrmOperativo::NoNo() {
@@ -82,14 +97,11 @@ void FrmOperativo::NoNo() {
     stato.RifiutiAiuto = 0;
     pannelli.attiva(pannelli.intervento);
     pannelli.intervento->daiFuoco(0);
+    annuncio->annuncia(QStringLiteral("Intervengo io"));
 }
 
-void FrmOperativo::ControllaAvviso() {
-    if (stato.ContaOperazioni < operazioniPrimaDellAvviso) {
-        return;
-    }
-    pannelli.attiva(pannelli.avviso);
-    pannelli.avviso->daiFuoco(Pannelli::stampa);
+QString FrmOperativo::ControllaAvviso() {
+    return stato.ContaOperazioni < operazioniPrimaDellAvviso ? QString() : mostraAvviso(QString());
 }
 
 void FrmOperativo::sceltaAiuto(int indice) {
@@ -97,6 +109,14 @@ void FrmOperativo::sceltaAiuto(int indice) {
         SiSi();
     } else {
         NoNo();
+    }
+}
+
+void FrmOperativo::sceltaUscita(int indice) {
+    if (indice == Pannelli::stampa) {
+        contesto.finestre.apri(Finestra::StampaEsercizio);
+    } else {
+        close();
     }
 }
 

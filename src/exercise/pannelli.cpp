@@ -47,17 +47,27 @@ PannelloScelte* creaAiuto(QWidget* area) {
     return fraAiuto;
 }
 
-PannelloScelte* creaAvviso(QWidget* area) {
-    auto* fraAvviso = new PannelloScelte(area, QStringLiteral("fraAvviso"), colori::pesca);
-    posizionaTwip(fraAvviso, 6090, 5280, larghezzaPannello, altezzaPannello);
-    posizionaTwip(
-        titolo(fraAvviso, "Label4(1)", "Se ricominci gli esercizi andranno persi", ACapo::si), 75,
-        225, 3780, 870);
-    fraAvviso->creaPulsanti(
-        {{QStringLiteral("optAvviso(0)"), QStringLiteral("Stampa"), 780, 1260, 3330, 840},
-         {QStringLiteral("optAvviso(1)"), QStringLiteral("Ricomincia"), 780, 2130, 3330, 840}},
-        caratterePulsanti(), colori::blu, regoleCoppia('S', 'R'));
-    return fraAvviso;
+// A warning over the keypad: its text, "Stampa", and the way on that loses the series.
+struct Avviso {
+    const char* pannello;
+    const char* testo;
+    const char* nomeTesto;
+    const char* nomePulsanti; // "optAvviso" gives "optAvviso(0)" and "optAvviso(1)"
+    const char* secondo;
+    char lettera;
+};
+
+PannelloScelte* creaAvviso(QWidget* area, const Avviso& a) {
+    auto* pannello = new PannelloScelte(area, QLatin1String(a.pannello), colori::pesca);
+    posizionaTwip(pannello, 6090, 5280, larghezzaPannello, altezzaPannello);
+    posizionaTwip(titolo(pannello, a.nomeTesto, a.testo, ACapo::si), 75, 225, 3780, 870);
+    const auto nome = [&a](int i) {
+        return QStringLiteral("%1(%2)").arg(QLatin1String(a.nomePulsanti)).arg(i);
+    };
+    pannello->creaPulsanti({{nome(0), QStringLiteral("Stampa"), 780, 1260, 3330, 840},
+                            {nome(1), QLatin1String(a.secondo), 780, 2130, 3330, 840}},
+                           caratterePulsanti(), colori::blu, regoleCoppia('S', a.lettera));
+    return pannello;
 }
 
 // "OK" cannot be refused: Enter and Space both press it, and no other key does anything.
@@ -87,11 +97,15 @@ Pannelli Pannelli::crea(QWidget* area) {
     p.tastierino = new Tastierino(area);
     posizionaTwip(p.tastierino, 5850, 5580, larghezzaPannello, altezzaPannello);
     p.aiuto = creaAiuto(area);
-    p.avviso = creaAvviso(area);
+    p.avviso = creaAvviso(area, {"fraAvviso", "Se ricominci gli esercizi andranno persi",
+                                 "Label4(1)", "optAvviso", "Ricomincia", 'R'});
+    p.testoAvviso = p.avviso->findChild<QLabel*>(QStringLiteral("Label4(1)"));
     p.intervento = creaIntervento(area);
+    p.uscita = creaAvviso(area, {"fraUscita", "Se esci gli esercizi andranno persi", "lblUscita",
+                                 "optUscita", "Esco", 'E'});
     // A key pressed on one panel is often let go on another (Enter on "Verifica" brings the help
     // panel): its repeats must not act on the buttons that took the focus meanwhile.
-    for (PannelloScelte* pannello : {p.aiuto, p.avviso, p.intervento}) {
+    for (PannelloScelte* pannello : {p.aiuto, p.avviso, p.intervento, p.uscita}) {
         pannello->condividiTenuta(*p.tastierino);
     }
     p.riferimento = new QLabel(area);
@@ -101,8 +115,8 @@ Pannelli Pannelli::crea(QWidget* area) {
 }
 
 // In the order the window has always moved and switched them.
-std::array<QFrame*, 4> Pannelli::tutti() const {
-    return {aiuto, tastierino, avviso, intervento};
+std::array<QFrame*, 5> Pannelli::tutti() const {
+    return {aiuto, tastierino, avviso, intervento, uscita};
 }
 
 void Pannelli::posiziona() {

@@ -9,15 +9,16 @@ class QLabel;
 class QWidget;
 class Tastierino;
 
-// The four panels that take one another's place under the operation: the keypad, the help that
-// follows a wrong answer, the warning of a long series and the intervention after refused help.
-// One of them at a time is in front and usable.
+// The panels that take one another's place under the operation: the keypad, the help that
+// follows a wrong answer, the warning of a long series, the intervention after refused help and
+// the warning before a printable series is left. One of them at a time is in front and usable.
 struct Pannelli {
     // The choices of the help and warning panels, by their places.
     static constexpr int si = 0;
     static constexpr int no = 1;
     static constexpr int stampa = 0;
     static constexpr int ricomincia = 1;
+    static constexpr int esco = 1;
 
     // Built in the area in this order, so that the focus goes from one panel to the next as
     // it always has; the marker last.
@@ -27,6 +28,9 @@ struct Pannelli {
     PannelloScelte* aiuto = nullptr;
     PannelloScelte* avviso = nullptr;
     PannelloScelte* intervento = nullptr;
+    PannelloScelte* uscita = nullptr;
+    // What the warning says: why the series cannot go on as it was.
+    QLabel* testoAvviso = nullptr;
     // Where the four stand: a marker kept in proportion with the window like every control.
     QLabel* riferimento = nullptr;
 
@@ -36,5 +40,5 @@ struct Pannelli {
     void attiva(QFrame* pannello);
 
 private:
-    std::array<QFrame*, 4> tutti() const;
+    std::array<QFrame*, 5> tutti() const;
 };

@@ -3,9 +3,9 @@
 
 #include "practice/generazione.h"
 #include "practice/presentazione.h"
+#include "practice/righescheda.h"
 #include "rules/scelte.h"
 #include "state/statocondiviso.h"
-#include "practice/righescheda.h"
 
 std::vector<EsempioEsercizio> esempiEsercizi(qint16 operazione, SorgenteCasuale& casuale,
                                              const Orologio& orologio) {
@@ -18,6 +18,7 @@ std::vector<EsempioEsercizio> esempiEsercizi(qint16 operazione, SorgenteCasuale&
         StatoCondiviso s;
         s.Operazione = operazione;
         scegliLivello(s, livello - 1);
+        s.LivelloSerie = s.Livello;
         const QString segno = GeneraOperazioneTermini(s, casuale, orologio);
         const RigaOperazione mostrata = PresentaOperazione(s, casuale, orologio);
         const auto& n = mostrata.numeri;

@@ -45,7 +45,7 @@ QString genera(OperazioneEsercizio operazione, StatoCondiviso& stato, SorgenteCa
                const Orologio& orologio) {
     const RegolaOperazione& regola = regole[postoDi(operazione)];
     casuale.rimescola(orologio.secondiDaMezzanotte());
-    const int livello = livelloDaUsare(stato.Livello, casuale);
+    const int livello = livelloDaUsare(stato.LivelloSerie, casuale);
     if (livello < 1 || livello > livelliConLimiti) {
         return QString::fromLatin1(regola.segno);
     }

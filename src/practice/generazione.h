@@ -14,8 +14,8 @@ int estraiNumero(SorgenteCasuale& casuale, int span, int base);
 //
 // Each generator reseeds the source from the clock, then draws TermineA, TermineB and TermineC
 // again and again until their sum (their product for multiplication) falls within the bounds of
-// the operation and Livello. Level 4 has no bounds of its own: one draw picks the bounds of level
-// 1, 2 or 3. Each returns the sign to show between the numbers.
+// the operation and the series' level (LivelloSerie). Level 4 has no bounds of its own: one draw
+// picks the bounds of level 1, 2 or 3. Each returns the sign to show between the numbers.
 
 QString GeneraAdd(StatoCondiviso& stato, SorgenteCasuale& casuale, const Orologio& orologio);
 QString GeneraSot(StatoCondiviso& stato, SorgenteCasuale& casuale, const Orologio& orologio);

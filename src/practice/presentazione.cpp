@@ -139,7 +139,7 @@ RigaOperazione PresentaOperazione(StatoCondiviso& stato, SorgenteCasuale& casual
         return {{}, nessunaEtichetta};
     }
     const RigaOperazione mostrata =
-        EseguiSchema(stato, stato.Operazione, scegliSchema(stato.Livello, casuale));
+        EseguiSchema(stato, stato.Operazione, scegliSchema(stato.LivelloSerie, casuale));
     if (mostrata.mancante != nessunaEtichetta) {
         stato.TestoRisultato = testoConSpazio(stato.Risultato);
         stato.InizioOperazione = orologio.secondiDaMezzanotte();

@@ -35,8 +35,8 @@ void PreparaSpazi(StatoCondiviso& stato, const std::array<int, 4>& numeriMostrat
 // Any other operation or layout changes nothing and returns mancante -1.
 RigaOperazione EseguiSchema(StatoCondiviso& stato, int operazione, int schema);
 
-// Chooses the layout for Livello (level 1 the result; level 2 one of the terms; levels 3 and 4 any
-// element), runs it for Operazione, then sets TestoRisultato and starts the operation's clock.
-// The source is not reseeded: the generator of the same operation has just done it.
+// Chooses the layout for the series' level (level 1 the result; level 2 one of the terms; levels 3
+// and 4 any element), runs it for Operazione, then sets TestoRisultato and starts the operation's
+// clock. The source is not reseeded: the generator of the same operation has just done it.
 RigaOperazione PresentaOperazione(StatoCondiviso& stato, SorgenteCasuale& casuale,
                                   const Orologio& orologio);

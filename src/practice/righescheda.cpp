@@ -9,6 +9,7 @@
 #include "state/statocondiviso.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <optional>
@@ -266,4 +267,33 @@ void GeneraRiga(StatoCondiviso& stato, SorgenteCasuale& casuale, const Orologio&
     const int quante = static_cast<int>(miscela.size());
     const int scelta = quante == 1 ? 0 : estraiNumero(casuale, quante, 0);
     miscela[static_cast<size_t>(scelta)].genera(stato, casuale, orologio);
+}
+
+QString motivoRigheMancanti(qint16 operazione, qint16 tipoMin, qint16 tipoMax) {
+    const std::vector<OperazioneScheda> miscela = operazioniDellaScheda(operazione);
+    if (miscela.empty()) {
+        return QStringLiteral("il codice di operazione %1 non ha schede (hanno schede i codici "
+                              "da 1 a 7)")
+            .arg(operazione);
+    }
+    if (tipoMin < 1 || tipoMax < tipoMin) {
+        return QStringLiteral("non è stato scelto nessun obiettivo");
+    }
+    QStringList senza;
+    int ultimoTipo = 0;
+    for (const OperazioneScheda& o : miscela) {
+        if (o.tipi < tipoMax) {
+            senza << QString::fromLatin1(o.nome).toLower();
+            ultimoTipo = o.tipi;
+        }
+    }
+    if (senza.isEmpty()) {
+        return {};
+    }
+    return QStringLiteral("%1 hanno righe solo dei tipi da 1 a %2, l'obiettivo chiede i tipi da "
+                          "%3 a %4")
+        .arg(senza.join(QStringLiteral(" e ")))
+        .arg(ultimoTipo)
+        .arg(tipoMin)
+        .arg(tipoMax);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 #include <array>
@@ -37,3 +38,8 @@ struct OperazioneScheda {
 const std::array<OperazioneScheda, 4>& operazioniScheda();
 // The operations a sheet's code mixes; none for a code outside 1 to 7.
 std::vector<OperazioneScheda> operazioniDellaScheda(qint16 operazione);
+
+// Why a sheet of this code and objective (types TipoMin to TipoMax) has empty lines, in the
+// teacher's words: a code without sheets, no objective, or operations that have none of the
+// types the objective asks for. Empty when every line can be built.
+QString motivoRigheMancanti(qint16 operazione, qint16 tipoMin, qint16 tipoMax);

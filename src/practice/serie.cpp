@@ -41,6 +41,8 @@ QString* rigaInCorso(StatoCondiviso& stato) {
 }
 
 void iniziaSerie(StatoCondiviso& stato) {
+    stato.LivelloSerie = stato.Livello;
+    stato.DescrizioneLivelloSerie = stato.DescrizioneLivello;
     stato.NumeroEsercizio = 0;
     stato.ContaOperazioni = 0;
     stato.NumeroOperazione = 0;

@@ -16,8 +16,9 @@ inline constexpr int operazioniMassime = 90;
 // may ever be written past the end of the record.
 QString* rigaInCorso(StatoCondiviso& stato);
 
-// Resets the counters and the refusals of help, empties record lines 1 to 20 and starts the
-// series' one exercise. The window then shows the first operation (avanzaOperazione).
+// Takes the level in force for the whole series, resets the counters and the refusals of help,
+// empties record lines 1 to 20 and starts the series' one exercise. The window then shows the
+// first operation (avanzaOperazione).
 void iniziaSerie(StatoCondiviso& stato);
 void iniziaEsercizio(StatoCondiviso& stato);
 

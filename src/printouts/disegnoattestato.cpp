@@ -99,7 +99,7 @@ std::vector<RigaAttestato> righeAttestato(const StatoCondiviso& stato, const QSt
         {QString(), voce, nero},
         {stato.DescrizioneObiettivo, voce, nero},
         {QString(), voce, nero},
-        {stato.DescrizioneLivello, voce, nero},
+        {stato.DescrizioneLivelloSerie, voce, nero},
         {QString(), voce, nero},
         {QStringLiteral("con la valutazione di"), testo, nero},
         {QString(), testo, nero},

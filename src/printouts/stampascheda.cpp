@@ -57,7 +57,8 @@ void StampaScheda(StatoCondiviso& stato, Stampante& stampante, Messaggi& messagg
         stampante.impostaX(stato.IndiceRiga <= righePerColonna ? margine : colonnaDestra);
         stampante.impostaY(altezzeBlocchi[static_cast<size_t>(j / righePerBlocco)] +
                            passoRiga * (j % righePerBlocco));
-        stampante.stampa(stato.RigheSchedaMostrata[static_cast<size_t>(stato.IndiceRiga)]);
+        const RigheDa1a90& righe = alunni ? stato.RigheAlunniMostrate : stato.RigheSchedaMostrata;
+        stampante.stampa(righe[static_cast<size_t>(stato.IndiceRiga)]);
     }
     stampante.impostaDimensione(puntiPiede);
     stampante.impostaX(margine);

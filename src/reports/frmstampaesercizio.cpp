@@ -55,9 +55,8 @@ FrmStampaEsercizio::FrmStampaEsercizio(Contesto& contesto)
 void FrmStampaEsercizio::EseguiScelta(int indice) {
     switch (indice) {
     case esci:
-        for (int e = 1; e <= 3; ++e) {
-            stato.TempiEsercizio[static_cast<size_t>(e)].clear();
-        }
+        // The times belong to the series, as its record lines do: a list printed after the
+        // window is opened again still says how long the series took.
         close();
         break;
     case scriviNome:

@@ -50,5 +50,9 @@ QString scegliLivello(StatoCondiviso& stato, int indice) {
     stato.Livello = static_cast<qint16>(indice + 1);
     stato.DescrizioneLivello =
         QStringLiteral("NUMERO MASSIMO da  %1 a %2").arg(l.numeroMin).arg(l.numeroMax);
-    return QStringLiteral("Livello n.%1:         ").arg(indice + 1) + stato.DescrizioneLivello;
+    return didascaliaLivello(stato.Livello, stato.DescrizioneLivello);
+}
+
+QString didascaliaLivello(qint16 livello, const QString& descrizione) {
+    return QStringLiteral("Livello n.%1:         ").arg(livello) + descrizione;
 }

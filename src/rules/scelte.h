@@ -30,3 +30,5 @@ const LivelloScelta& livello(int indice);
 // Each stores the row's values and returns the summary caption for the start window.
 QString scegliObiettivo(StatoCondiviso& stato, int indice);
 QString scegliLivello(StatoCondiviso& stato, int indice);
+// The summary caption of a level: "Livello n.2:         NUMERO MASSIMO da  30 a 60".
+QString didascaliaLivello(qint16 livello, const QString& descrizione);

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QTimer>
+#include <QWindow>
 
 frmInizio::frmInizio(Contesto& contesto) : contesto(contesto), stato(contesto.stato) {
     setObjectName(QStringLiteral("frmInizio"));
@@ -37,12 +38,16 @@ frmInizio::frmInizio(Contesto& contesto) : contesto(contesto), stato(contesto.st
     resize(area->size() + QSize(0, menuBar()->sizeHint().height()));
 
     TimerTendine = new QTimer(this);
+    TimerTendine->setObjectName(QStringLiteral("TimerTendine"));
     TimerTendine->setInterval(5);
     connect(TimerTendine, &QTimer::timeout, this, &frmInizio::tickTendine);
     connect(lblCambiaOb, &Etichetta::cliccata, this, &frmInizio::cambiaObiettivi);
+    // A window resized while the curtain opens is still covered as far as the curtain has come.
     connect(area, &AreaProporzionale::ridimensionata, this, [this] {
-        tendine.destra = pixelInTwip(Picture1->width(), this);
-        tendine.sinistra = pixelInTwip(Picture2->width(), this);
+        if (!Picture1->isHidden()) {
+            tendine.ridimensiona(pixelInTwip(frameGeometry().width(), this));
+            disponiTendine();
+        }
     });
 
     preparaTendine();
@@ -71,25 +76,33 @@ void frmInizio::mostraDidascalie(const QString& obiettivo, const QString& livell
     Label1->setText(obiettivo);
     Label3->setText(livello);
     stato.DidascaliaObiettivo = obiettivo;
-    stato.DidascaliaLivello = livello;
 }
 
 // Both panels start at half the window's outer width, so together they cover it all.
 void frmInizio::preparaTendine() {
     tendine.chiudi(pixelInTwip(frameGeometry().width(), this));
     disponiTendine();
+    inizioTendine.invalidate();
     TimerTendine->start();
 }
 
+// The time runs from the first tick, when the program starts handling its events and the
+// window comes on screen.
 void frmInizio::tickTendine() {
-    const bool aperta = tendine.avanza();
+    if (!inizioTendine.isValid()) {
+        inizioTendine.start();
+    }
+    avanzaTendine(double(inizioTendine.elapsed()));
+}
+
+// Once open the panels go: what is left of them would stay as a strip at the screen's edges.
+void frmInizio::avanzaTendine(double trascorsi) {
+    const bool aperta = tendine.avanza(trascorsi, pixelInTwip(frameGeometry().width(), this));
     disponiTendine();
-    // The panels keep their new width through a resize, or a resize would close the curtain
-    // again for good once the timer has stopped.
-    area->posizioni().aggiorna(Picture1);
-    area->posizioni().aggiorna(Picture2);
     if (aperta) {
         TimerTendine->stop();
+        Picture1->hide();
+        Picture2->hide();
         mnuSchede->setEnabled(true);
     }
 }
@@ -153,9 +166,32 @@ void frmInizio::sceltaOperativita(int i) {
     stato.NomeAlunno.clear();
     if (i == 0) {
         scriviLivelli();
-        contesto.finestre.apri(Finestra::Operativo);
+        attendiEsercizi(contesto.finestre.apri(Finestra::Operativo));
     } else {
         chiudiFinestre();
+    }
+}
+
+// While a series is open the window keeps only its menu, for the teacher. On a whiteboard its
+// choices and "Esci" lie beside the exercise window: a touch on them would change the objective
+// under the series, or end the program with it. A touch beside the exercise window must not take
+// the keyboard from it either, or the digits typed next would go nowhere.
+void frmInizio::attendiEsercizi(QWidget* esercizi) {
+    auto* finestra = qobject_cast<FinestraVeltrix*>(esercizi);
+    if (!finestra) {
+        return;
+    }
+    inAttesa(true);
+    connect(finestra, &FinestraVeltrix::scaricata, this, [this] {
+        inAttesa(false);
+        activateWindow();
+    });
+}
+
+void frmInizio::inAttesa(bool si) {
+    area->setEnabled(!si);
+    if (QWindow* finestra = windowHandle()) {
+        finestra->setFlag(Qt::WindowDoesNotAcceptFocus, si);
     }
 }
 

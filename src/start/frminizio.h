@@ -5,6 +5,8 @@
 #include "widgets/contesto.h"
 #include "widgets/finestraveltrix.h"
 
+#include <QElapsedTimer>
+
 #include <array>
 
 class AreaProporzionale;
@@ -25,6 +27,8 @@ public:
 
     void preparaTendine();
     void tickTendine();
+    // The curtain as it stands `trascorsi` ms after it started opening.
+    void avanzaTendine(double trascorsi);
     void leggiLivelli();
     void scriviLivelli();
 
@@ -46,18 +50,21 @@ private:
     void sceltaLivello(int i);
     void sceltaOperativita(int i);
     void cambiaObiettivi();
-    // Shows the two summary lines and keeps them for the exercise window.
+    // Shows the two summary lines and keeps the objective's for the exercise window.
     void mostraDidascalie(const QString& obiettivo, const QString& livello);
     void mostraGruppo(qint16 k);
     void azzeraObiettivi();
     void azzeraLivelli();
     void chiudiFinestre();
+    void attendiEsercizi(QWidget* esercizi);
+    void inAttesa(bool si);
     void disponiTendine();
 
     Contesto& contesto;
     StatoCondiviso& stato;
     qint16 GruppoObiettivi = 0;
     Tendine tendine;
+    QElapsedTimer inizioTendine;
 
     AreaProporzionale* area = nullptr;
     QLabel* lblNomeOperazione = nullptr;

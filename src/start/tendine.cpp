@@ -1,18 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "start/tendine.h"
 
+#include <algorithm>
+
 void Tendine::chiudi(double larghezzaFinestra) {
     destra = larghezzaFinestra / 2;
     sinistra = larghezzaFinestra / 2;
 }
 
-bool Tendine::avanza() {
-    // A panel never goes below zero: once one would, the rest of this tick is left out.
-    if (destra - passo >= 0) {
-        destra -= passo;
-        if (sinistra - passo >= 0) {
-            sinistra -= passo;
-        }
-    }
+bool Tendine::avanza(double ms, double larghezzaFinestra) {
+    trascorsi = ms;
+    const double chiusa = std::max(0.0, 1 - trascorsi / durata);
+    chiudi(larghezzaFinestra * chiusa);
     return destra <= soglia;
 }

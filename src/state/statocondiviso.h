@@ -24,10 +24,9 @@ struct Scelte {
     qint16 TipoMin = 0;
     qint16 TipoMax = 0;
     QString DescrizioneObiettivo;
-    // The start window's two summary lines as it shows them; the exercise window is headed
-    // with them.
+    // The start window's summary of the objective as it shows it; the exercise window is headed
+    // with it.
     QString DidascaliaObiettivo;
-    QString DidascaliaLivello;
     QString NomeAlunno;
     QString NomeProgrammaAttestato;
 };
@@ -52,6 +51,10 @@ struct OperazioneCorrente {
 };
 
 struct Serie {
+    // The level the series started with, drawn and named by it to its end: a level chosen
+    // meanwhile for a worksheet is the next series' level, not this one's.
+    qint16 LivelloSerie = 0;
+    QString DescrizioneLivelloSerie;
     qint16 NumeroOperazione = 0;
     qint16 ContaOperazioni = 0;
     qint16 NumeroEsercizio = 0;
@@ -73,6 +76,9 @@ struct Schede {
     // The worksheet on screen, the one its print buttons print. It has a table of its own: the
     // pupil's exercise record in RigheStampa must survive a teacher preparing a sheet.
     RigheDa1a90 RigheSchedaMostrata;
+    // The pupils' lines of that sheet, whichever version is on screen: the pupils' copy never
+    // carries the answers.
+    RigheDa1a90 RigheAlunniMostrate;
     // The objective the sheet's lines are drawn for, named on the screen and the printout: the
     // start window's until the worksheet window picks one of its own. A teacher's pick must not
     // reach the pupil's certificate, which names DescrizioneObiettivo.

@@ -7,6 +7,10 @@
 // the next operation. For the reader it is a notification that appears anew with each message,
 // which Orca speaks whatever control has the focus; on screen it is nothing, and a click goes
 // through it to what lies below.
+//
+// A reader drops what a window says before it is the active one, so a message of a window that
+// is not active yet (a window just opened, whose first operation is ready before the window
+// manager has given it the focus) is said when the window becomes active.
 class Annuncio : public QWidget {
     Q_OBJECT
 public:
@@ -15,6 +19,12 @@ public:
     void annuncia(const QString& testo);
     QString messaggio() const { return ultimo; }
 
+protected:
+    bool event(QEvent* e) override;
+
 private:
+    void dillo();
+
     QString ultimo;
+    bool inAttesa = false;
 };

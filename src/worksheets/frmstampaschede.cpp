@@ -2,6 +2,7 @@
 #include "worksheets/frmstampaschede.h"
 
 #include "platform/casuale.h"
+#include "platform/messaggi.h"
 #include "practice/righescheda.h"
 #include "printouts/stampascheda.h"
 #include "rules/scelte.h"
@@ -81,19 +82,34 @@ void FrmStampaSchede::riscriviTitolo() {
     Label1->setText(TestoObiettivo + TestoLivello);
 }
 
-void FrmStampaSchede::svuotaRighe() {
-    for (int k = 1; k <= righePerScheda; ++k) {
-        LblOp[static_cast<size_t>(k)]->clear();
-    }
-}
-
-// The lines on screen are the ones the print buttons print.
+// The lines on screen are the ones the print buttons print. A sheet with lines missing says so
+// before anybody prints it.
 void FrmStampaSchede::mostra(const RigheDa1a90& righe) {
     for (int k = 1; k <= righePerScheda; ++k) {
         const QString& riga = righe[static_cast<size_t>(k)];
         LblOp[static_cast<size_t>(k)]->setText(riga);
         stato.RigheSchedaMostrata[static_cast<size_t>(k)] = riga;
     }
+    stato.RigheAlunniMostrate = stato.RigheAlunni;
+    const int vuote = righeVuote(stato.RigheSchedaMostrata);
+    lblAvvisoScheda->setText(
+        vuote == 0 ? QString()
+        : vuote == righePerScheda
+            ? QStringLiteral("Nessuna riga: ") + motivoRigheVuote()
+            : QStringLiteral("Mancano %1 righe su %2: ").arg(vuote).arg(righePerScheda) +
+                  motivoRigheVuote());
+}
+
+int FrmStampaSchede::righeVuote(const RigheDa1a90& righe) const {
+    int vuote = 0;
+    for (int k = 1; k <= righePerScheda; ++k) {
+        vuote += righe[static_cast<size_t>(k)].isEmpty() ? 1 : 0;
+    }
+    return vuote;
+}
+
+QString FrmStampaSchede::motivoRigheVuote() const {
+    return motivoRigheMancanti(stato.Operazione, stato.TipoMin, stato.TipoMax) + QLatin1Char('.');
 }
 
 void FrmStampaSchede::sceltaObiettivo(int indice) {
@@ -143,7 +159,15 @@ void FrmStampaSchede::mostraSchedaDocenti() {
     mostra(stato.RigheDocenti);
 }
 
+// An empty sheet is not worth a page: the button says why there is nothing to print.
 void FrmStampaSchede::stampa(Destinatari destinatari) {
+    const RigheDa1a90& righe =
+        destinatari == Destinatari::Alunni ? stato.RigheAlunniMostrate : stato.RigheSchedaMostrata;
+    if (righeVuote(righe) == righePerScheda) {
+        contesto.servizi.messaggi.mostra(QStringLiteral("Nessuna riga da stampare: ") +
+                                         motivoRigheVuote());
+        return;
+    }
     stato.TipoStampa = numeroDi(destinatari);
     StampaScheda(stato, contesto.servizi.stampante, contesto.servizi.messaggi);
 }
@@ -152,4 +176,11 @@ void FrmStampaSchede::cancellaScheda() {
     CmdStampaAlunni->hide();
     CmdStampaDocenti->hide();
     svuotaRighe();
+}
+
+void FrmStampaSchede::svuotaRighe() {
+    for (int k = 1; k <= righePerScheda; ++k) {
+        LblOp[static_cast<size_t>(k)]->clear();
+    }
+    lblAvvisoScheda->clear();
 }

@@ -40,6 +40,8 @@ private:
     void generaScheda();
     void mostra(const RigheDa1a90& righe);
     void svuotaRighe();
+    int righeVuote(const RigheDa1a90& righe) const;
+    QString motivoRigheVuote() const;
     void riscriviTitolo();
 
     Contesto& contesto;
@@ -49,7 +51,8 @@ private:
 
     AreaProporzionale* area = nullptr;
     QLabel* Label1 = nullptr;
-    std::array<QLabel*, 61> LblOp{}; // 1 to 60, as the sheet's lines
+    std::array<QLabel*, 61> LblOp{};   // 1 to 60, as the sheet's lines
+    QLabel* lblAvvisoScheda = nullptr; // why lines of the sheet are missing
     QGroupBox* fraUno = nullptr;
     std::array<PulsanteOpzione*, 4> Option1{}; // 1 to 3
     QGroupBox* fraLivelli = nullptr;

@@ -43,6 +43,11 @@ void FrmStampaSchede::creaRighe() {
                       225);
         LblOp[static_cast<size_t>(k)] = riga;
     }
+    // Between the lines and the choices, where a missing line is noticed.
+    lblAvvisoScheda = creaEtichetta(area, QStringLiteral("lblAvvisoScheda"), QString(),
+                                    carattere(QStringLiteral("Arial"), 10), colori::rosso,
+                                    Qt::AlignLeft | Qt::AlignVCenter, ACapo::si);
+    posizionaTwip(lblAvvisoScheda, 525, 5010, 11145, 420);
 }
 
 void FrmStampaSchede::creaObiettivi() {

@@ -21,7 +21,7 @@ void documenti::preparaSerie(StatoCondiviso& s, int operazioni, int esatte, cons
     s.TotaleEsatte = static_cast<qint16>(esatte);
     s.NomeAlunno = nome;
     s.DescrizioneObiettivo = QStringLiteral("CALCOLO DEL RISULTATO");
-    s.DescrizioneLivello = QStringLiteral("NUMERO MASSIMO da  1 a 30");
+    s.DescrizioneLivelloSerie = QStringLiteral("NUMERO MASSIMO da  1 a 30");
     for (int k = 1; k <= operazioni; ++k) {
         s.RigheStampa[static_cast<size_t>(k)] =
             QStringLiteral("  %1 +    1 +    2 = ...    R. %2  ").arg(k, 2).arg(k + 3, 3);

@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "comune/guida.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
+
+#include <array>
+#include <cstring>
 
 bool mostrataEAttiva(QWidget* finestra) {
     if (!QTest::qWaitForWindowExposed(finestra)) {
@@ -40,12 +45,63 @@ void tieni(Qt::Key k, const QString& testo, int ripetizioni) {
     QTest::keyRelease(destinatario(), k);
 }
 
-void tastoDalSistema(QWidget* finestra, bool giu, Qt::Key k, Qt::KeyboardModifiers m,
-                     quint32 codice, quint64 istante, bool ripetuto) {
-    const QString testo = k >= Qt::Key_0 && k <= Qt::Key_9 ? QString(QChar(k)) : QString();
-    QKeyEvent e(giu ? QEvent::KeyPress : QEvent::KeyRelease, k, m, codice, 0, 0, testo, ripetuto);
-    e.setTimestamp(istante);
+namespace {
+// One key event as X11 hands it over: first the server's event with its keycode and time, which
+// the program's native filters see and may drop; then, unless dropped, the key event the toolkit
+// makes of it, to the window.
+struct TastoX {
+    bool giu;
+    Qt::Key tasto;
+    Qt::KeyboardModifiers modificatori;
+    quint32 codice;
+    quint32 istante;
+    bool ripetuto;     // marked as a repeat by the toolkit
+    bool senzaIstante; // the accessibility bridge's copy, which has lost its timestamp
+    bool soloServer;   // the toolkit drops it: its window is behind a modal box
+};
+
+void mandaTastoX(QWidget* finestra, const TastoX& t) {
+    std::array<quint8, 32> x{};
+    x[0] = t.giu ? 2 : 3;
+    x[1] = static_cast<quint8>(t.codice);
+    std::memcpy(&x[4], &t.istante, sizeof t.istante);
+    qintptr esito = 0;
+    if (QAbstractEventDispatcher::instance()->filterNativeEvent("xcb_generic_event_t", x.data(),
+                                                                &esito) ||
+        t.soloServer || !finestra) {
+        return;
+    }
+    const QString testo =
+        t.tasto >= Qt::Key_0 && t.tasto <= Qt::Key_9 ? QString(QChar(t.tasto)) : QString();
+    QKeyEvent e(t.giu ? QEvent::KeyPress : QEvent::KeyRelease, t.tasto, t.modificatori, t.codice, 0,
+                0, testo, t.ripetuto);
+    e.setTimestamp(t.senzaIstante ? 0 : t.istante);
     QApplication::sendEvent(finestra->windowHandle(), &e);
+}
+} // namespace
+
+void sequenzaDalSistema(QWidget* finestra, const QString& sequenza) {
+    QPointer<QWidget> destinazione = finestra;
+    for (const QString& voce : sequenza.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString tasto = voce.mid(1).section(QLatin1Char('@'), 0, 0);
+        const QString segni = voce.section(QLatin1Char('@'), 1);
+        const QString numero = QString(segni).remove(QRegularExpression(QStringLiteral("[a-z]")));
+        const bool tastierino = tasto.startsWith(QLatin1Char('k'));
+        const Qt::Key k = tasto == QLatin1String("B") ? Qt::Key_Backspace
+                          : tasto == QLatin1String("E")
+                              ? Qt::Key_Return
+                              : Qt::Key(Qt::Key_0 + tasto.back().digitValue());
+        const TastoX t{voce.startsWith(QLatin1Char('+')),
+                       k,
+                       tastierino ? Qt::KeypadModifier : Qt::NoModifier,
+                       (tastierino ? 80u : 10u) + static_cast<quint32>(k & 0xff),
+                       numero.toUInt(),
+                       segni.contains(QLatin1Char('r')),
+                       segni.contains(QLatin1Char('c')),
+                       segni.contains(QLatin1Char('n'))};
+        // A key let go after its window closed goes to the window in front.
+        mandaTastoX(destinazione ? destinazione.data() : QApplication::activeWindow(), t);
+    }
 }
 
 QString nomeFuoco() {

@@ -21,10 +21,13 @@ void premi(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier);
 // A key held down: its press, then repeats (on X11 a release marked as a repeat before each
 // repeated press), then the release.
 void tieni(Qt::Key k, const QString& testo, int ripetizioni);
-// A key event as the window system hands it to a window: with its scan code and its timestamp,
-// marked as a repeat or not. It reaches the focused control through the window.
-void tastoDalSistema(QWidget* finestra, bool giu, Qt::Key k, Qt::KeyboardModifiers m,
-                     quint32 codice, quint64 istante, bool ripetuto = false);
+// Keys as X11 sends them to a window, "+7@10 -7@500 +7@500r ...": "+" down, "-" up, the key
+// ("0"-"9", "k0"-"k9" on the numeric pad, "B" Backspace, "E" Enter), "@" the server's time, then
+// flags: "r" marked as a repeat by the toolkit, "c" a copy without its timestamp (what the
+// accessibility bridge hands on while a screen reader listens), "n" seen by the server only (the
+// toolkit drops it, its window being behind a modal box). A key let go after its window closed
+// goes to the window in front.
+void sequenzaDalSistema(QWidget* finestra, const QString& sequenza);
 QString nomeFuoco();
 
 // A window's control by name; null, with a warning that names it, when there is none.

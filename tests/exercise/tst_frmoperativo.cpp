@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QMap>
 #include <QTest>
 
 namespace {
@@ -81,6 +82,7 @@ private slots:
     void codiceSenzaEsercizi();
     void novantaOperazioniPoiBasta();
     void riaprireTieneIlRegistro();
+    void esco_data();
     void esco();
     void annunciPerIlLettore_data();
     void annunciPerIlLettore();
@@ -354,6 +356,7 @@ void TestFrmOperativo::novantaOperazioniPoiBasta() {
     QCOMPARE(s.ContaOperazioni, qint16(90));
     QCOMPARE(s.RisposteEsatte, qint16(90));
     QCOMPARE(pannelloDavanti(f), QStringLiteral("fraAvviso"));
+    QVERIFY(testoDi(f, "Label4(1)").startsWith(QStringLiteral("Serie finita: 90 operazioni.")));
     // "Ricomincia" starts over.
     QTest::mousePress(f->findChild<QWidget*>(QStringLiteral("optAvviso(1)")), Qt::LeftButton);
     QCOMPARE(s.ContaOperazioni, qint16(1));
@@ -373,12 +376,38 @@ void TestFrmOperativo::riaprireTieneIlRegistro() {
     QVERIFY(banco.programma->finestre.caricata(Finestra::Inizio));
 }
 
+// A series that can be printed is not left at one touch: the warning offers to print it first.
+void TestFrmOperativo::esco_data() {
+    QTest::addColumn<int>("operazioni");
+    QTest::addColumn<QString>("scelta"); // on the warning, if it shows
+    QTest::addColumn<bool>("chiusa");
+    QTest::newRow("una operazione") << 1 << "" << true;
+    QTest::newRow("nove") << 9 << "" << true;
+    QTest::newRow("dieci, poi Esco") << 10 << "optUscita(1)" << true;
+    QTest::newRow("dieci, poi Stampa") << 10 << "optUscita(0)" << false;
+}
+
 void TestFrmOperativo::esco() {
+    QFETCH(int, operazioni);
+    QFETCH(QString, scelta);
+    QFETCH(bool, chiusa);
     Banco banco;
     auto* f = apriEsercizi(banco, 0, 0);
-    rispondi(f, giusta(banco.programma->stato));
+    for (int i = 1; i <= operazioni; ++i) {
+        if (i > 1) {
+            tasto(f, Tastierino::avanti);
+        }
+        rispondi(f, giusta(banco.programma->stato));
+    }
     tasto(f, Tastierino::esco);
-    QVERIFY(!banco.programma->finestre.caricata(Finestra::Operativo));
+    if (!scelta.isEmpty()) {
+        QCOMPARE(pannelloDavanti(f), QStringLiteral("fraUscita"));
+        QCOMPARE(testoDi(f, "lblUscita"), QStringLiteral("Se esci gli esercizi andranno persi"));
+        QCOMPARE(nomeFuoco(), QStringLiteral("optUscita(0)"));
+        QTest::mousePress(controllo(f, scelta), Qt::LeftButton);
+    }
+    QCOMPARE(!banco.programma->finestre.caricata(Finestra::Operativo), chiusa);
+    QCOMPARE(banco.programma->finestre.caricata(Finestra::StampaEsercizio), !chiusa);
     QVERIFY(banco.programma->finestre.istanza(Finestra::Inizio)->isVisible());
 }
 
@@ -387,14 +416,25 @@ void TestFrmOperativo::esco() {
 // back from the series, so the sentence is the row really shown.
 void TestFrmOperativo::annunciPerIlLettore_data() {
     QTest::addColumn<int>("operazione");
-    QTest::addColumn<QString>("passi"); // g right, s wrong, a "Avanti"
+    // g right, s wrong, a "Avanti"; h "SI", n "NO" on the help panel, which has the focus then;
+    // o "OK" of the intervention
+    QTest::addColumn<QString>("passi");
     // On opening, then after each step; {a} {b} {c} the terms, {t} their sum.
     QTest::addColumn<QStringList>("detti");
     QTest::newRow("addizione") << 1 << "ga"
                                << QStringList{"{a} più {b} più {c} uguale ?", "Esatto",
                                               "{a} più {b} più {c} uguale ?"};
-    QTest::newRow("moltiplicazione")
-        << 3 << "s" << QStringList{"{a} per {b} per {c} uguale ?", "Errato"};
+    QTest::newRow("moltiplicazione") << 3 << "sh"
+                                     << QStringList{"{a} per {b} per {c} uguale ?",
+                                                    "Errato. Ti aiuto ?", "Risposta giusta: {r}"};
+    QTest::newRow("intervento") << 1 << "snsnsno" << QStringList{"{a} più {b} più {c} uguale ?",
+                                                                 "Errato. Ti aiuto ?",
+                                                                 "Errato. Ti aiuto ?",
+                                                                 "Errato. Ti aiuto ?",
+                                                                 "Errato. Ti aiuto ?",
+                                                                 "Errato. Ti aiuto ?",
+                                                                 "Intervengo io",
+                                                                 "Risposta giusta: {r}"};
     QTest::newRow("sottrazione") << 2 << "" << QStringList{"{t} meno {b} meno {c} uguale ?"};
 }
 
@@ -415,12 +455,19 @@ void TestFrmOperativo::annunciPerIlLettore() {
         return detto.replace("{a}", QString::number(s.TermineA))
             .replace("{b}", QString::number(s.TermineB))
             .replace("{c}", QString::number(s.TermineC))
-            .replace("{t}", QString::number(totale));
+            .replace("{t}", QString::number(totale))
+            .replace("{r}", s.TestoRisultato.trimmed());
     };
+    const QMap<QChar, QString> pulsanti{{'h', "Option3(0)"}, {'n', "Option3(1)"}, {'o', "optOK"}};
     QCOMPARE(annuncio->text(QAccessible::Name), atteso(detti[0]));
     for (int i = 0; i < passi.size(); ++i) {
         if (passi[i] == QLatin1Char('a')) {
             tasto(f, Tastierino::avanti);
+        } else if (pulsanti.contains(passi[i])) {
+            if (passi[i] != QLatin1Char('o')) {
+                QCOMPARE(nomeFuoco(), QStringLiteral("Option3(0)"));
+            }
+            premi(f, pulsanti[passi[i]]);
         } else {
             rispondi(f, passi[i] == QLatin1Char('g') ? giusta(s) : sbagliata(s));
         }

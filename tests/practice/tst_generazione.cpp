@@ -122,7 +122,7 @@ void TestGenerazione::restaNeiLimitiERaggiungeTutto() {
     const Possibili attesi = possibili(operazione, ammesse);
     StatoCondiviso stato;
     stato.Operazione = static_cast<qint16>(operazione);
-    stato.Livello = static_cast<qint16>(livello);
+    stato.LivelloSerie = static_cast<qint16>(livello);
     OrologioFinto orologio;
     CasualeFinto casuale;
     std::set<int> vistiA, vistiB, vistiC;
@@ -196,7 +196,7 @@ void TestGenerazione::estrazioniScritte() {
     QFETCH(QList<int>, termini);
     StatoCondiviso stato;
     stato.Operazione = static_cast<qint16>(operazione);
-    stato.Livello = static_cast<qint16>(livello);
+    stato.LivelloSerie = static_cast<qint16>(livello);
     OrologioFinto orologio;
     CasualeFinto casuale;
     casuale.valori.assign(valori.begin(), valori.end());
@@ -221,7 +221,7 @@ void TestGenerazione::rimescolaDallOrologioUnaVolta() {
     QFETCH(float, ora);
     StatoCondiviso stato;
     stato.Operazione = static_cast<qint16>(operazione);
-    stato.Livello = static_cast<qint16>(livello);
+    stato.LivelloSerie = static_cast<qint16>(livello);
     OrologioFinto orologio;
     orologio.secondi = ora;
     CasualeRegistrato casuale;
@@ -242,7 +242,7 @@ void TestGenerazione::codiceSconosciutoNonTocca() {
     QFETCH(int, operazione);
     StatoCondiviso stato;
     stato.Operazione = static_cast<qint16>(operazione);
-    stato.Livello = 1;
+    stato.LivelloSerie = 1;
     stato.TermineA = 3;
     stato.TermineB = 4;
     stato.TermineC = 5;

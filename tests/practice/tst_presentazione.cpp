@@ -150,7 +150,7 @@ void TestPresentazione::sceltaDelloSchema() {
     QFETCH(int, estrazioni);
     for (int operazione = 1; operazione <= 3; ++operazione) {
         StatoCondiviso stato = conTermini(operazione, 2, 3, 4);
-        stato.Livello = static_cast<qint16>(livello);
+        stato.LivelloSerie = static_cast<qint16>(livello);
         OrologioFinto orologio;
         orologio.secondi = 1234.5f;
         CasualeFinto casuale;
@@ -186,7 +186,7 @@ void TestPresentazione::frequenzeDegliSchemi() {
     QFETCH(int, livello);
     QFETCH(QList<double>, attese);
     StatoCondiviso stato = conTermini(operazione, 2, 3, 4);
-    stato.Livello = static_cast<qint16>(livello);
+    stato.LivelloSerie = static_cast<qint16>(livello);
     OrologioFinto orologio;
     GeneratoreMescolato casuale(99);
     std::array<int, 5> conteggi{};
@@ -209,7 +209,7 @@ void TestPresentazione::frequenzeDegliSchemi() {
 
 void TestPresentazione::operazioneSconosciuta() {
     StatoCondiviso stato = conTermini(5, 2, 3, 4);
-    stato.Livello = 3;
+    stato.LivelloSerie = 3;
     stato.Risultato = 11;
     stato.PosizioneMancante = 2;
     stato.TestoRisultato = QStringLiteral(" 11");

@@ -17,7 +17,7 @@ StatoCondiviso statoDiProva() {
     s.NomeAlunno = QStringLiteral("Marta");
     s.NomeProgrammaAttestato = QStringLiteral("veltrix");
     s.DescrizioneObiettivo = QStringLiteral("CALCOLO DEL RISULTATO");
-    s.DescrizioneLivello = QStringLiteral("NUMERO MASSIMO da  1 a 30");
+    s.DescrizioneLivelloSerie = QStringLiteral("NUMERO MASSIMO da  1 a 30");
     s.Valutazione = QStringLiteral("DISTINTO");
     s.TotaleEsatte = 17;
     s.ContaOperazioni = 20;

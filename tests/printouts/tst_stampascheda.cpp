@@ -10,11 +10,13 @@
 #include <QTest>
 
 namespace {
+// The teachers' version of a sheet on screen, and its pupils' lines.
 void riempi(StatoCondiviso& s) {
     s.ObiettivoScheda = QStringLiteral("CALCOLO DI UN TERMINE");
     for (int k = 1; k <= 60; ++k) {
-        s.RigheSchedaMostrata[static_cast<size_t>(k)] =
-            QStringLiteral("  %1 +  .  =  %2    (%3)").arg(k, 2).arg(k + 40, 3).arg(40, 2);
+        const auto n = static_cast<size_t>(k);
+        s.RigheAlunniMostrate[n] = QStringLiteral("  %1 +  .  =  %2").arg(k, 2).arg(k + 40, 3);
+        s.RigheSchedaMostrata[n] = s.RigheAlunniMostrate[n] + QStringLiteral("    (40)");
     }
 }
 } // namespace
@@ -69,7 +71,8 @@ void TestStampaScheda::pagina() {
                            {31, 6000, 2000}, {45, 6000, 8100}, {60, 6000, 14600}};
     for (const Posto& p : posti) {
         const auto& r = sc[static_cast<size_t>(1 + p.riga)];
-        QCOMPARE(r.testo, s.RigheSchedaMostrata[static_cast<size_t>(p.riga)]);
+        const RigheDa1a90& attese = tipo == 1 ? s.RigheAlunniMostrate : s.RigheSchedaMostrata;
+        QCOMPARE(r.testo, attese[static_cast<size_t>(p.riga)]);
         QCOMPARE(QPointF(r.x, r.y), QPointF(p.x, p.y));
         QCOMPARE(r.punti, punti);
         QCOMPARE(r.font, QStringLiteral("Courier"));
@@ -122,7 +125,7 @@ void TestStampaScheda::pdfVero() {
     QVERIFY2(testo.simplified().contains(QStringLiteral("Cognome e nome:")), qPrintable(testo));
     int trovate = 0;
     for (int k = 1; k <= 60; ++k) {
-        trovate += testo.contains(s.RigheSchedaMostrata[static_cast<size_t>(k)].trimmed());
+        trovate += testo.contains(s.RigheAlunniMostrate[static_cast<size_t>(k)].trimmed());
     }
     QVERIFY2(trovate == 60, qPrintable(testo));
     QCOMPARE(testo.count(QStringLiteral("\f")), 1); // one page

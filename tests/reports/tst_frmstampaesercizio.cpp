@@ -36,7 +36,7 @@ private slots:
     void nomeComeSiVede();
     void stampaDaDieciOperazioni_data();
     void stampaDaDieciOperazioni();
-    void esciSvuotaITempi();
+    void esciTieneITempi();
     void attestatoApreLaFinestra();
 };
 
@@ -66,10 +66,18 @@ void TestFrmStampaEsercizio::sceltaDaTastiera_data() {
     QTest::addColumn<bool>("nome");   // the name is asked for
     QTest::addColumn<int>("lavori");
     QTest::addColumn<bool>("attestato");
-    QTest::newRow("1 esce") << 1 << false << false << 0 << false;
-    QTest::newRow("2 chiede il nome") << 2 << true << true << 0 << false;
-    QTest::newRow("3 stampa") << 3 << true << false << 1 << false;
-    QTest::newRow("4 apre l'attestato") << 4 << true << false << 0 << true;
+    QTest::addColumn<QString>("invio"); // Enter, as X11 sends it
+    const QString invio = QStringLiteral("+E@1000 -E@1100");
+    QTest::newRow("1 esce") << 1 << false << false << 0 << false << invio;
+    QTest::newRow("2 chiede il nome") << 2 << true << true << 0 << false << invio;
+    // The hold began on the button: its repeats do not confirm the name in the box.
+    QTest::newRow("2, Invio tenuto")
+        << 2 << true << true << 0 << false << "+E@1000 -E@1500 +E@1500 -E@1533r +E@1533r -E@1800";
+    QTest::newRow("3 stampa") << 3 << true << false << 1 << false << invio;
+    // The release went to the message box the print showed: the next Enter acts again.
+    QTest::newRow("3 stampa, Invio lasciato sul messaggio")
+        << 3 << true << false << 2 << false << "+E@1000 -E@1100n +E@1400 -E@1500";
+    QTest::newRow("4 apre l'attestato") << 4 << true << false << 0 << true << invio;
 }
 
 void TestFrmStampaEsercizio::sceltaDaTastiera() {
@@ -78,13 +86,14 @@ void TestFrmStampaEsercizio::sceltaDaTastiera() {
     QFETCH(bool, nome);
     QFETCH(int, lavori);
     QFETCH(bool, attestato);
+    QFETCH(QString, invio);
     Banco banco;
     auto* f = apri(banco, 12);
     QVERIFY(f);
     scelta(f, cifra % 4)->setFocus();
     premi(Qt::Key(Qt::Key_0 + cifra));
     QCOMPARE(nomeFuoco(), QStringLiteral("Option1(%1)").arg(cifra - 1));
-    premi(Qt::Key_Return);
+    sequenzaDalSistema(f, invio);
     QCOMPARE(banco.programma->finestre.caricata(Finestra::StampaEsercizio), elenco);
     QCOMPARE(elenco && controllo(f, QStringLiteral("fraNome"))->isVisible(), nome);
     QCOMPARE(nomeFuoco() == QLatin1String("txtNome"), nome);
@@ -185,16 +194,20 @@ void TestFrmStampaEsercizio::stampaDaDieciOperazioni() {
                       : QStringList{QStringLiteral("Esegui almeno 10 operazioni. ")});
 }
 
-void TestFrmStampaEsercizio::esciSvuotaITempi() {
+// Closed and opened again, the list still prints the series' times.
+void TestFrmStampaEsercizio::esciTieneITempi() {
     Banco banco;
     auto* f = apri(banco, 12);
     QVERIFY(f);
     scelta(f, 0)->setFocus();
     premi(Qt::Key_Return);
     QVERIFY(!banco.programma->finestre.caricata(Finestra::StampaEsercizio));
-    const StatoCondiviso& s = banco.programma->stato;
-    QCOMPARE(s.TempiEsercizio[1] + s.TempiEsercizio[2] + s.TempiEsercizio[3], QString());
-    QCOMPARE(s.ContaOperazioni, qint16(12)); // the record itself stays
+    f = inPrimoPiano(static_cast<FrmStampaEsercizio*>(
+        banco.programma->finestre.apri(Finestra::StampaEsercizio)));
+    QVERIFY(f);
+    QTest::mousePress(scelta(f, 2), Qt::LeftButton);
+    QCOMPARE(banco.stampante.scritte.back().testo,
+             QStringLiteral("Eser. n.3: Tempo tot.  30 secondi"));
 }
 
 void TestFrmStampaEsercizio::attestatoApreLaFinestra() {

@@ -14,6 +14,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 const QColor rosso(0xFF, 0x00, 0x00);
@@ -315,6 +316,19 @@ void TestFrmInizio::avantiApreGliEsercizi() {
     QVERIFY(banco.programma->finestre.caricata(Finestra::Inizio));
     QVERIFY(banco.programma->stato.NomeAlunno.isEmpty());
     QCOMPARE(contenuto(banco.percorso(QStringLiteral("veltrix.dat"))), QByteArray(" 1  1 \r\n"));
+    // While the series is open only the menu answers; the window takes no keyboard focus.
+    QVERIFY(f->windowHandle()->flags().testFlag(Qt::WindowDoesNotAcceptFocus));
+    QVERIFY(f->findChild<QAction*>(QStringLiteral("mnuValutazione"))->isEnabled());
+    for (const char* nome : {"Option3(1)", "Option1(1)", "lblCambiaOb"}) {
+        premi(f, QLatin1String(nome));
+    }
+    QVERIFY(banco.programma->finestre.caricata(Finestra::Operativo));
+    QCOMPARE(banco.programma->stato.TipoMax, qint16(1));
+    QCOMPARE(f->gruppoObiettivi(), qint16(1));
+    banco.programma->finestre.chiudi(Finestra::Operativo);
+    QVERIFY(!f->windowHandle()->flags().testFlag(Qt::WindowDoesNotAcceptFocus));
+    premi(f, QStringLiteral("Option1(1)"));
+    QCOMPARE(banco.programma->stato.TipoMax, qint16(3));
 }
 
 void TestFrmInizio::esciChiudeTuttoEScriveIlFile() {
@@ -349,6 +363,9 @@ void TestFrmInizio::tendina() {
     const int cornice = f->frameGeometry().width() - f->width();
     f->resize(twipInPixel(15360, f) - cornice, 600);
     f->preparaTendine();
+    f->findChild<QTimer*>(QStringLiteral("TimerTendine"))->stop(); // the test keeps the time
+    f->show();
+    QVERIFY(mostrataEAttiva(f));
     auto* destra = controllo(f, "Picture1");
     auto* sinistra = controllo(f, "Picture2");
     QCOMPARE(pixelInTwip(destra->width(), f), 7680.0);
@@ -356,15 +373,21 @@ void TestFrmInizio::tendina() {
     QCOMPARE(sinistra->x(), 0);
     QCOMPARE(destra->geometry().right() + 1, f->centralWidget()->width());
     auto* menu = f->findChild<QAction*>(QStringLiteral("mnuSchede"));
-    // 7680 - 101 x 75 = 105 twips is still above 74; the 102nd tick leaves 30.
+    // 75 twips every 5 ms: 7680 - 101 x 75 = 105 twips after 505 ms is still above 74.
     for (int tick = 1; tick <= 101; ++tick) {
-        f->tickTendine();
+        f->avanzaTendine(5.0 * tick);
         QVERIFY2(!menu->isEnabled(), qPrintable(QString::number(tick)));
     }
-    f->tickTendine();
+    QCOMPARE(pixelInTwip(destra->width(), f), 105.0);
+    // Resized while it opens, the window is covered as far as the curtain has come.
+    f->avanzaTendine(256);
+    f->resize(f->width() * 2, 600);
+    QTRY_COMPARE(destra->geometry().right() + 1, f->centralWidget()->width());
+    QCOMPARE(sinistra->width(), qRound(f->frameGeometry().width() / 4.0));
+    // However slowly it was painted, it is open when its time is up, and nothing is left of it.
+    f->avanzaTendine(Tendine::durata);
     QVERIFY(menu->isEnabled());
-    QCOMPARE(pixelInTwip(destra->width(), f), 30.0);
-    QCOMPARE(pixelInTwip(sinistra->width(), f), 30.0);
+    QVERIFY(!destra->isVisibleTo(f) && !sinistra->isVisibleTo(f));
 }
 
 void TestFrmInizio::tendinaApertaRestaApertaDopoUnRidimensionamento() {
@@ -374,14 +397,12 @@ void TestFrmInizio::tendinaApertaRestaApertaDopoUnRidimensionamento() {
     f->show();
     QVERIFY(QTest::qWaitForWindowExposed(f));
     f->preparaTendine();
-    for (int tick = 0; tick < 200; ++tick) {
-        f->tickTendine();
-    }
+    f->avanzaTendine(Tendine::durata);
     const int larghezza = f->centralWidget()->width();
     f->resize(f->width() * 2, f->height());
     QTRY_VERIFY(f->centralWidget()->width() > larghezza);
-    QVERIFY(controllo(f, "Picture1")->width() < 10);
-    QVERIFY(controllo(f, "Picture2")->width() < 10);
+    QVERIFY(controllo(f, "Picture1")->isHidden());
+    QVERIFY(controllo(f, "Picture2")->isHidden());
 }
 
 void TestFrmInizio::etichettaVersione() {

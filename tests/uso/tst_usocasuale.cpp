@@ -296,7 +296,8 @@ QString Scimmia::controlla() const {
     if (banco.programma->finestre.caricata(Finestra::Operativo)) {
         QWidget* f = banco.programma->finestre.istanza(Finestra::Operativo);
         QList<QFrame*> pannelli;
-        for (const char* nome : {"fraTastierino", "fraAiuto", "fraAvviso", "fraIntervento"}) {
+        for (const char* nome :
+             {"fraTastierino", "fraAiuto", "fraAvviso", "fraIntervento", "fraUscita"}) {
             pannelli << f->findChild<QFrame*>(QLatin1String(nome));
         }
         QFrame* attivo = nullptr;

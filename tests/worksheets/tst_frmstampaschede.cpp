@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "comune/banco.h"
+#include "comune/esercizi.h"
 #include "comune/guida.h"
 #include "comune/registro.h"
+#include "exercise/frmoperativo.h"
 #include "printouts/disegnoattestato.h"
 #include "rules/scelte.h"
 #include "worksheets/frmstampaschede.h"
@@ -10,6 +12,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -53,6 +56,8 @@ private slots:
     void cancellaNascondeLeStampe();
     void laSchedaNonToccaIlRegistroDellAlunno();
     void esciChiude();
+    void righeMancanti_data();
+    void righeMancanti();
     void sceltaDaTastiera_data();
     void sceltaDaTastiera();
 };
@@ -134,9 +139,9 @@ void TestFrmStampaSchede::docentiDopoAlunniStessaScheda() {
     QCOMPARE(s.TipoStampa, qint16(2));
     premi(f, QStringLiteral("CmdStampaAlunni"));
     QCOMPARE(s.TipoStampa, qint16(1));
-    // The size follows the button, the lines follow the screen.
+    // The pupils' copy of the sheet on screen, never with its answers.
     const auto& ultima = banco.stampante.scritte.at(banco.stampante.scritte.size() - 2);
-    QCOMPARE(ultima.testo, s.RigheDocenti[60]);
+    QCOMPARE(ultima.testo, s.RigheAlunni[60]);
     QCOMPARE(ultima.punti, 12.0);
 }
 
@@ -190,20 +195,27 @@ void TestFrmStampaSchede::cancellaNascondeLeStampe() {
     QCOMPARE(banco.stampante.scritte.at(2).testo, mostrate.first());
 }
 
-// A teacher preparing a sheet of another objective during a pupil's series leaves the pupil's
-// record and certificate as they were; the sheet keeps its objective when the window reopens.
+// A teacher preparing a sheet of another objective and level during a pupil's series leaves the
+// pupil's record, operations and certificate as they were; the sheet keeps its objective when the
+// window reopens, and its level reaches the pupil's next series.
 void TestFrmStampaSchede::laSchedaNonToccaIlRegistroDellAlunno() {
     Banco banco;
     StatoCondiviso& s = banco.programma->stato;
-    s.ContaOperazioni = 12;
-    for (int k = 1; k <= 12; ++k) {
-        s.RigheStampa[static_cast<size_t>(k)] = QStringLiteral("riga dell'alunno %1").arg(k);
-    }
-    const RigheDa1a90 registro = s.RigheStampa;
+    QWidget* esercizi = apriEsercizi(banco, 0, 0);
+    QVERIFY(esercizi);
     auto* f = apri(banco);
     QVERIFY(f);
     premi(f, QStringLiteral("Option1(2)"));
-    premi(f, QStringLiteral("Option3(0)"));
+    premi(f, QStringLiteral("Option3(2)"));
+    for (int i = 0; i < 20; ++i) {
+        s.Risposta = s.TestoRisultato.trimmed();
+        premi(esercizi, QStringLiteral("Option2(11)")); // "Verifica", then "Avanti"
+        premi(esercizi, QStringLiteral("Option2(12)"));
+        QVERIFY2(s.TermineA + s.TermineB + s.TermineC <= 40, "drawn for the teacher's level");
+    }
+    const QString livelloUno = QStringLiteral("Livello n.1:         NUMERO MASSIMO da  1 a 30   ");
+    QCOMPARE(testoDi(esercizi, "Label1(2)"), livelloUno);
+    const RigheDa1a90 registro = s.RigheStampa;
     premi(f, QStringLiteral("CmdSchedaAlunni"));
     premi(f, QStringLiteral("CmdSchedaDocenti"));
     premi(f, QStringLiteral("CmdStampaDocenti"));
@@ -211,6 +223,13 @@ void TestFrmStampaSchede::laSchedaNonToccaIlRegistroDellAlunno() {
     QCOMPARE(banco.stampante.scritte.back().testo, QStringLiteral("CALCOLO DI UN TERMINE"));
     const auto certificato = righeAttestato(s, QStringLiteral("01/02/2026"), Qt::black);
     QCOMPARE(certificato.at(12).testo, QStringLiteral("CALCOLO DEL RISULTATO"));
+    QCOMPARE(certificato.at(14).testo, QStringLiteral("NUMERO MASSIMO da  1 a 30"));
+
+    // The next series is the first to take the teacher's level.
+    banco.programma->finestre.chiudi(Finestra::Operativo);
+    premi(banco.finestra<QWidget>(Finestra::Inizio), QStringLiteral("Option3(0)"));
+    QCOMPARE(testoDi(banco.finestra<QWidget>(Finestra::Operativo), "Label1(2)"),
+             QStringLiteral("Livello n.3:         NUMERO MASSIMO da  60 a 99   "));
 
     premi(f, QStringLiteral("Command1"));
     banco.programma->finestre.apri(Finestra::StampaSchede);
@@ -227,6 +246,51 @@ void TestFrmStampaSchede::esciChiude() {
     premi(f, QStringLiteral("Command1"));
     QVERIFY(!banco.programma->finestre.caricata(Finestra::StampaSchede));
     QCOMPARE(banco.programma->stato.Livello, qint16(1)); // the choice outlasts the window
+}
+
+// A sheet with lines missing says so on screen; one with no line is not printed, and says why.
+void TestFrmStampaSchede::righeMancanti_data() {
+    QTest::addColumn<int>("operazione");
+    QTest::addColumn<int>("tipoMax");    // from 1, as the start window's objectives; 0 none chosen
+    QTest::addColumn<QString>("avviso"); // a pattern
+    QTest::addColumn<int>("lavori");
+    QTest::newRow("moltiplicazioni, segno compreso") << 4 << 12 << "^$" << 1;
+    QTest::newRow("tutte, segno compreso")
+        << 7 << 12
+        << "^Mancano [1-5]?[0-9] righe su 60: addizioni e sottrazioni hanno righe solo dei tipi "
+           "da 1 a 4, l'obiettivo chiede i tipi da 1 a 12\\.$"
+        << 1;
+    QTest::newRow("nessun obiettivo")
+        << 1 << 0 << "^Nessuna riga: non è stato scelto nessun obiettivo\\.$" << 0;
+    QTest::newRow("codice senza schede")
+        << 9 << 4
+        << "^Nessuna riga: il codice di operazione 9 non ha schede \\(hanno schede i codici da 1 a "
+           "7\\)\\.$"
+        << 0;
+}
+
+void TestFrmStampaSchede::righeMancanti() {
+    QFETCH(int, operazione);
+    QFETCH(int, tipoMax);
+    QFETCH(QString, avviso);
+    QFETCH(int, lavori);
+    Banco banco;
+    auto* f = apri(banco, qint16(operazione));
+    QVERIFY(f);
+    StatoCondiviso& s = banco.programma->stato;
+    s.TipoMin = qint16(qMin(tipoMax, 1));
+    s.TipoMax = qint16(tipoMax);
+    premi(f, QStringLiteral("Option3(0)"));
+    premi(f, QStringLiteral("CmdSchedaAlunni"));
+    QVERIFY2(QRegularExpression(avviso).match(testoDi(f, "lblAvvisoScheda")).hasMatch(),
+             qPrintable(testoDi(f, "lblAvvisoScheda")));
+    controllo(f, QStringLiteral("CmdStampaAlunni"))->setFocus();
+    premi(f, QStringLiteral("CmdStampaAlunni"));
+    QCOMPARE(banco.stampante.lavori, lavori);
+    const QString perche = testoDi(f, "lblAvvisoScheda").section(QStringLiteral(": "), 1);
+    QCOMPARE(banco.messaggi.mostrati,
+             lavori ? QStringList()
+                    : QStringList{QStringLiteral("Nessuna riga da stampare: ") + perche});
 }
 
 // Both rows of choices are wired to the keyboard: a choice's digit, then Enter, does what a

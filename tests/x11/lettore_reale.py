@@ -3,8 +3,9 @@
 """What a screen reader (Orca) is told, read from the accessibility bus (AT-SPI) of a real X
 server: the choices of the start window are options, checked when chosen, that the reader's
 "press" works; colour strips and empty labels are not there to read; the panels behind the keypad
-are not showing; and the verdict on an answer and each new operation come as notifications,
-which Orca speaks whatever has the focus.
+are not showing; the verdict on an answer, each new operation (the first one once its window is
+active) and the correct answer after help come as notifications, which Orca speaks whatever has
+the focus; after a wrong answer the focus is on the help panel's SI.
 
 Usage: lettore_reale.py <path of veltrix>. Exit 77 (skipped) only when no X server can start.
 """
@@ -16,21 +17,37 @@ from xreale import attendi, esegui, xdotool  # noqa: E402
 
 
 class Annunci:
-    """The notifications that start showing, as a screen reader hears them."""
+    """The notifications that start showing, as a screen reader hears them, and in `ordine` the
+    same with the windows activated between them, as ("finestra", title) and ("annuncio", text):
+    a reader drops what a window says before it is the active one."""
 
     def __init__(self, pyatspi):
         from gi.repository import GLib
 
         self.contesto = GLib.MainContext.default()
         self.detti = []
+        self.ordine = []
         pyatspi.Registry.registerEventListener(self.evento, "object:state-changed:showing")
+        pyatspi.Registry.registerEventListener(self.attivata, "window:activate")
 
     def evento(self, e):
         try:
             if e.detail1 == 1 and e.source.getRoleName() == "notification":
                 self.detti.append(e.source.name)
+                self.ordine.append(("annuncio", e.source.name))
         except Exception:  # a control that went away while being read
             pass
+
+    def attivata(self, e):
+        try:
+            self.ordine.append(("finestra", e.source.name))
+        except Exception:
+            pass
+
+    def dopo_l_attivazione(self, finestra, detto):
+        """Whether `detto` was said after `finestra` last became active."""
+        attivazioni = [i for i, voce in enumerate(self.ordine) if voce == ("finestra", finestra)]
+        return bool(attivazioni) and ("annuncio", detto) in self.ordine[attivazioni[-1]:]
 
     def attendi(self, condizione, descrizione):
         """Waits as `attendi` does, handing the bus's events to the listener meanwhile."""
@@ -107,7 +124,10 @@ def lettore(sessione, programma):
     schermo.cerca("label", "Risultato: ?")
 
     prima = frase(schermo)
-    annunci.attendi(lambda d: prima in d, f"l'operazione '{prima}' non è annunciata")
+    esercizi = "ESERCIZI SULLE ADDIZIONI.1"
+    annunci.attendi(lambda d: annunci.dopo_l_attivazione(esercizi, prima),
+                    f"l'operazione '{prima}' non è annunciata dopo che la finestra è attiva "
+                    f"({annunci.ordine})")
     davanti = {n for n, _ in pannelli_dietro(schermo)}
     assert davanti == {"Tastierino"}, f"pannelli che si leggono: {pannelli_dietro(schermo)}"
     assert da_non_leggere(schermo) == [], f"si leggono etichette vuote: {da_non_leggere(schermo)}"
@@ -126,9 +146,15 @@ def lettore(sessione, programma):
 
     xdotool("key", "0")
     schermo.clic("push button", "Verifica")
-    annunci.attendi(lambda d: d[-1:] == ["Errato"], "'Errato' non è annunciato")
+    annunci.attendi(lambda d: d[-1:] == ["Errato. Ti aiuto ?"], "'Errato' e l'aiuto non sono annunciati")
     attendi(lambda: {n for n, _ in pannelli_dietro(schermo)} == {"Aiuto"},
             f"con l'aiuto davanti si leggono: {pannelli_dietro(schermo)}")
+    attendi(lambda: schermo.con_fuoco() == "SI", f"il fuoco è su '{schermo.con_fuoco()}', non su SI")
+
+    xdotool("key", "Return")  # SI: the correct answer is shown, and said
+    giusta = str(sum(int(t) for t in termini(schermo)))
+    annunci.attendi(lambda d: d[-1:] == [f"Risposta giusta: {giusta}"],
+                    "la risposta giusta non è annunciata")
 
 
 if __name__ == "__main__":

@@ -12,7 +12,7 @@ import sys
 import time
 
 sys.dont_write_bytecode = True  # no cache of the shared module in the source tree
-from xreale import attendi, esegui, xdotool  # noqa: E402
+from xreale import ascoltatore, attendi, esegui, xdotool  # noqa: E402
 
 
 def tieni(tasto, secondi):
@@ -28,14 +28,21 @@ def premi(*tasti):
         time.sleep(0.15)
 
 
-def tasti_tenuti(schermo):
+def tasti_tenuti(schermo, tasti, come):
     """A held key, on the top row and on the numeric pad, enters its digit once."""
-    for tasto, cifra in (("7", "7"), ("KP_4", "4"), ("BackSpace", "?")):
+    for tasto, cifra in tasti:
         premi("BackSpace")
-        tieni(tasto, 2.0)
+        tieni(tasto, 1.5)
         attendi(lambda: schermo.testo("label", "Risultato") == f"Risultato: {cifra}",
-                f"tenendo premuto {tasto} per 2 s il risultato è "
+                f"tenendo premuto {tasto} per 1,5 s {come} il risultato è "
                 f"'{schermo.testo('label', 'Risultato')}', non '{cifra}'")
+
+
+def con_lettore(sessione, schermo):
+    """The same holds, again and again, while a screen reader listens to the bus."""
+    sessione.processi.append(ascoltatore())
+    time.sleep(2.0)  # the program's bridge learns of the listener
+    tasti_tenuti(schermo, [("7", "7"), ("KP_4", "4")] * 3, "con un lettore di schermo in ascolto")
 
 
 def fino_all_avviso(schermo):
@@ -60,6 +67,11 @@ def fino_all_avviso(schermo):
                     f"operazione {volta}: Avanti non porta alla successiva")
 
 
+def messaggio_aperto(schermo):
+    """A message box of the program on screen."""
+    return any(r in ("dialog", "alert") and schermo.visibile(nodo) for r, _, nodo in schermo.tutti())
+
+
 def rilascio_altrove(schermo):
     """Keys let go in another window than the one they were pressed in, then the next key."""
     elenco = "STAMPA DEGLI ESERCIZI ESEGUITI"
@@ -69,14 +81,24 @@ def rilascio_altrove(schermo):
     tieni("Return", 0.3)  # on "Stampa": the list window opens and takes the key's release
     attendi(lambda: schermo.finestra_attiva() == elenco,
             "Invio su Stampa non ha aperto l'elenco degli esercizi")
-    # The name panel opened with Enter and confirmed with the mouse: the next key acts.
+    # The name panel opened with a held Enter, whose repeats do not confirm it, and confirmed
+    # with the mouse: the next key acts.
     premi("2")
-    tieni("Return", 0.3)
+    tieni("Return", 1.0)
     premi("A", "n", "n", "a")
     schermo.clic("push button", "AVANTI")
     premi("3")
     attendi(lambda: schermo.con_fuoco() == "STAMPA",
             "dopo il nome confermato con il mouse il tasto 3 non porta su STAMPA")
+    # A quick Enter on STAMPA: the message that the print became a file takes the key's
+    # release, and the next Enter closes it, every time.
+    for volta in range(1, 5):
+        premi("Return")
+        attendi(lambda: messaggio_aperto(schermo), f"stampa {volta}: nessun messaggio", 20.0)
+        premi("Return")
+        attendi(lambda: not messaggio_aperto(schermo),
+                f"stampa {volta}: Invio non chiude il messaggio dopo la stampa")
+        attendi(lambda: schermo.con_fuoco() == "STAMPA", f"stampa {volta}: il fuoco non torna")
     schermo.clic("push button", "E S C I")
     attendi(lambda: schermo.finestra_attiva() not in (None, elenco),
             "l'elenco degli esercizi non si è chiuso")
@@ -92,7 +114,8 @@ def tastiera(sessione, programma):
     sessione.avvia(programma)
     schermo = sessione.schermo
     schermo.apri_esercizi()
-    tasti_tenuti(schermo)
+    tasti_tenuti(schermo, [("7", "7"), ("KP_4", "4"), ("BackSpace", "?")], "")
+    con_lettore(sessione, schermo)
     fino_all_avviso(schermo)
     rilascio_altrove(schermo)
 

@@ -126,9 +126,11 @@ class Schermo:
                 return nodo
         raise AssertionError(f"non c'è {ruolo} '{inizio}'")
 
-    def centro(self, ruolo, nome):
+    def centro(self, ruolo, nome, acceso=True):
         nodo = self.cerca(ruolo, nome)
-        attendi(lambda: nodo.getState().contains(self.at.STATE_SENSITIVE), f"'{nome}' è spento")
+        if acceso:
+            attendi(lambda: nodo.getState().contains(self.at.STATE_SENSITIVE),
+                    f"'{nome}' è spento")
         e = nodo.queryComponent().getExtents(self.at.DESKTOP_COORDS)
         return str(round((e.x + e.width / 2) * self.scala)), \
             str(round((e.y + e.height / 2) * self.scala))
@@ -159,11 +161,15 @@ class Schermo:
         larghezza = self.cornice_attiva().queryComponent().getExtents(self.at.DESKTOP_COORDS).width
         self.scala = geometria_attiva()[2] / larghezza
 
+    def menu_schede(self, attesa=60.0):
+        """The start window's "Stampa schede", which comes on when the curtain has opened."""
+        return self.cerca("menu item", "Stampa schede", attesa=attesa)
+
     def sipario_aperto(self):
         """The start window once its curtain has gone: only then do the choices take clicks."""
-        sipario = self.cerca("filler", "Sipario sinistro", attesa=60.0)
-        attendi(lambda: sipario.queryComponent().getExtents(self.at.DESKTOP_COORDS).width < 10,
-                "il sipario non si apre")
+        voce = self.menu_schede()
+        attendi(lambda: voce.getState().contains(self.at.STATE_SENSITIVE), "il sipario non si apre",
+                60.0)
         self.tara()
 
     def apri_esercizi(self):
@@ -173,6 +179,19 @@ class Schermo:
         self.clic("radio button", "1. Numeri da 1 a 30")
         self.clic("push button", "Avanti")
         self.cerca("label", "Risultato: ?")
+
+
+def ascoltatore():
+    """A process that listens to the accessibility bus as a screen reader does. While one listens,
+    Qt's bridge holds every key event to ask the bus about it, and hands the window a copy."""
+    codice = ("import pyatspi\n"
+              "pyatspi.Registry.registerEventListener(lambda e: None,"
+              " 'object:state-changed:showing')\n"
+              "print('in ascolto', flush=True)\n"
+              "pyatspi.Registry.start()\n")
+    processo = subprocess.Popen([sys.executable, "-c", codice], stdout=subprocess.PIPE, text=True)
+    processo.stdout.readline()
+    return processo
 
 
 def riesce(*comando):
