@@ -2,15 +2,15 @@
 // Building the controls of the list window at their designed places, colours and fonts.
 #include "reports/frmstampaesercizio.h"
 
-#include "widgets/areaproporzionale.h"
+#include "printouts/nomealunno.h"
 #include "rules/palette.h"
+#include "widgets/areaproporzionale.h"
+#include "widgets/caratteri.h"
+#include "widgets/colori.h"
 #include "widgets/controlli.h"
 #include "widgets/gruppotasti.h"
 #include "widgets/pulsanteopzione.h"
 #include "widgets/unita.h"
-#include "widgets/colori.h"
-#include "widgets/caratteri.h"
-#include "printouts/nomealunno.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -18,15 +18,26 @@
 #include <QPushButton>
 
 namespace {
-// The record lines line their numbers up with blanks: they need a fixed-pitch face. The right
-// column is too narrow for a whole line, so there a line goes on below in a smaller size.
-void preparaRiga(QLabel* riga, bool stretta) {
+// The record lines line their numbers up with blanks: they need a fixed-pitch face. A line too
+// long for its column goes on below.
+void preparaRiga(QLabel* riga) {
     riga->setTextFormat(Qt::PlainText);
-    riga->setFont(carattere(QStringLiteral("Courier New"), stretta ? 7 : 11));
+    riga->setFont(carattere(QStringLiteral("Courier New"), 11));
     riga->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    riga->setWordWrap(stretta);
+    riga->setWordWrap(true);
     impostaSfondo(riga, colori::celeste);
 }
+
+struct Colonna {
+    double sinistra, larghezza, passo;
+};
+// Two wide columns for lines 1 to 20, and a narrow third for 21 to 30, which stays empty in a
+// series of twenty operations or fewer. The middle column stops short of the right one: running
+// under it, its lines lost their ends behind the right column's boxes.
+constexpr Colonna dueColonne[3] = {{45, 5145, 615}, {5505, 4800, 615}, {10350, 1440, 660}};
+// A longer series has three columns of the same width: in the narrow one, a line would have to be
+// too small to read.
+constexpr Colonna treColonne[3] = {{45, 3855, 615}, {4005, 3855, 615}, {7965, 3855, 615}};
 } // namespace
 
 void FrmStampaEsercizio::creaElenco() {
@@ -36,17 +47,12 @@ void FrmStampaEsercizio::creaElenco() {
                            carattere(QStringLiteral("Arial"), 16), colori::rossoScuro);
     posizionaTwip(Label5, 432, -12, 10728, 492);
 
-    struct Colonna {
-        double sinistra, larghezza, passo;
-    };
-    // The middle column stops short of the right one: running under it, its lines lost their
-    // ends behind the right column's boxes, also while those were still empty.
-    constexpr Colonna colonne[3] = {{45, 5145, 615}, {5505, 4800, 615}, {10350, 1440, 660}};
+    const auto& colonne = stato.ContaOperazioni > 20 ? treColonne : dueColonne;
     for (int k = 1; k <= 30; ++k) {
         const Colonna& c = colonne[(k - 1) / 10];
         auto* riga = new QLabel(area);
         riga->setObjectName(QStringLiteral("LblOp(%1)").arg(k));
-        preparaRiga(riga, k > 20);
+        preparaRiga(riga);
         posizionaTwip(riga, c.sinistra, 450 + c.passo * ((k - 1) % 10), c.larghezza, 600);
         LblOp[static_cast<size_t>(k)] = riga;
     }

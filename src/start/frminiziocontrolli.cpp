@@ -58,13 +58,15 @@ void frmInizio::creaRiepilogo() {
                                  carattere("Arial", 20.25), colori::rossoScuro, inAlto, ACapo::si);
     posizionaTwip(Label7, 540, 2085, 2490, 480);
 
+    // One line each: the level's summary lies over the bottom of the objective's, so a second
+    // line of the objective would be half hidden under it.
     Label1 = creaEtichetta(area, QStringLiteral("Label1"), QStringLiteral("Obiettivo"),
-                           carattere("Arial", 18), colori::rossoScuro, inAlto, ACapo::si);
+                           carattere("Arial", 18), colori::rossoScuro, inAlto);
     impostaSfondo(Label1, colori::giallo);
     posizionaTwip(Label1, 3270, 2130, 7875, 495);
 
     Label3 = creaEtichetta(area, QStringLiteral("Label3"), QStringLiteral("Livello"),
-                           carattere("Arial", 18), colori::rossoScuro, inAlto, ACapo::si);
+                           carattere("Arial", 18), colori::rossoScuro, inAlto);
     impostaSfondo(Label3, colori::giallo);
     posizionaTwip(Label3, 3270, 2580, 7875, 495);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/adattatesto.h"
 
+#include "widgets/caratteri.h"
 #include "widgets/pulsantecomando.h"
 #include "widgets/pulsanteopzione.h"
 
@@ -13,7 +14,6 @@
 #include <optional>
 
 namespace {
-constexpr double minimo = 6;
 constexpr double passo = 0.25;
 constexpr char puntiProgettati[] = "veltrixPuntiProgettati";
 constexpr char improntaAdattata[] = "veltrixImprontaAdattata";
@@ -95,8 +95,9 @@ QFont conPunti(QFont font, double punti) {
 }
 
 // A smaller font never needs more room, so the largest size that fits is found by halving the
-// range of quarter-point steps below the design.
+// range of quarter-point steps below the design, down to the smallest size still read.
 double puntiCheEntrano(const Spazio& s, const QFont& font, double progetto, const QWidget* w) {
+    const double minimo = std::min(puntiLeggibili, progetto);
     const auto punti = [&](int passi) { return std::max(minimo, progetto - passi * passo); };
     if (entra(s, conPunti(font, progetto), w)) {
         return progetto;

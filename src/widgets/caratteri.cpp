@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -54,8 +55,8 @@ QFont carattere(const QString& famiglia, double punti, bool grassetto) {
 
 void adattaAllaLarghezza(QLabel* etichetta) {
     constexpr double passo = 0.25;
-    constexpr double minimo = 6;
     QFont font = etichetta->font();
+    const double minimo = std::min(puntiLeggibili, font.pointSizeF());
     const QString testo = etichetta->text();
     const double disponibile = etichetta->width() - 2 * etichetta->margin();
     const auto larghezza = [&] { return QFontMetricsF(font).horizontalAdvance(testo); };

@@ -13,8 +13,13 @@ class QLabel;
 // first installed face of the same metrics or look, else the name as asked, left to fontconfig.
 QString famigliaDisponibile(const QString& famiglia);
 
+// No text is made smaller than this to fit its control, in points: below it a pupil cannot
+// read it. A text designed smaller keeps its designed size.
+inline constexpr double puntiLeggibili = 9;
+
 // The face asked for, or its stand-in, at a size in points; bold unless told otherwise.
 QFont carattere(const QString& famiglia, double punti, bool grassetto = true);
 
-// Shrinks a one-line label's font, never grows it, until its text fits the label's width.
+// Shrinks a one-line label's font, never grows it, until its text fits the label's width, but
+// not below puntiLeggibili.
 void adattaAllaLarghezza(QLabel* etichetta);

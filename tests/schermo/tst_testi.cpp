@@ -3,6 +3,7 @@
 #include "comune/guida.h"
 #include "comune/registro.h"
 #include "exercise/tastierino.h"
+#include "widgets/caratteri.h"
 #include "widgets/pulsantecomando.h"
 #include "widgets/pulsanteopzione.h"
 
@@ -15,10 +16,10 @@
 #include <QTest>
 #include <QWindow>
 
-// Every text of every window is read whole, at the resolution the test program runs at (it runs
-// once at 96 dpi and once at 144, on a 1280 x 800 screen). A text is drawn again, unclipped, where
-// its control draws it: any ink outside the control's room, or under a control lying over it,
-// is a text the pupil cannot read.
+// Every text of every window is read whole, at the resolution and on the screen the test program
+// runs at (tests/CMakeLists.txt lists them). A text is drawn again, unclipped, where its control
+// draws it: any ink outside the control's room, or under a control lying over it, is a text the
+// pupil cannot read; so is a text made smaller than 9 points to fit.
 namespace {
 struct Stanza {
     QRect rettangolo;
@@ -55,7 +56,23 @@ QRegion coperto(QWidget* w) {
     return sopra;
 }
 
+// A text made smaller than a pupil reads, unless it was designed so.
+QString troppoPiccolo(QWidget* w) {
+    const QVariant progetto = w->property("veltrixPuntiProgettati");
+    const double punti = w->font().pointSizeF();
+    const double minimo =
+        std::min(puntiLeggibili, progetto.isValid() ? progetto.toDouble() : punti);
+    return punti < minimo - 0.01 ? QStringLiteral("%1 a %2 pt, meno di %3")
+                                       .arg(w->objectName())
+                                       .arg(punti)
+                                       .arg(minimo)
+                                 : QString();
+}
+
 QString difetto(QWidget* w, const QString& testo) {
+    if (const QString piccolo = troppoPiccolo(w); !piccolo.isEmpty()) {
+        return piccolo;
+    }
     const Stanza s = stanza(w);
     const int bordo = 400;
     QImage foglio(s.rettangolo.size() + QSize(2 * bordo, 2 * bordo), QImage::Format_ARGB32);
