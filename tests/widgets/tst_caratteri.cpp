@@ -52,7 +52,8 @@ void TestCaratteri::restringeSoloQuantoBasta_data() {
 }
 
 // The label keeps a size, in quarter-point steps down from its own, at which its text fits, at
-// most one pixel smaller than the largest that would; never larger than its own, never below 6.
+// most one pixel smaller than the largest that would; never larger than its own, never below
+// the smallest size a pupil reads.
 void TestCaratteri::restringeSoloQuantoBasta() {
     QFETCH(QString, testo);
     QFETCH(double, punti);
@@ -67,8 +68,8 @@ void TestCaratteri::restringeSoloQuantoBasta() {
     QCOMPARE(passi, std::round(passi));
     QVERIFY(scelti <= punti);
     QVERIFY(!etichetta.wordWrap());
-    if (scelti <= 6) {
-        QVERIFY(scelti > 6 - 0.25);
+    if (scelti <= puntiLeggibili) {
+        QVERIFY(scelti > puntiLeggibili - 0.25);
         return;
     }
     QVERIFY(::larghezza(dopo, scelti, testo) <= larghezza);
