@@ -28,10 +28,17 @@ QWidget* Finestre::istanza(Finestra quale) {
     finestra->setAttribute(Qt::WA_DeleteOnClose);
     voce = finestra;
     ordineCaricamento.push_back(quale);
+    // Only this instance is forgotten: an instance unloaded a moment ago may be deleted after
+    // its window was opened again, and the new instance must stay known.
+    const auto dimenticaQuesta = [this, quale, finestra] {
+        if (istanze[posto(quale)].isNull() || istanze[posto(quale)] == finestra) {
+            dimentica(quale);
+        }
+    };
     if (auto* f = qobject_cast<FinestraVeltrix*>(finestra)) {
-        connect(f, &FinestraVeltrix::scaricata, this, [this, quale] { dimentica(quale); });
+        connect(f, &FinestraVeltrix::scaricata, this, dimenticaQuesta);
     }
-    connect(finestra, &QObject::destroyed, this, [this, quale] { dimentica(quale); });
+    connect(finestra, &QObject::destroyed, this, dimenticaQuesta);
     return finestra;
 }
 

@@ -101,6 +101,9 @@ void TestFinestre::riapertaRipartePulita() {
     auto* nuova = static_cast<FinestraProva*>(finestre->apri(Finestra::Operativo));
     QCOMPARE(costruite, 2);
     QCOMPARE(nuova->stato, 0);
+    // The old instance, deleted only now, leaves the new one known.
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(finestre->apri(Finestra::Operativo), nuova);
 }
 
 void TestFinestre::chiudereUnaChiusaNonFaNulla() {
