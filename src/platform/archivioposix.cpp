@@ -28,11 +28,25 @@ bool scriviTutto(int fd, const QByteArray& dati) {
     return true;
 }
 
+bool negato(const QByteArray& percorso, int modo) {
+    return ::faccessat(AT_FDCWD, percorso.constData(), modo, AT_EACCESS) != 0 &&
+           (errno == EACCES || errno == EPERM || errno == EROFS);
+}
+
 // A settings file that is there but may not be read still holds the teacher's settings: this
-// run started from the defaults instead, and writing them would lose the real ones.
-bool presenteMaIlleggibile(const QByteArray& percorso) {
-    return ::faccessat(AT_FDCWD, percorso.constData(), R_OK, AT_EACCESS) != 0 &&
-           (errno == EACCES || errno == EPERM);
+// run started from the defaults instead, and writing them would lose the real ones. One that may
+// not be written was locked on purpose, to keep a pupils' PC on one operation: the rename would
+// replace it all the same, since it asks only the folder. Root, whom the permission bits do not
+// stop, is held to them here: a file nobody may write is locked for root too.
+bool daNonToccare(const QByteArray& percorso) {
+    struct stat info {};
+    if (::stat(percorso.constData(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        return false;
+    }
+    if (::geteuid() == 0) {
+        return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+    }
+    return negato(percorso, R_OK) || negato(percorso, W_OK);
 }
 
 // The running program's own file under the settings file's name: the file itself, another name
@@ -95,7 +109,7 @@ std::optional<QByteArray> ArchivioPosix::leggi(const QString& percorso, qint64 m
 bool ArchivioPosix::sostituisci(const QString& percorso, const QByteArray& contenuto) {
     const QByteArray definitivo = QFile::encodeName(percorso);
     struct stat info {};
-    if (presenteMaIlleggibile(definitivo) ||
+    if (daNonToccare(definitivo) ||
         (::stat(definitivo.constData(), &info) == 0 && eIlProgramma(programma, info))) {
         return false;
     }

@@ -9,7 +9,11 @@
 
 #ifdef Q_OS_WIN
 #include <windows.h>
+#else
+#include "comune/guastiposix.h"
 #endif
+
+#include <optional>
 
 namespace {
 const QByteArray vecchio(" 2  2 \r\n");
@@ -25,6 +29,7 @@ enum class Ostacolo {
     AltroNomeDelProvvisorio,
     FileApertoDaAltri,
     CollegamentoAlProgramma,
+    DiAltri,
 };
 } // namespace
 
@@ -47,12 +52,14 @@ void TestArchivio::sostituisci_data() {
     QTest::newRow("cartella al posto del provvisorio")
         << Ostacolo::CartellaAlPostoDelProvvisorio << true;
     QTest::newRow("cartella che non c'è") << Ostacolo::CartellaMancante << false;
+    // Made read-only by the teacher, to keep the pupils' PC on one operation.
+    QTest::newRow("file di sola lettura") << Ostacolo::SolaLettura << false;
 #ifndef Q_OS_WIN
     QTest::newRow("collegamento al programma con il nome del file")
         << Ostacolo::CollegamentoAlProgramma << false;
+    QTest::newRow("file che il suo utente non può scrivere") << Ostacolo::DiAltri << false;
 #endif
 #ifdef Q_OS_WIN
-    QTest::newRow("file di sola lettura") << Ostacolo::SolaLettura << false;
     QTest::newRow("provvisorio che è un altro nome di un altro file")
         << Ostacolo::AltroNomeDelProvvisorio << true;
     QTest::newRow("file aperto da un altro programma") << Ostacolo::FileApertoDaAltri << false;
@@ -95,10 +102,18 @@ void TestArchivio::sostituisci() {
         QVERIFY(QFile::remove(file));
         QVERIFY(QFile::link(programma, file));
         break;
+    case Ostacolo::DiAltri:
+        // Root's file, saved by an ordinary user in a folder open to everybody.
+        QVERIFY(
+            QFile::setPermissions(cartella.percorso(QString()), QFileDevice::Permissions(0x7777)));
+        break;
     case Ostacolo::SolaLettura:
     case Ostacolo::AltroNomeDelProvvisorio:
     case Ostacolo::FileApertoDaAltri:
-#ifdef Q_OS_WIN
+#ifndef Q_OS_WIN
+        QVERIFY(
+            QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+#else
         if (ostacolo == Ostacolo::SolaLettura) {
             QVERIFY(SetFileAttributesW(file.toStdWString().c_str(), FILE_ATTRIBUTE_READONLY));
         } else if (ostacolo == Ostacolo::AltroNomeDelProvvisorio) {
@@ -115,8 +130,18 @@ void TestArchivio::sostituisci() {
     }
 
     ArchivioDiSistema archivio(programma);
-    const bool primo = archivio.sostituisci(file, nuovo);
-    const bool secondo = archivio.sostituisci(file, nuovo + "x");
+    bool primo = false;
+    bool secondo = false;
+    {
+#ifndef Q_OS_WIN
+        std::optional<UtenteComune> utente;
+        if (ostacolo == Ostacolo::DiAltri) {
+            utente.emplace();
+        }
+#endif
+        primo = archivio.sostituisci(file, nuovo);
+        secondo = archivio.sostituisci(file, nuovo + "x");
+    }
 #ifdef Q_OS_WIN
     if (aperto != INVALID_HANDLE_VALUE) {
         CloseHandle(aperto);
