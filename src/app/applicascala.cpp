@@ -2,12 +2,12 @@
 #include "app/applicascala.h"
 
 #include "app/scala.h"
+#include "platform/terminale.h"
 
 #include <QGuiApplication>
 #include <QLocale>
 #include <QScreen>
 
-#include <cstdio>
 #include <vector>
 
 namespace {
@@ -32,7 +32,7 @@ void impostaScala(int argc, char* argv[]) {
     const ScalaRichiesta richiesta = scalaRichiesta(
         argomenti, qEnvironmentVariable("VELTRIX_SCALA"), qEnvironmentVariable("QT_SCALE_FACTOR"));
     for (const QString& avviso : richiesta.avvisi) {
-        std::fprintf(stderr, "%s\n", avviso.toLocal8Bit().constData());
+        scriviSulTerminale(avviso + QLatin1Char('\n'), Flusso::errori);
     }
     // A QT_SCALE_FACTOR that is no scale must not reach the screen's probe, which measures at
     // scale 1. A valid one goes back written as Qt reads it: "1,5" would be no number to Qt.

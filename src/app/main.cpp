@@ -1,24 +1,58 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/applicascala.h"
+#include "app/cartellalavoro.h"
 #include "app/messaggiqt.h"
+#include "app/opzioni.h"
 #include "app/programma.h"
 #include "app/stampanteqt.h"
 #include "app/traduzioni.h"
 #include "platform/casuale.h"
 #include "platform/disistema.h"
+#include "platform/laboratorio.h"
 #include "platform/nomeprogramma.h"
 #include "platform/orologio.h"
+#include "platform/terminale.h"
+#include "rules/laboratorio.h"
 #include "widgets/stile.h"
 
 #include <QApplication>
 
 #include <chrono>
 
+namespace {
+void avvisa(const QStringList& avvisi) {
+    for (const QString& avviso : avvisi) {
+        scriviSulTerminale(avviso + QLatin1Char('\n'), Flusso::errori);
+    }
+}
+} // namespace
+
 int main(int argc, char* argv[]) {
+    // --help and --version answer before any window: they need no screen.
+    QStringList grezzi;
+    for (int i = 0; i < argc; ++i) {
+        grezzi << QString::fromLocal8Bit(argv[i]);
+    }
+    if (const Opzioni prima = leggiOpzioni(grezzi); prima.aiuto || prima.versione) {
+        scriviSulTerminale(prima.aiuto ? testoAiuto(nomeDaPercorso(grezzi.value(0)))
+                                       : testoVersione());
+        return 0;
+    }
     impostaScala(argc, argv); // before any window, which it sizes
     QApplication app(argc, argv);
     caricaTraduzioniQt(app);
     QApplication::setStyle(new StileVeltrix);
+
+    // Qt has taken its own options (-platform, -style...) away: what is left is the program's.
+    const Opzioni opzioni = leggiOpzioni(QCoreApplication::arguments());
+    avvisa(opzioni.avvisi);
+    if (opzioni.documenti) {
+        if (const QString perche = lavoraInDocumenti(); !perche.isEmpty()) {
+            avvisa({perche});
+        }
+    }
+    const Laboratorio laboratorio = leggiLaboratorio(fileLaboratorio());
+    avvisa(laboratorio.avvisi);
 
     const QString nome = nomeProgrammaInEsecuzione();
     OrologioDiSistema orologio;
@@ -30,7 +64,8 @@ int main(int argc, char* argv[]) {
     // settings file must not be read as one, nor replaced by one.
     ArchivioDiSistema archivio(QCoreApplication::applicationFilePath());
 
-    Programma programma(Servizi{orologio, casuale, messaggi, stampante, archivio, nome});
+    Programma programma(Servizi{orologio, casuale, messaggi, stampante, archivio, nome,
+                                Avvio{laboratorio.operazione, opzioni.operazione}});
     programma.avvia();
     return app.exec();
 }

@@ -2,10 +2,10 @@
 #include "app/programma.h"
 
 #include "exercise/frmoperativo.h"
-#include "widgets/accessibile.h"
 #include "reports/frmattestato.h"
 #include "reports/frmstampaesercizio.h"
 #include "start/frminizio.h"
+#include "widgets/accessibile.h"
 #include "worksheets/frmstampaschede.h"
 
 namespace {

@@ -2,9 +2,9 @@
 #pragma once
 
 #include "platform/servizi.h"
+#include "state/statocondiviso.h"
 #include "widgets/contesto.h"
 #include "widgets/finestre.h"
-#include "state/statocondiviso.h"
 
 // The whole program: its shared state, its services and its windows. main() builds one with
 // the real services, tests build one with fakes.

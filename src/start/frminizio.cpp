@@ -114,17 +114,27 @@ void frmInizio::disponiTendine() {
     Picture1->setGeometry(area->width() - destra, 0, destra, area->height());
 }
 
+// The lab's code stands in for 1 where the user has no settings file; a code asked for on the
+// command line is used for this run, and the file keeps its own.
 void frmInizio::leggiLivelli() {
+    const Avvio& avvio = contesto.servizi.avvio;
+    if (avvio.operazioneLaboratorio) {
+        stato.Operazione = *avvio.operazioneLaboratorio;
+    }
     impostazioni::leggiLivelli(contesto.servizi.archivio,
                                impostazioni::nomeFileImpostazioni(stato.NomeProgramma),
                                stato.Operazione, GruppoObiettivi);
+    OperazioneDelFile = stato.Operazione;
+    if (avvio.operazioneRichiesta) {
+        stato.Operazione = *avvio.operazioneRichiesta;
+    }
 }
 
 void frmInizio::scriviLivelli() {
     // A settings file that cannot be written is not worth interrupting the pupil for.
     impostazioni::scriviLivelli(contesto.servizi.archivio,
                                 impostazioni::nomeFileImpostazioni(stato.NomeProgramma),
-                                stato.Operazione, GruppoObiettivi);
+                                OperazioneDelFile, GruppoObiettivi);
 }
 
 void frmInizio::azzeraObiettivi() {

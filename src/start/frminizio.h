@@ -63,6 +63,8 @@ private:
     Contesto& contesto;
     StatoCondiviso& stato;
     qint16 GruppoObiettivi = 0;
+    // The operation code the settings file keeps, whatever this run uses.
+    qint16 OperazioneDelFile = 1;
     Tendine tendine;
     QElapsedTimer inizioTendine;
 

@@ -3,6 +3,7 @@
 #include "comune/registro.h"
 #include "platform/disistema.h"
 #include "rules/impostazioni.h"
+#include "rules/laboratorio.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,6 +28,8 @@ private slots:
     void scritturaELetturaTornano();
     void unaDirectoryAlPostoDelFile();
     void scritturaFallitaLasciaIlVecchioFile();
+    void laboratorio_data();
+    void laboratorio();
 
 private:
     QTemporaryDir cartella;
@@ -119,6 +122,58 @@ void TestImpostazioni::scritturaFallitaLasciaIlVecchioFile() {
     ArchivioDiSistema dellaCopia(percorso);
     QVERIFY(!scriviLivelli(dellaCopia, percorso, 5, 1));
     QCOMPARE(contenuto(percorso), programma);
+}
+
+void TestImpostazioni::laboratorio_data() {
+    QTest::addColumn<QByteArray>("file"); // null: none
+    QTest::addColumn<int>("operazione");  // 0: none
+    QTest::addColumn<QString>("cartella");
+    QTest::addColumn<QString>("servizio");
+    QTest::addColumn<QStringList>("ignorate"); // the keys named on stderr
+    const QByteArray nessuno;
+    QTest::newRow("nessun file") << nessuno << 0 << ""
+                                 << "" << QStringList{};
+    QTest::newRow("sottrazioni") << QByteArray("operazione=2\n") << 2 << ""
+                                 << "" << QStringList{};
+    QTest::newRow("come lo scrive l'installer di Windows")
+        << QByteArray("[General]\r\noperazione=7\r\n") << 7 << ""
+        << "" << QStringList{};
+    QTest::newRow("registro in una cartella")
+        << QByteArray("[registro]\ncartella=/srv/veltrix\n") << 0 << "/srv/veltrix"
+        << "" << QStringList{};
+    QTest::newRow("registro della scuola")
+        << QByteArray("operazione=3\n[registro]\nservizio=scuola\n") << 3 << ""
+        << "scuola" << QStringList{};
+    QTest::newRow("codice fuori dai sette") << QByteArray("operazione=9\n") << 0 << ""
+                                            << "" << QStringList{"operazione"};
+    QTest::newRow("non un numero") << QByteArray("operazione=due\n") << 0 << ""
+                                   << "" << QStringList{"operazione"};
+    QTest::newRow("chiave sbagliata, il resto vale")
+        << QByteArray("operazion=2\n[registro]\ncartella=\n") << 0 << ""
+        << "" << QStringList{"operazion", "registro/cartella"};
+    QTest::newRow("file rovinato") << QByteArray("\xff\x01[[[=\n==\n") << 0 << ""
+                                   << "" << QStringList{"", "\xff?[[["};
+}
+
+// The lab's file gives what it holds rightly and names, one line each, the keys it ignores.
+void TestImpostazioni::laboratorio() {
+    QFETCH(QByteArray, file);
+    QFETCH(int, operazione);
+    QFETCH(QString, cartella);
+    QFETCH(QString, servizio);
+    QFETCH(QStringList, ignorate);
+    const QString percorso = this->cartella.filePath(QStringLiteral("laboratorio.conf"));
+    QFile::remove(percorso);
+    QVERIFY(file.isNull() || scrivi(percorso, file));
+    const Laboratorio l = leggiLaboratorio(percorso);
+    QCOMPARE(l.operazione.value_or(0), operazione);
+    QCOMPARE(l.cartellaRegistro, cartella);
+    QCOMPARE(l.servizioRegistro, servizio);
+    QCOMPARE(l.avvisi.size(), ignorate.size());
+    for (qsizetype i = 0; i < ignorate.size(); ++i) {
+        QVERIFY2(l.avvisi[i].contains(QStringLiteral("\"%1\"").arg(ignorate[i])),
+                 qPrintable(l.avvisi[i]));
+    }
 }
 
 VELTRIX_TEST(TestImpostazioni)

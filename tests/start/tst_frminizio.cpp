@@ -255,23 +255,49 @@ void TestFrmInizio::cambioDueVolteTornaAlPrimoGruppo() {
 }
 
 void TestFrmInizio::impostazioniLetteAllAvvio_data() {
-    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("file"); // null: none
+    QTest::addColumn<int>("laboratorio"); // the lab's operation code; 0 none
+    QTest::addColumn<int>("richiesta");   // --operazione; 0 none
     QTest::addColumn<int>("operazione");
     QTest::addColumn<QString>("titolo");
-    QTest::newRow("moltiplicazioni, gruppo 2") << QByteArray(" 4  2 \r\n") << 4 << "veltrix.2";
-    QTest::newRow("un numero solo") << QByteArray(" 2 \r\n") << 2 << "veltrix.1";
-    QTest::newRow("illeggibile") << QByteArray("ciao") << 1 << "veltrix.1";
+    QTest::addColumn<QByteArray>("salvato");
+    const QByteArray nessuno;
+    QTest::newRow("moltiplicazioni, gruppo 2")
+        << QByteArray(" 4  2 \r\n") << 0 << 0 << 4 << "veltrix.2" << QByteArray(" 4  2 \r\n");
+    QTest::newRow("un numero solo")
+        << QByteArray(" 2 \r\n") << 0 << 0 << 2 << "veltrix.1" << QByteArray(" 2  1 \r\n");
+    QTest::newRow("illeggibile") << QByteArray("ciao") << 0 << 0 << 1 << "veltrix.1"
+                                 << QByteArray(" 1  1 \r\n");
+    QTest::newRow("laboratorio, nessun file")
+        << nessuno << 2 << 0 << 2 << "veltrix.1" << QByteArray(" 2  1 \r\n");
+    QTest::newRow("il file vince sul laboratorio")
+        << QByteArray(" 3  2 \r\n") << 2 << 0 << 3 << "veltrix.2" << QByteArray(" 3  2 \r\n");
+    QTest::newRow("opzione, questa volta soltanto")
+        << QByteArray(" 1  1 \r\n") << 0 << 3 << 3 << "veltrix.1" << QByteArray(" 1  1 \r\n");
+    QTest::newRow("opzione e laboratorio, nessun file")
+        << nessuno << 2 << 3 << 3 << "veltrix.1" << QByteArray(" 2  1 \r\n");
 }
 
+// Read at the start: the user's file, else the lab's code; a code asked for on the command line
+// for this run. Written back, the file keeps its own code.
 void TestFrmInizio::impostazioniLetteAllAvvio() {
     QFETCH(QByteArray, file);
+    QFETCH(int, laboratorio);
+    QFETCH(int, richiesta);
     QFETCH(int, operazione);
     QFETCH(QString, titolo);
+    QFETCH(QByteArray, salvato);
     Banco banco;
-    QVERIFY(scrivi(banco.percorso(QStringLiteral("veltrix.dat")), file));
+    const QString percorso = banco.percorso(QStringLiteral("veltrix.dat"));
+    QVERIFY(file.isNull() || scrivi(percorso, file));
+    Avvio& avvio = banco.programma->servizi.avvio;
+    avvio.operazioneLaboratorio = laboratorio ? std::optional<qint16>(laboratorio) : std::nullopt;
+    avvio.operazioneRichiesta = richiesta ? std::optional<qint16>(richiesta) : std::nullopt;
     auto* finestra = banco.finestra<frmInizio>(Finestra::Inizio);
     QCOMPARE(int(banco.programma->stato.Operazione), operazione);
     QCOMPARE(testoDi(finestra, "lblNomeOperazione"), titolo);
+    finestra->scriviLivelli();
+    QCOMPARE(contenuto(percorso), salvato);
 }
 
 void TestFrmInizio::gruppoFuoriDaiDue_data() {

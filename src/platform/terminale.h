@@ -1,0 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+// Text for whoever started the program from a terminal: the answer to --help, a warning about an
+// option. A program without a console of its own (Windows') writes in the one it was started
+// from; started from a menu, it writes nowhere.
+enum class Flusso { uscita, errori };
+void scriviSulTerminale(const QString& testo, Flusso flusso = Flusso::uscita);
