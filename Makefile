@@ -25,15 +25,21 @@ build-test: deps
 test: build-test
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
 
-# The Debian package, built apart from the development build: Release, without the tests.
-# It is left in the repository root, as veltrix_<version>_<architecture>.deb, in place of any
-# older one that `apt-get install ./veltrix_*.deb` would otherwise pick up as well.
+# The Debian package, built apart from the development build: Release, without the tests, with
+# the hardening flags Debian builds its own packages with (dpkg-buildflags; the program is C++
+# only, so CFLAGS has nothing to build). It is left in the repository root, as
+# veltrix_<version>_<architecture>.deb, in place of any older one that
+# `apt-get install ./veltrix_*.deb` would otherwise pick up as well, and only once lintian finds
+# in it no error and no warning.
 package:
 	@scripts/installa-dipendenze pacchetto
-	cmake -S . -B $(PKG_BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+	cmake -S . -B $(PKG_BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+		"-DCMAKE_CXX_FLAGS=$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+		"-DCMAKE_EXE_LINKER_FLAGS=$$(dpkg-buildflags --get LDFLAGS)"
 	cmake --build $(PKG_BUILD_DIR) -j $(JOBS)
 	rm -f $(PKG_BUILD_DIR)/veltrix_*.deb veltrix_*.deb
 	cd $(PKG_BUILD_DIR) && cpack -G DEB
+	lintian --fail-on error,warning --display-info $(PKG_BUILD_DIR)/veltrix_*.deb
 	cp $(PKG_BUILD_DIR)/veltrix_*.deb .
 	@ls -l veltrix_*.deb
 

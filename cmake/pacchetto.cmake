@@ -13,8 +13,9 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME veltrix)
 set(CPACK_PACKAGE_VENDOR VELTRIX)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${VELTRIX_MANUTENTORE}")
+# The first line of the description, under 80 characters as apt's lists and Debian want it.
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-    "allenamento al calcolo per la scuola primaria / arithmetic trainer for primary school")
+    "allenamento al calcolo / arithmetic trainer for primary school")
 # Lines as apt shows them: CPack indents them but does not wrap them.
 set(CPACK_PACKAGE_DESCRIPTION [[
 VELTRIX propone operazioni scritte in riga con numeri interi (12 + 7 + 5 = ?)
