@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/applicascala.h"
 #include "app/cartellalavoro.h"
+#include "app/icona.h"
 #include "app/messaggiqt.h"
 #include "app/opzioni.h"
 #include "app/programma.h"
@@ -40,6 +41,7 @@ int main(int argc, char* argv[]) {
     }
     impostaScala(argc, argv); // before any window, which it sizes
     QApplication app(argc, argv);
+    impostaIcona();
     caricaTraduzioniQt(app);
     QApplication::setStyle(new StileVeltrix);
 
