@@ -46,8 +46,13 @@ TastiPremuti::TastiPremuti(QObject* parent) : QObject(parent) {
             dimentica();
         }
     });
+    // While the focus passes from a window that closed to the next one, X has nowhere to send a
+    // key's release and drops it: a key still down when the focus moves would stay "down", and
+    // its next press pass for a repeat. A held key's repeats are still told by the server's
+    // times, whichever window gets them.
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* finestra) {
         segui(finestra);
+        giu.clear();
         emit rilasciato();
     });
     segui(QGuiApplication::focusWindow());

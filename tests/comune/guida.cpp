@@ -83,6 +83,15 @@ void mandaTastoX(QWidget* finestra, const TastoX& t) {
 void sequenzaDalSistema(QWidget* finestra, const QString& sequenza) {
     QPointer<QWidget> destinazione = finestra;
     for (const QString& voce : sequenza.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (voce == QLatin1String("~")) {
+            QWidget altra;
+            altra.show();
+            for (QWidget* attiva : {&altra, destinazione.data()}) {
+                attiva->activateWindow();
+                QTRY_COMPARE(QGuiApplication::focusWindow(), attiva->windowHandle());
+            }
+            continue;
+        }
         const QString tasto = voce.mid(1).section(QLatin1Char('@'), 0, 0);
         const QString segni = voce.section(QLatin1Char('@'), 1);
         const QString numero = QString(segni).remove(QRegularExpression(QStringLiteral("[a-z]")));

@@ -25,8 +25,9 @@ void tieni(Qt::Key k, const QString& testo, int ripetizioni);
 // ("0"-"9", "k0"-"k9" on the numeric pad, "B" Backspace, "E" Enter), "@" the server's time, then
 // flags: "r" marked as a repeat by the toolkit, "c" a copy without its timestamp (what the
 // accessibility bridge hands on while a screen reader listens), "n" seen by the server only (the
-// toolkit drops it, its window being behind a modal box). A key let go after its window closed
-// goes to the window in front.
+// toolkit drops it, its window being behind a modal box). "~" passes the focus to another window
+// and back, as when a message box closes: a key let go meanwhile reaches nobody. A key let go
+// after its window closed goes to the window in front.
 void sequenzaDalSistema(QWidget* finestra, const QString& sequenza);
 QString nomeFuoco();
 

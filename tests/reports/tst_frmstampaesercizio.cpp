@@ -77,6 +77,8 @@ void TestFrmStampaEsercizio::sceltaDaTastiera_data() {
     // The release went to the message box the print showed: the next Enter acts again.
     QTest::newRow("3 stampa, Invio lasciato sul messaggio")
         << 3 << true << false << 2 << false << "+E@1000 -E@1100n +E@1400 -E@1500";
+    QTest::newRow("3 stampa, Invio lasciato mentre il messaggio si chiude")
+        << 3 << true << false << 2 << false << "+E@1000 ~ +E@1400 -E@1500";
     QTest::newRow("4 apre l'attestato") << 4 << true << false << 0 << true << invio;
 }
 
