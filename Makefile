@@ -95,6 +95,6 @@ bench: deps
 # The installer veltrix-<version>-setup.exe, installed and tried under Wine.
 windows:
 	@scripts/windows
-# Every test program built for Windows, run under Wine.
+# Every test program built for Windows, run under Wine, then the installer proved as above.
 test-windows:
 	@scripts/windows prove
