@@ -451,12 +451,35 @@ FunctionEnd
 !insertmacro FUNZIONI_COMUNI ""
 !insertmacro FUNZIONI_COMUNI "un."
 
+; 1 in $0 when the folder $0 is the one the uninstaller runs from, else 0. Compared by their
+; long names, without regard to case, as Windows compares them: a path written as PROGRA~1 is
+; the same folder.
+Function un.QuestaCartella
+    ${If} $0 == ""
+        StrCpy $0 0
+        Return
+    ${EndIf}
+    System::Call 'kernel32::GetLongPathNameW(w r0, w .r1, i ${NSIS_MAX_STRLEN}) i .r3'
+    ${If} $3 = 0
+        StrCpy $1 $0
+    ${EndIf}
+    System::Call 'kernel32::GetLongPathNameW(w "$INSTDIR", w .r2, i ${NSIS_MAX_STRLEN}) i .r3'
+    ${If} $3 = 0
+        StrCpy $2 $INSTDIR
+    ${EndIf}
+    StrCpy $0 0
+    ${If} $1 == $2
+        StrCpy $0 1
+    ${EndIf}
+FunctionEnd
+
 ; Installed for every user when the machine's entry names this folder; then only an
 ; administrator may remove it.
 Function un.onInit
     SetShellVarContext current
     ReadRegStr $0 HKLM "${DISINSTALLA}" "InstallLocation"
-    ${If} $0 == $INSTDIR
+    Call un.QuestaCartella
+    ${If} $0 == 1
         Call un.Amministratore
         ${If} $0 != "Admin"
             !insertmacro FALLISCI 3 "${TESTO_AMMINISTRATORE}"
@@ -477,7 +500,8 @@ Section "Uninstall"
     ; The entries only if they are this folder's: a copy installed elsewhere for the same users
     ; keeps its own.
     ReadRegStr $0 SHCTX "${DISINSTALLA}" "InstallLocation"
-    ${If} $0 == $INSTDIR
+    Call un.QuestaCartella
+    ${If} $0 == 1
         Delete "$SMPROGRAMS\VELTRIX.lnk"
         Delete "$DESKTOP\VELTRIX.lnk"
         DeleteRegKey SHCTX "${DISINSTALLA}"
