@@ -13,6 +13,7 @@
 #include "platform/nomeprogramma.h"
 #include "platform/orologio.h"
 #include "platform/terminale.h"
+#include "register/registro.h"
 #include "rules/laboratorio.h"
 #include "widgets/stile.h"
 
@@ -25,6 +26,24 @@ void avvisa(const QStringList& avvisi) {
     for (const QString& avviso : avvisi) {
         scriviSulTerminale(avviso + QLatin1Char('\n'), Flusso::errori);
     }
+}
+
+// --classe: the teacher's way to start a class until the register has a window of its own.
+int aggiungiClasse(Registro& registro, const QString& classe, const QStringList& alunni) {
+    if (classe.isEmpty()) {
+        avvisa({QStringLiteral("--classe vuole il nome della classe")});
+        return 2;
+    }
+    if (const QString errore = registro.aggiungiClasse(classe, alunni); !errore.isEmpty()) {
+        avvisa({QStringLiteral("La classe %1 non è stata aggiunta al registro: %2")
+                    .arg(classe, errore)});
+        return 1;
+    }
+    scriviSulTerminale(alunni.isEmpty()
+                           ? QStringLiteral("Classe %1 nel registro.\n").arg(classe)
+                           : QStringLiteral("Classe %1 nel registro, con %2.\n")
+                                 .arg(classe, alunni.join(QStringLiteral(", "))));
+    return 0;
 }
 } // namespace
 
@@ -66,8 +85,17 @@ int main(int argc, char* argv[]) {
     // settings file must not be read as one, nor replaced by one.
     ArchivioDiSistema archivio(QCoreApplication::applicationFilePath());
 
+    // Made now, opened at its first use: the start window is painted before any database is.
+    Registro registro(luogoRegistro(qEnvironmentVariable("VELTRIX_REGISTRO"),
+                                    laboratorio.servizioRegistro, laboratorio.cartellaRegistro),
+                      messaggi);
+    if (opzioni.classe) {
+        return aggiungiClasse(registro, *opzioni.classe, opzioni.alunni);
+    }
+
     Programma programma(Servizi{orologio, casuale, messaggi, stampante, archivio, nome,
                                 Avvio{laboratorio.operazione, opzioni.operazione}});
+    programma.contesto.registro = &registro;
     programma.avvia();
     return app.exec();
 }

@@ -12,12 +12,13 @@ const QCommandLineOption versione(QStringList{QStringLiteral("v"), QStringLitera
 const QCommandLineOption documenti(QStringLiteral("documenti"));
 const QCommandLineOption operazione(QStringLiteral("operazione"), {}, QStringLiteral("N"));
 const QCommandLineOption scala(QStringLiteral("scala"), {}, QStringLiteral("N"));
+const QCommandLineOption classe(QStringLiteral("classe"), {}, QStringLiteral("NOME"));
 } // namespace
 
 Opzioni leggiOpzioni(const QStringList& argomenti) {
     QCommandLineParser lettore;
     lettore.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    lettore.addOptions({aiuto, versione, documenti, operazione, scala});
+    lettore.addOptions({aiuto, versione, documenti, operazione, scala, classe});
     lettore.parse(argomenti);
     Opzioni opzioni;
     opzioni.aiuto = lettore.isSet(aiuto);
@@ -29,8 +30,18 @@ Opzioni leggiOpzioni(const QStringList& argomenti) {
                                                            : QStringLiteral("--"),
                                    sconosciuta);
     }
-    for (const QString& argomento : lettore.positionalArguments()) {
-        opzioni.avvisi << QStringLiteral("Argomento ignorato: %1").arg(argomento);
+    if (lettore.isSet(classe)) {
+        // The names that follow are the class's pupils.
+        opzioni.classe = lettore.value(classe).trimmed();
+        for (const QString& nome : lettore.positionalArguments()) {
+            if (!nome.trimmed().isEmpty()) {
+                opzioni.alunni << nome.trimmed();
+            }
+        }
+    } else {
+        for (const QString& argomento : lettore.positionalArguments()) {
+            opzioni.avvisi << QStringLiteral("Argomento ignorato: %1").arg(argomento);
+        }
     }
     if (lettore.isSet(operazione)) {
         const QString valore = lettore.value(operazione);
@@ -60,12 +71,21 @@ QString testoAiuto(const QString& nome) {
                "                  dimensioni originali); senza, la scala si adatta allo schermo.\n"
                "  --documenti     lavora nella cartella VELTRIX dei Documenti dell'utente, e la\n"
                "                  crea se manca.\n"
+               "  --classe NOME [ALUNNO...]\n"
+               "                  aggiunge al registro la classe NOME con gli alunni dati (o li\n"
+               "                  aggiunge alla classe che c'è già), poi termina. Con una classe\n"
+               "                  nel registro, l'alunno dice chi è prima della prima serie.\n"
                "  -h, --help      questo aiuto.\n"
                "  -v, --version   la versione.\n"
                "\n"
                "Variabili:\n"
                "  VELTRIX_SCALA   la scala, come --scala (l'opzione vale di più).\n"
                "  QT_SCALE_FACTOR la scala di tutti i programmi Qt, rispettata se va da 0,5 a 4.\n"
+               "  VELTRIX_REGISTRO\n"
+               "                  dove sta il registro di classe: una cartella per il file,\n"
+               "                  oppure un server PostgreSQL (postgresql://... o parametri\n"
+               "                  chiave=valore di libpq, come service=scuola). Vale più del\n"
+               "                  laboratorio.\n"
                "\n"
                "File:\n"
                "  %1.dat\n"
@@ -77,6 +97,9 @@ QString testoAiuto(const QString& nome) {
                "      operazione=N vale per chi non ha ancora un suo file %1.dat; nel gruppo\n"
                "      [registro], cartella= (la cartella del registro di classe) o servizio=\n"
                "      (il servizio PostgreSQL di un registro condiviso).\n"
+               "  veltrix-registro.sqlite\n"
+               "      nella cartella di lavoro: il registro di classe, ogni serie di ogni alunno;\n"
+               "      con un registro condiviso, le serie che aspettano il server.\n"
                "  %1-<documento>-<data>.pdf\n"
                "      nella cartella di lavoro: le stampe, quando non c'è una stampante.\n")
         .arg(nome, fileLaboratorio());

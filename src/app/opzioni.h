@@ -17,6 +17,9 @@ struct Opzioni {
     bool versione = false;
     bool documenti = false;
     std::optional<qint16> operazione;
+    // --classe: the class to add to the register, with its pupils, instead of starting.
+    std::optional<QString> classe;
+    QStringList alunni;
     QStringList avvisi;
 };
 

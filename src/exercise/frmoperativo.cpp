@@ -111,6 +111,9 @@ void FrmOperativo::cliccaSfondo() {
 
 void FrmOperativo::NuovaSerie() {
     serie::iniziaSerie(stato);
+    if (contesto.registro) {
+        contesto.registro->iniziaSerie(stato);
+    }
     Label1[2]->setText(didascaliaLivello(stato.LivelloSerie, stato.DescrizioneLivelloSerie) +
                        QStringLiteral("   "));
     LblTempoParziale->clear();
@@ -159,6 +162,7 @@ void FrmOperativo::GeneraOperazione() {
     const QString segno =
         GeneraOperazioneTermini(stato, contesto.servizi.casuale, contesto.servizi.orologio);
     frmNumero->scriviSegno(segno);
+    segnoOperazione = segno;
     const RigaOperazione riga =
         PresentaOperazione(stato, contesto.servizi.casuale, contesto.servizi.orologio);
     for (int i = 0; i < QuadroOperazione::numeroNumeri; ++i) {
@@ -183,7 +187,8 @@ void FrmOperativo::mostraNonDisponibile() {
 // After a wrong answer the focus goes to "SI": the help panel's question is then read out, and
 // S, N, "1" and "2" answer it at once, as they do once the focus is on its buttons.
 void FrmOperativo::VerificaRisposta() {
-    if (serie::VerificaRisposta(stato)) {
+    const bool esatta = serie::VerificaRisposta(stato);
+    if (esatta) {
         LblEsito->setText(QStringLiteral("Esatto"));
         lblRisEsatte->setText(QString::number(stato.RisposteEsatte));
         pannelli.tastierino->blocca();
@@ -199,6 +204,9 @@ void FrmOperativo::VerificaRisposta() {
         annuncio->annuncia(LblEsito->text() + QStringLiteral(". Ti aiuto ?"));
     }
     AggiornaTempi();
+    if (contesto.registro) {
+        contesto.registro->rispostaGiudicata(stato, segnoOperazione, esatta);
+    }
 }
 
 QString FrmOperativo::mostraAvviso(const QString& perche) {

@@ -58,6 +58,8 @@ private:
 
     Contesto& contesto;
     StatoCondiviso& stato;
+    // The sign of the operation on screen, as the class register keeps it.
+    QString segnoOperazione;
 
     AreaProporzionale* area = nullptr;
     std::array<QLabel*, 3> Label1{};

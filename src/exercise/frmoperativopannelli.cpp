@@ -85,6 +85,11 @@ void FrmOperativo::SiSi() {
 void FrmOperativo::NoNo() {
     LblEsito->clear();
     ++stato.RifiutiAiuto;
+    if (contesto.registro) {
+        contesto.registro->aiuto(stato, stato.RifiutiAiuto < rifiutiPrimaDellIntervento
+                                            ? Registro::Aiuto::rifiutato
+                                            : Registro::Aiuto::intervento);
+    }
     if (stato.RifiutiAiuto < rifiutiPrimaDellIntervento) {
         frmNumero->nascondiCroci();
         pannelli.attiva(pannelli.tastierino);
@@ -107,6 +112,9 @@ QString FrmOperativo::ControllaAvviso() {
 void FrmOperativo::sceltaAiuto(int indice) {
     if (indice == Pannelli::si) {
         SiSi();
+        if (contesto.registro) {
+            contesto.registro->aiuto(stato, Registro::Aiuto::accettato);
+        }
     } else {
         NoNo();
     }

@@ -16,3 +16,7 @@ QString creaFileNuovo(const QString& base, const QString& estensione, QFile& fil
 // when nothing is at the name; Occupato when something is, Fallito when it could not be made.
 enum class Creazione { Creato, Occupato, Fallito };
 Creazione creaSeNuovo(const QString& nome, QFile& file);
+
+// Makes an empty file at `nome` that only its owner may read and write, when nothing is there:
+// a file of pupils' names is nobody else's business. True when it made one.
+bool creaFilePrivato(const QString& nome);

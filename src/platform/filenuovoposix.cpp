@@ -20,3 +20,13 @@ Creazione creaSeNuovo(const QString& nome, QFile& file) {
     QFile::remove(nome);
     return Creazione::Fallito;
 }
+
+bool creaFilePrivato(const QString& nome) {
+    const int fd = ::open(QFile::encodeName(nome).constData(),
+                          O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        return false;
+    }
+    ::close(fd);
+    return true;
+}

@@ -33,3 +33,9 @@ Creazione creaSeNuovo(const QString& nome, QFile& file) {
     QFile::remove(nome);
     return Creazione::Fallito;
 }
+
+// The working folder is in the user's own profile, whose permissions already keep others out.
+bool creaFilePrivato(const QString& nome) {
+    QFile file;
+    return creaSeNuovo(nome, file) == Creazione::Creato;
+}

@@ -30,6 +30,10 @@ FrmStampaEsercizio::FrmStampaEsercizio(Contesto& contesto)
     creaElenco();
     creaScelte();
     creaNome();
+    // The pupil who said who they are finds their name already written.
+    if (contesto.registro && contesto.registro->alunnoScelto()) {
+        txtNome->setText(contesto.registro->alunnoScelto()->nome);
+    }
     area->registraPosizioni();
     impostaSignificati(this, {{"area", "Esercizi eseguiti"},
                               {"Frame1", "Scelte"},
@@ -98,4 +102,7 @@ void FrmStampaEsercizio::confermaNome() {
     fraNome->hide();
     Option1[stampa]->setFocus(Qt::OtherFocusReason);
     stato.NomeAlunno = nomeAmmesso(txtNome->text());
+    if (contesto.registro) {
+        contesto.registro->nomeDigitato(stato.NomeAlunno);
+    }
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/servizi.h"
+#include "register/registro.h"
 #include "widgets/finestre.h"
 #include "state/statocondiviso.h"
 
@@ -10,4 +11,6 @@ struct Contesto {
     StatoCondiviso& stato;
     Servizi& servizi;
     Finestre& finestre;
+    // The class register, where the program keeps one; none in most window tests.
+    Registro* registro = nullptr;
 };

@@ -1,0 +1,374 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "register/deposito.h"
+
+#include "platform/filenuovo.h"
+#include "register/schema.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUuid>
+#include <QVariant>
+
+#include <initializer_list>
+
+namespace {
+
+const QString sqliteDriver = QStringLiteral("QSQLITE");
+// How long a write waits for another program holding the register: long enough for a colleague's
+// short transaction, short enough that a pupil does not notice.
+constexpr int attesaBloccoMs = 1000;
+constexpr int attesaServerS = 3;
+
+QVariant testoONullo(const QString& testo) {
+    return testo.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(testo);
+}
+
+QString momento(const QDateTime& quando) {
+    return quando.toUTC().toString(Qt::ISODate);
+}
+
+bool esegui(QSqlQuery& query, std::initializer_list<QVariant> valori) {
+    int i = 0;
+    for (const QVariant& valore : valori) {
+        query.bindValue(i++, valore);
+    }
+    return query.exec();
+}
+
+} // namespace
+
+// The connection is made at the first use: loading a driver has no place before the first paint.
+Deposito::Deposito(QString driver, QString nome, QString opzioni)
+    : connessione(QUuid::createUuid().toString(QUuid::WithoutBraces)), driver(std::move(driver)),
+      luogo(std::move(nome)), opzioni(std::move(opzioni)) {}
+
+Deposito Deposito::sqlite(const QString& file) {
+    return Deposito(sqliteDriver, file, QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(attesaBloccoMs));
+}
+
+Deposito Deposito::postgres(const QString& parametri) {
+    // A server that does not answer must not hold the pupil's next operation for long.
+    return Deposito(QStringLiteral("QPSQL"), parametri,
+                    parametri + QStringLiteral(" connect_timeout=%1").arg(attesaServerS));
+}
+
+Deposito::Deposito(Deposito&& altro) noexcept
+    : connessione(std::move(altro.connessione)), driver(std::move(altro.driver)),
+      luogo(std::move(altro.luogo)), opzioni(std::move(altro.opzioni)), pronto(altro.pronto),
+      rifiutato(altro.rifiutato) {
+    altro.connessione.clear();
+}
+
+Deposito::~Deposito() {
+    if (connessione.isEmpty() || !QSqlDatabase::contains(connessione)) {
+        return;
+    }
+    QSqlDatabase::database(connessione, false).close();
+    QSqlDatabase::removeDatabase(connessione);
+}
+
+QSqlDatabase Deposito::db() const {
+    if (!QSqlDatabase::contains(connessione)) {
+        QSqlDatabase d = QSqlDatabase::addDatabase(driver, connessione);
+        if (driver == sqliteDriver) {
+            d.setDatabaseName(luogo);
+        }
+        d.setConnectOptions(opzioni);
+    }
+    return QSqlDatabase::database(connessione, false);
+}
+
+QString Deposito::descrizione() const {
+    return driver == sqliteDriver ? QFileInfo(luogo).absoluteFilePath()
+                                              : QStringLiteral("il registro della scuola");
+}
+
+QString Deposito::apri() {
+    if (pronto) {
+        return {};
+    }
+    QSqlDatabase d = db();
+    const bool sqlite = d.driverName() == sqliteDriver;
+    const bool suFile = sqlite && luogo != QLatin1String(":memory:");
+    if (suFile) {
+        creaFilePrivato(luogo);
+    }
+    if (!d.isOpen() && !d.open()) {
+        return fallito(d.lastError().text());
+    }
+    if (sqlite) {
+        QSqlQuery impostazioni(d);
+        // The write-ahead journal is safe against a killed program without waiting for the disk
+        // at every operation.
+        for (const char* pragma : {"PRAGMA foreign_keys = ON", "PRAGMA synchronous = NORMAL"}) {
+            if (!impostazioni.exec(QString::fromLatin1(pragma))) {
+                return fallito(impostazioni.lastError().text());
+            }
+        }
+    }
+    const schema::Esito esito = schema::prepara(d, suFile);
+    if (!esito.errore.isEmpty()) {
+        rifiutato = esito.definitivo;
+        return fallito(esito.errore);
+    }
+    pronto = true;
+    return {};
+}
+
+QString Deposito::fallito(const QString& errore) {
+    QSqlDatabase d = db();
+    d.rollback();
+    d.close();
+    pronto = false;
+    return errore.isEmpty() ? QStringLiteral("errore sconosciuto") : errore;
+}
+
+QString Deposito::scrivi(const QList<DaScrivere>& lista, bool daInviare) {
+    if (QString e = apri(); !e.isEmpty()) {
+        return e;
+    }
+    QSqlDatabase d = db();
+    if (!d.transaction()) {
+        return fallito(d.lastError().text());
+    }
+    QSqlQuery serie(d), operazione(d), risposta(d);
+    serie.prepare(QStringLiteral(
+        "INSERT INTO serie (id, alunno, nome_alunno, programma, operazione, obiettivo, tipo_min,"
+        " tipo_max, livello, descrizione_livello, numero_min, numero_max, inizio, fine,"
+        " operazioni, esatte, errate, tempo_totale, valutazione, da_inviare)"
+        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
+        " ON CONFLICT (id) DO UPDATE SET nome_alunno = excluded.nome_alunno,"
+        " fine = excluded.fine, operazioni = excluded.operazioni, esatte = excluded.esatte,"
+        " errate = excluded.errate, tempo_totale = excluded.tempo_totale,"
+        " valutazione = excluded.valutazione, da_inviare = excluded.da_inviare"));
+    operazione.prepare(QStringLiteral(
+        "INSERT INTO operazioni (serie, numero, riga, termine_a, termine_b, termine_c, risultato,"
+        " segno, mancante, aiuti_rifiutati, aiuto_accettato, intervento, tempo)"
+        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
+        " ON CONFLICT (serie, numero) DO UPDATE SET riga = excluded.riga,"
+        " aiuti_rifiutati = excluded.aiuti_rifiutati, aiuto_accettato = excluded.aiuto_accettato,"
+        " intervento = excluded.intervento, tempo = excluded.tempo"));
+    risposta.prepare(
+        QStringLiteral("INSERT INTO risposte (serie, numero, ordine, risposta, esatta)"
+                       " VALUES (?, ?, ?, ?, ?) ON CONFLICT (serie, numero, ordine) DO NOTHING"));
+    for (const DaScrivere& voce : lista) {
+        const SerieRegistrata& s = voce.serie;
+        if (!esegui(serie, {s.id, testoONullo(s.alunno), s.nomeAlunno, s.programma, s.operazione,
+                            s.obiettivo, s.tipoMin, s.tipoMax, s.livello, s.descrizioneLivello,
+                            s.numeroMin, s.numeroMax, momento(s.inizio), momento(s.fine),
+                            s.operazioni, s.esatte, s.errate, s.tempoTotale, s.valutazione,
+                            daInviare ? 1 : 0})) {
+            return fallito(serie.lastError().text());
+        }
+        for (int numero : voce.operazioni) {
+            const auto trovata = s.operazioniGiudicate.constFind(numero);
+            if (trovata == s.operazioniGiudicate.cend()) {
+                continue;
+            }
+            const OperazioneRegistrata& o = *trovata;
+            if (!esegui(operazione, {s.id, o.numero, o.riga, o.termineA, o.termineB, o.termineC,
+                                     o.risultato, o.segno, o.mancante, o.aiutiRifiutati,
+                                     o.aiutoAccettato ? 1 : 0, o.intervento ? 1 : 0, o.tempo})) {
+                return fallito(operazione.lastError().text());
+            }
+            for (int i = 0; i < o.risposte.size(); ++i) {
+                if (!esegui(risposta, {s.id, o.numero, i + 1, o.risposte[i].testo,
+                                       o.risposte[i].esatta ? 1 : 0})) {
+                    return fallito(risposta.lastError().text());
+                }
+            }
+        }
+    }
+    if (!d.commit()) {
+        return fallito(d.lastError().text());
+    }
+    return {};
+}
+
+namespace {
+
+// The series that `filtro` picks (a condition on the table serie, named s, with one value),
+// each with its operations and answers: three queries, whatever their number.
+QList<SerieRegistrata> leggiSerie(QSqlDatabase d, const QString& filtro, const QVariant& valore,
+                                  QString& errore) {
+    QSqlQuery serie(d), operazioni(d), risposte(d);
+    serie.setForwardOnly(true);
+    operazioni.setForwardOnly(true);
+    risposte.setForwardOnly(true);
+    serie.prepare(QStringLiteral(
+        "SELECT s.id, s.alunno, s.nome_alunno, s.programma, s.operazione, s.obiettivo,"
+        " s.tipo_min, s.tipo_max, s.livello, s.descrizione_livello, s.numero_min, s.numero_max,"
+        " s.inizio, s.fine, s.operazioni, s.esatte, s.errate, s.tempo_totale, s.valutazione"
+        " FROM serie s WHERE %1 ORDER BY s.inizio, s.id")
+                      .arg(filtro));
+    operazioni.prepare(QStringLiteral(
+        "SELECT o.serie, o.numero, o.riga, o.termine_a, o.termine_b, o.termine_c, o.risultato,"
+        " o.segno, o.mancante, o.aiuti_rifiutati, o.aiuto_accettato, o.intervento, o.tempo"
+        " FROM operazioni o JOIN serie s ON s.id = o.serie WHERE %1")
+                           .arg(filtro));
+    risposte.prepare(
+        QStringLiteral("SELECT r.serie, r.numero, r.risposta, r.esatta FROM risposte r"
+                       " JOIN serie s ON s.id = r.serie WHERE %1 ORDER BY r.serie, r.numero,"
+                       " r.ordine")
+            .arg(filtro));
+    QList<SerieRegistrata> lette;
+    QHash<QString, qsizetype> posizione;
+    if (!esegui(serie, {valore})) {
+        errore = serie.lastError().text();
+        return {};
+    }
+    while (serie.next()) {
+        SerieRegistrata s;
+        int c = 0;
+        auto testo = [&] { return serie.value(c++).toString(); };
+        auto numero = [&] { return static_cast<qint16>(serie.value(c++).toInt()); };
+        s.id = testo();
+        s.alunno = testo();
+        s.nomeAlunno = testo();
+        s.programma = testo();
+        s.operazione = numero();
+        s.obiettivo = testo();
+        s.tipoMin = numero();
+        s.tipoMax = numero();
+        s.livello = numero();
+        s.descrizioneLivello = testo();
+        s.numeroMin = numero();
+        s.numeroMax = numero();
+        s.inizio = QDateTime::fromString(testo(), Qt::ISODate);
+        s.fine = QDateTime::fromString(testo(), Qt::ISODate);
+        s.operazioni = serie.value(c++).toInt();
+        s.esatte = serie.value(c++).toInt();
+        s.errate = serie.value(c++).toInt();
+        s.tempoTotale = serie.value(c++).toInt();
+        s.valutazione = testo();
+        posizione.insert(s.id, lette.size());
+        lette.append(s);
+    }
+    if (!esegui(operazioni, {valore})) {
+        errore = operazioni.lastError().text();
+        return {};
+    }
+    while (operazioni.next()) {
+        int c = 1;
+        auto numero = [&] { return static_cast<qint16>(operazioni.value(c++).toInt()); };
+        OperazioneRegistrata o;
+        o.numero = numero();
+        o.riga = operazioni.value(c++).toString();
+        o.termineA = numero();
+        o.termineB = numero();
+        o.termineC = numero();
+        o.risultato = numero();
+        o.segno = operazioni.value(c++).toString();
+        o.mancante = numero();
+        o.aiutiRifiutati = numero();
+        o.aiutoAccettato = numero() != 0;
+        o.intervento = numero() != 0;
+        o.tempo = operazioni.value(c++).toInt();
+        lette[posizione.value(operazioni.value(0).toString())].operazioniGiudicate.insert(o.numero,
+                                                                                        o);
+    }
+    if (!esegui(risposte, {valore})) {
+        errore = risposte.lastError().text();
+        return {};
+    }
+    while (risposte.next()) {
+        auto& operazioniDellaSerie =
+            lette[posizione.value(risposte.value(0).toString())].operazioniGiudicate;
+        operazioniDellaSerie[risposte.value(1).toInt()].risposte.append(
+            {risposte.value(2).toString(), risposte.value(3).toInt() != 0});
+    }
+    return lette;
+}
+
+} // namespace
+
+QList<SerieRegistrata> Deposito::serieDaInviare(QString& errore) {
+    if (errore = apri(); !errore.isEmpty()) {
+        return {};
+    }
+    QList<SerieRegistrata> serie =
+        leggiSerie(db(), QStringLiteral("s.da_inviare = ?"), 1, errore);
+    if (!errore.isEmpty()) {
+        errore = fallito(errore);
+    }
+    return serie;
+}
+
+QString Deposito::segnaInviate(const QStringList& id) {
+    if (QString e = apri(); !e.isEmpty()) {
+        return e;
+    }
+    QSqlDatabase d = db();
+    QSqlQuery segna(d);
+    segna.prepare(QStringLiteral("UPDATE serie SET da_inviare = 0 WHERE id = ?"));
+    if (!d.transaction()) {
+        return fallito(d.lastError().text());
+    }
+    for (const QString& uno : id) {
+        if (!esegui(segna, {uno})) {
+            return fallito(segna.lastError().text());
+        }
+    }
+    return d.commit() ? QString() : fallito(d.lastError().text());
+}
+
+QList<SerieRegistrata> Deposito::seriePerAlunno(const QString& alunno, QString& errore) {
+    if (errore = apri(); !errore.isEmpty()) {
+        return {};
+    }
+    QList<SerieRegistrata> serie = leggiSerie(db(), QStringLiteral("s.alunno = ?"), alunno, errore);
+    if (!errore.isEmpty()) {
+        errore = fallito(errore);
+    }
+    return serie;
+}
+
+QList<ClasseRegistro> Deposito::classi(QString& errore) {
+    if (errore = apri(); !errore.isEmpty()) {
+        return {};
+    }
+    QSqlQuery query(db());
+    if (!query.exec(QStringLiteral(
+            "SELECT c.id, c.nome, a.id, a.nome FROM classi c LEFT JOIN alunni a ON a.classe = c.id"
+            " ORDER BY c.nome, c.id, a.nome"))) {
+        errore = fallito(query.lastError().text());
+        return {};
+    }
+    QList<ClasseRegistro> classi;
+    while (query.next()) {
+        if (classi.isEmpty() || classi.last().id != query.value(0).toString()) {
+            classi.append({query.value(0).toString(), query.value(1).toString(), {}});
+        }
+        if (!query.isNull(2)) {
+            classi.last().alunni.append({query.value(2).toString(), query.value(3).toString()});
+        }
+    }
+    return classi;
+}
+
+QString Deposito::aggiungiClasse(const ClasseRegistro& classe) {
+    if (QString e = apri(); !e.isEmpty()) {
+        return e;
+    }
+    QSqlDatabase d = db();
+    if (!d.transaction()) {
+        return fallito(d.lastError().text());
+    }
+    QSqlQuery query(d), alunno(d);
+    query.prepare(QStringLiteral(
+        "INSERT INTO classi (id, nome) VALUES (?, ?) ON CONFLICT (id) DO UPDATE SET nome = excluded.nome"));
+    alunno.prepare(QStringLiteral("INSERT INTO alunni (id, classe, nome) VALUES (?, ?, ?)"
+                                  " ON CONFLICT (id) DO UPDATE SET nome = excluded.nome"));
+    if (!esegui(query, {classe.id, classe.nome})) {
+        return fallito(query.lastError().text());
+    }
+    for (const AlunnoRegistro& uno : classe.alunni) {
+        if (!esegui(alunno, {uno.id, classe.id, uno.nome})) {
+            return fallito(alunno.lastError().text());
+        }
+    }
+    return d.commit() ? QString() : fallito(d.lastError().text());
+}
