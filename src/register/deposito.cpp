@@ -23,7 +23,7 @@ constexpr int attesaBloccoMs = 1000;
 constexpr int attesaServerS = 3;
 
 QVariant testoONullo(const QString& testo) {
-    return testo.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(testo);
+    return testo.isEmpty() ? QVariant() : QVariant(testo);
 }
 
 QString momento(const QDateTime& quando) {
@@ -33,7 +33,9 @@ QString momento(const QDateTime& quando) {
 bool esegui(QSqlQuery& query, std::initializer_list<QVariant> valori) {
     int i = 0;
     for (const QVariant& valore : valori) {
-        query.bindValue(i++, valore);
+        // Qt SQL binds a null QString as NULL: an empty text is still a text.
+        const bool vuoto = valore.typeId() == QMetaType::QString && valore.toString().isNull();
+        query.bindValue(i++, vuoto ? QVariant(QStringLiteral("")) : valore);
     }
     return query.exec();
 }
@@ -46,7 +48,8 @@ Deposito::Deposito(QString driver, QString nome, QString opzioni)
       luogo(std::move(nome)), opzioni(std::move(opzioni)) {}
 
 Deposito Deposito::sqlite(const QString& file) {
-    return Deposito(sqliteDriver, file, QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(attesaBloccoMs));
+    return Deposito(sqliteDriver, file,
+                    QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(attesaBloccoMs));
 }
 
 Deposito Deposito::postgres(const QString& parametri) {
@@ -83,7 +86,7 @@ QSqlDatabase Deposito::db() const {
 
 QString Deposito::descrizione() const {
     return driver == sqliteDriver ? QFileInfo(luogo).absoluteFilePath()
-                                              : QStringLiteral("il registro della scuola");
+                                  : QStringLiteral("il registro della scuola");
 }
 
 QString Deposito::apri() {
@@ -131,61 +134,86 @@ QString Deposito::scrivi(const QList<DaScrivere>& lista, bool daInviare) {
         return e;
     }
     QSqlDatabase d = db();
-    if (!d.transaction()) {
-        return fallito(d.lastError().text());
-    }
-    QSqlQuery serie(d), operazione(d), risposta(d);
-    serie.prepare(QStringLiteral(
-        "INSERT INTO serie (id, alunno, nome_alunno, programma, operazione, obiettivo, tipo_min,"
-        " tipo_max, livello, descrizione_livello, numero_min, numero_max, inizio, fine,"
-        " operazioni, esatte, errate, tempo_totale, valutazione, da_inviare)"
-        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
-        " ON CONFLICT (id) DO UPDATE SET nome_alunno = excluded.nome_alunno,"
-        " fine = excluded.fine, operazioni = excluded.operazioni, esatte = excluded.esatte,"
-        " errate = excluded.errate, tempo_totale = excluded.tempo_totale,"
-        " valutazione = excluded.valutazione, da_inviare = excluded.da_inviare"));
-    operazione.prepare(QStringLiteral(
-        "INSERT INTO operazioni (serie, numero, riga, termine_a, termine_b, termine_c, risultato,"
-        " segno, mancante, aiuti_rifiutati, aiuto_accettato, intervento, tempo)"
-        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
-        " ON CONFLICT (serie, numero) DO UPDATE SET riga = excluded.riga,"
-        " aiuti_rifiutati = excluded.aiuti_rifiutati, aiuto_accettato = excluded.aiuto_accettato,"
-        " intervento = excluded.intervento, tempo = excluded.tempo"));
-    risposta.prepare(
-        QStringLiteral("INSERT INTO risposte (serie, numero, ordine, risposta, esatta)"
-                       " VALUES (?, ?, ?, ?, ?) ON CONFLICT (serie, numero, ordine) DO NOTHING"));
-    for (const DaScrivere& voce : lista) {
-        const SerieRegistrata& s = voce.serie;
-        if (!esegui(serie, {s.id, testoONullo(s.alunno), s.nomeAlunno, s.programma, s.operazione,
-                            s.obiettivo, s.tipoMin, s.tipoMax, s.livello, s.descrizioneLivello,
-                            s.numeroMin, s.numeroMax, momento(s.inizio), momento(s.fine),
-                            s.operazioni, s.esatte, s.errate, s.tempoTotale, s.valutazione,
-                            daInviare ? 1 : 0})) {
-            return fallito(serie.lastError().text());
+    // The statements live inside: a connection closed on a failure must outlive none of them.
+    const QString errore = [&]() -> QString {
+        if (QString e = schema::iniziaScrittura(d); !e.isEmpty()) {
+            return e;
         }
-        for (int numero : voce.operazioni) {
-            const auto trovata = s.operazioniGiudicate.constFind(numero);
-            if (trovata == s.operazioniGiudicate.cend()) {
-                continue;
+        QSqlQuery serie(d), operazione(d), risposta(d);
+        serie.prepare(QStringLiteral(
+            "INSERT INTO serie (id, alunno, nome_alunno, programma, operazione, obiettivo, "
+            "tipo_min,"
+            " tipo_max, livello, descrizione_livello, numero_min, numero_max, inizio, fine,"
+            " operazioni, esatte, errate, tempo_totale, valutazione, da_inviare)"
+            " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
+            " ON CONFLICT (id) DO UPDATE SET nome_alunno = excluded.nome_alunno,"
+            " fine = excluded.fine, operazioni = excluded.operazioni, esatte = excluded.esatte,"
+            " errate = excluded.errate, tempo_totale = excluded.tempo_totale,"
+            " valutazione = excluded.valutazione, da_inviare = excluded.da_inviare"
+            // Sent again after something newer arrived, an older copy changes nothing.
+            " WHERE excluded.fine >= serie.fine"));
+        operazione.prepare(
+            QStringLiteral("INSERT INTO operazioni (serie, numero, riga, termine_a, termine_b, "
+                           "termine_c, risultato,"
+                           " segno, mancante, aiuti_rifiutati, aiuto_accettato, intervento, tempo)"
+                           " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
+                           " ON CONFLICT (serie, numero) DO UPDATE SET riga = excluded.riga,"
+                           " aiuti_rifiutati = excluded.aiuti_rifiutati, aiuto_accettato = "
+                           "excluded.aiuto_accettato,"
+                           " intervento = excluded.intervento, tempo = excluded.tempo"
+                           " WHERE excluded.aiuti_rifiutati >= operazioni.aiuti_rifiutati"
+                           " AND excluded.aiuto_accettato >= operazioni.aiuto_accettato"
+                           " AND excluded.intervento >= operazioni.intervento"));
+        risposta.prepare(QStringLiteral(
+            "INSERT INTO risposte (serie, numero, ordine, risposta, esatta)"
+            " VALUES (?, ?, ?, ?, ?) ON CONFLICT (serie, numero, ordine) DO NOTHING"));
+        for (const DaScrivere& voce : lista) {
+            const SerieRegistrata& s = voce.serie;
+            if (!esegui(serie, {s.id,
+                                testoONullo(s.alunno),
+                                s.nomeAlunno,
+                                s.programma,
+                                s.operazione,
+                                s.obiettivo,
+                                s.tipoMin,
+                                s.tipoMax,
+                                s.livello,
+                                s.descrizioneLivello,
+                                s.numeroMin,
+                                s.numeroMax,
+                                momento(s.inizio),
+                                momento(s.fine),
+                                s.operazioni,
+                                s.esatte,
+                                s.errate,
+                                s.tempoTotale,
+                                s.valutazione,
+                                daInviare ? 1 : 0})) {
+                return serie.lastError().text();
             }
-            const OperazioneRegistrata& o = *trovata;
-            if (!esegui(operazione, {s.id, o.numero, o.riga, o.termineA, o.termineB, o.termineC,
-                                     o.risultato, o.segno, o.mancante, o.aiutiRifiutati,
-                                     o.aiutoAccettato ? 1 : 0, o.intervento ? 1 : 0, o.tempo})) {
-                return fallito(operazione.lastError().text());
-            }
-            for (int i = 0; i < o.risposte.size(); ++i) {
-                if (!esegui(risposta, {s.id, o.numero, i + 1, o.risposte[i].testo,
-                                       o.risposte[i].esatta ? 1 : 0})) {
-                    return fallito(risposta.lastError().text());
+            for (int numero : voce.operazioni) {
+                const auto trovata = s.operazioniGiudicate.constFind(numero);
+                if (trovata == s.operazioniGiudicate.cend()) {
+                    continue;
+                }
+                const OperazioneRegistrata& o = *trovata;
+                if (!esegui(operazione,
+                            {s.id, o.numero, o.riga, o.termineA, o.termineB, o.termineC,
+                             o.risultato, o.segno, o.mancante, o.aiutiRifiutati,
+                             o.aiutoAccettato ? 1 : 0, o.intervento ? 1 : 0, o.tempo})) {
+                    return operazione.lastError().text();
+                }
+                for (int i = 0; i < o.risposte.size(); ++i) {
+                    if (!esegui(risposta, {s.id, o.numero, i + 1, o.risposte[i].testo,
+                                           o.risposte[i].esatta ? 1 : 0})) {
+                        return risposta.lastError().text();
+                    }
                 }
             }
         }
-    }
-    if (!d.commit()) {
-        return fallito(d.lastError().text());
-    }
-    return {};
+        return d.commit() ? QString() : d.lastError().text();
+    }();
+    return errore.isEmpty() ? QString() : fallito(errore);
 }
 
 namespace {
@@ -198,17 +226,19 @@ QList<SerieRegistrata> leggiSerie(QSqlDatabase d, const QString& filtro, const Q
     serie.setForwardOnly(true);
     operazioni.setForwardOnly(true);
     risposte.setForwardOnly(true);
-    serie.prepare(QStringLiteral(
-        "SELECT s.id, s.alunno, s.nome_alunno, s.programma, s.operazione, s.obiettivo,"
-        " s.tipo_min, s.tipo_max, s.livello, s.descrizione_livello, s.numero_min, s.numero_max,"
-        " s.inizio, s.fine, s.operazioni, s.esatte, s.errate, s.tempo_totale, s.valutazione"
-        " FROM serie s WHERE %1 ORDER BY s.inizio, s.id")
-                      .arg(filtro));
-    operazioni.prepare(QStringLiteral(
-        "SELECT o.serie, o.numero, o.riga, o.termine_a, o.termine_b, o.termine_c, o.risultato,"
-        " o.segno, o.mancante, o.aiuti_rifiutati, o.aiuto_accettato, o.intervento, o.tempo"
-        " FROM operazioni o JOIN serie s ON s.id = o.serie WHERE %1")
-                           .arg(filtro));
+    serie.prepare(
+        QStringLiteral(
+            "SELECT s.id, s.alunno, s.nome_alunno, s.programma, s.operazione, s.obiettivo,"
+            " s.tipo_min, s.tipo_max, s.livello, s.descrizione_livello, s.numero_min, s.numero_max,"
+            " s.inizio, s.fine, s.operazioni, s.esatte, s.errate, s.tempo_totale, s.valutazione"
+            " FROM serie s WHERE %1 ORDER BY s.inizio, s.id")
+            .arg(filtro));
+    operazioni.prepare(
+        QStringLiteral(
+            "SELECT o.serie, o.numero, o.riga, o.termine_a, o.termine_b, o.termine_c, o.risultato,"
+            " o.segno, o.mancante, o.aiuti_rifiutati, o.aiuto_accettato, o.intervento, o.tempo"
+            " FROM operazioni o JOIN serie s ON s.id = o.serie WHERE %1")
+            .arg(filtro));
     risposte.prepare(
         QStringLiteral("SELECT r.serie, r.numero, r.risposta, r.esatta FROM risposte r"
                        " JOIN serie s ON s.id = r.serie WHERE %1 ORDER BY r.serie, r.numero,"
@@ -268,7 +298,7 @@ QList<SerieRegistrata> leggiSerie(QSqlDatabase d, const QString& filtro, const Q
         o.intervento = numero() != 0;
         o.tempo = operazioni.value(c++).toInt();
         lette[posizione.value(operazioni.value(0).toString())].operazioniGiudicate.insert(o.numero,
-                                                                                        o);
+                                                                                          o);
     }
     if (!esegui(risposte, {valore})) {
         errore = risposte.lastError().text();
@@ -289,8 +319,7 @@ QList<SerieRegistrata> Deposito::serieDaInviare(QString& errore) {
     if (errore = apri(); !errore.isEmpty()) {
         return {};
     }
-    QList<SerieRegistrata> serie =
-        leggiSerie(db(), QStringLiteral("s.da_inviare = ?"), 1, errore);
+    QList<SerieRegistrata> serie = leggiSerie(db(), QStringLiteral("s.da_inviare = ?"), 1, errore);
     if (!errore.isEmpty()) {
         errore = fallito(errore);
     }
@@ -304,8 +333,8 @@ QString Deposito::segnaInviate(const QStringList& id) {
     QSqlDatabase d = db();
     QSqlQuery segna(d);
     segna.prepare(QStringLiteral("UPDATE serie SET da_inviare = 0 WHERE id = ?"));
-    if (!d.transaction()) {
-        return fallito(d.lastError().text());
+    if (QString e = schema::iniziaScrittura(d); !e.isEmpty()) {
+        return fallito(e);
     }
     for (const QString& uno : id) {
         if (!esegui(segna, {uno})) {
@@ -354,12 +383,12 @@ QString Deposito::aggiungiClasse(const ClasseRegistro& classe) {
         return e;
     }
     QSqlDatabase d = db();
-    if (!d.transaction()) {
-        return fallito(d.lastError().text());
+    if (QString e = schema::iniziaScrittura(d); !e.isEmpty()) {
+        return fallito(e);
     }
     QSqlQuery query(d), alunno(d);
-    query.prepare(QStringLiteral(
-        "INSERT INTO classi (id, nome) VALUES (?, ?) ON CONFLICT (id) DO UPDATE SET nome = excluded.nome"));
+    query.prepare(QStringLiteral("INSERT INTO classi (id, nome) VALUES (?, ?) ON CONFLICT (id) DO "
+                                 "UPDATE SET nome = excluded.nome"));
     alunno.prepare(QStringLiteral("INSERT INTO alunni (id, classe, nome) VALUES (?, ?, ?)"
                                   " ON CONFLICT (id) DO UPDATE SET nome = excluded.nome"));
     if (!esegui(query, {classe.id, classe.nome})) {

@@ -65,6 +65,7 @@ LuogoRegistro luogoRegistro(const QString& variabile, const QString& servizioLab
     } else {
         luogo.condiviso = parametriPostgres(servizioLaboratorio, true);
     }
-    luogo.fileLocale = cartella.isEmpty() ? nomeFileRegistro : QDir(cartella).filePath(nomeFileRegistro);
+    luogo.fileLocale =
+        cartella.isEmpty() ? nomeFileRegistro : QDir(cartella).filePath(nomeFileRegistro);
     return luogo;
 }

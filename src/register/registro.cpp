@@ -114,8 +114,7 @@ OperazioneRegistrata* Registro::operazioneCorrente(const StatoCondiviso& stato) 
     return &o;
 }
 
-void Registro::rispostaGiudicata(const StatoCondiviso& stato, const QString& segno,
-                                 bool esatta) {
+void Registro::rispostaGiudicata(const StatoCondiviso& stato, const QString& segno, bool esatta) {
     OperazioneRegistrata* o = operazioneCorrente(stato);
     if (!o) {
         return;

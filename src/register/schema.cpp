@@ -80,6 +80,24 @@ int versione(QSqlDatabase& db, QString& errore) {
 
 } // namespace
 
+QString iniziaScrittura(QSqlDatabase& db) {
+    if (db.driverName() == QLatin1String("QSQLITE")) {
+        // The write lock from the start: a transaction that read first and then finds another
+        // program wrote meanwhile fails at once, without waiting its turn.
+        return esegui(db, QStringLiteral("BEGIN IMMEDIATE"));
+    }
+    if (!db.transaction()) {
+        return db.lastError().text();
+    }
+    // One program at a time makes or changes the tables on the school's server.
+    if (QString e = esegui(db, QStringLiteral("SELECT pg_advisory_xact_lock(736835)"));
+        !e.isEmpty()) {
+        db.rollback();
+        return e;
+    }
+    return {};
+}
+
 int versioneAttuale() {
     return static_cast<int>(passi.size());
 }
@@ -105,10 +123,18 @@ Esito prepara(QSqlDatabase& db, bool sqliteSuFile) {
     if (trovata == versioneAttuale()) {
         return {};
     }
-    if (!db.transaction()) {
-        return {db.lastError().text(), false};
+    // Two programs may start on a new register at once: one makes the tables, the other waits,
+    // then finds them made.
+    if (QString e = iniziaScrittura(db); !e.isEmpty()) {
+        return {e, false};
     }
-    for (size_t passo = static_cast<size_t>(trovata); passo < passi.size(); ++passo) {
+    QString ancora;
+    const int sottoChiave = versione(db, ancora);
+    if (!ancora.isEmpty() || sottoChiave < 0 || sottoChiave > versioneAttuale()) {
+        db.rollback();
+        return {ancora.isEmpty() ? QStringLiteral("è cambiato mentre lo aprivo") : ancora, false};
+    }
+    for (size_t passo = static_cast<size_t>(sottoChiave); passo < passi.size(); ++passo) {
         for (const char* istruzione : passi[passo]) {
             if (QString e = esegui(db, QString::fromLatin1(istruzione)); !e.isEmpty()) {
                 db.rollback();

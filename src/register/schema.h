@@ -11,6 +11,9 @@ class QSqlDatabase;
 
 namespace schema {
 
+// Starts a transaction that writes, holding the write lock from its start.
+QString iniziaScrittura(QSqlDatabase& db);
+
 // The version this program writes.
 int versioneAttuale();
 
