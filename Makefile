@@ -86,6 +86,7 @@ bench: deps
 	cmake -S . -B $(BENCH_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON -DVELTRIX_BENCH=ON
 	cmake --build $(BENCH_DIR) -j $(JOBS) --target bench_veltrix
 	QT_LOGGING_RULES='qt.qpa.*=false' ./$(BENCH_DIR)/bench/bench_veltrix
+	./$(BENCH_DIR)/bench/bench_registro
 
 # --- Windows ----------------------------------------------------------------------------------
 # Cross-built on Debian with Qt built from Debian's own source (the first time about an hour on
