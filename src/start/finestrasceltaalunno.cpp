@@ -42,8 +42,8 @@ struct Casella {
 };
 
 // Up to 18 names in three columns of the objectives' width; more take more columns, narrower,
-// never more than six rows: thirty names stand in five columns of six. The grid lies in the
-// middle of its space, filled a row at a time, the order Tab follows.
+// never more than six rows: thirty names stand in five columns of six. The grid starts under
+// the heading, in the middle across, filled a row at a time, the order Tab follows.
 std::vector<Casella> griglia(int numero) {
     const int colonne =
         numero <= 3 ? std::max(numero, 1)
@@ -55,12 +55,11 @@ std::vector<Casella> griglia(int numero) {
         std::min(altezzaMassima, (altezzaGriglia - (righe - 1) * spazioRighe) / righe);
     const double sinistra =
         margine + (larghezzaUtile - colonne * larghezza - (colonne - 1) * spazioColonne) / 2;
-    const double alto =
-        altoGriglia + (altezzaGriglia - righe * altezza - (righe - 1) * spazioRighe) / 2;
     std::vector<Casella> caselle;
     for (int i = 0; i < numero; ++i) {
         caselle.push_back({sinistra + (i % colonne) * (larghezza + spazioColonne),
-                           alto + (i / colonne) * (altezza + spazioRighe), larghezza, altezza});
+                           altoGriglia + (i / colonne) * (altezza + spazioRighe), larghezza,
+                           altezza});
     }
     return caselle;
 }
