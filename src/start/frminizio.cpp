@@ -191,7 +191,8 @@ bool frmInizio::chiediAlunno() {
     if (!registro || registro->sceltaFatta()) {
         return false;
     }
-    if (sceltaAlunno) {
+    // A window closed a moment ago is still there until the event loop deletes it.
+    if (sceltaAlunno && sceltaAlunno->isVisible()) {
         sceltaAlunno->raise();
         sceltaAlunno->activateWindow();
         return true;
