@@ -4,6 +4,7 @@
 #include "rules/impostazioni.h"
 #include "rules/palette.h"
 #include "rules/scelte.h"
+#include "start/finestrasceltaalunno.h"
 #include "widgets/accessibile.h"
 
 #include "widgets/areaproporzionale.h"
@@ -175,11 +176,49 @@ void frmInizio::sceltaLivello(int i) {
 void frmInizio::sceltaOperativita(int i) {
     stato.NomeAlunno.clear();
     if (i == 0) {
-        scriviLivelli();
-        attendiEsercizi(contesto.finestre.apri(Finestra::Operativo));
+        if (!chiediAlunno()) {
+            apriEsercizi();
+        }
     } else {
         chiudiFinestre();
     }
+}
+
+// Asked once per run, before the first series. With no class in the register, or no register,
+// the pupil goes straight on as ever; Esc leaves the pupil here, to be asked at the next "Avanti".
+bool frmInizio::chiediAlunno() {
+    Registro* registro = contesto.registro;
+    if (!registro || registro->sceltaFatta()) {
+        return false;
+    }
+    // A window closed a moment ago is still there until the event loop deletes it.
+    if (sceltaAlunno && sceltaAlunno->isVisible()) {
+        sceltaAlunno->raise();
+        sceltaAlunno->activateWindow();
+        return true;
+    }
+    const QList<ClasseRegistro> classi = classiConAlunni(registro->classi());
+    if (classi.isEmpty()) {
+        return false;
+    }
+    sceltaAlunno = new FinestraSceltaAlunno(stato.NomeProgramma, classi,
+                                            dimensioneNelloSchermo(area->size()), this);
+    connect(sceltaAlunno, &FinestraSceltaAlunno::scelto, this,
+            [this](const std::optional<AlunnoRegistro>& alunno) {
+                contesto.registro->scegliAlunno(alunno);
+                apriEsercizi();
+            });
+    sceltaAlunno->show();
+    return true;
+}
+
+// The pupil chosen, now or earlier in the run, is the name on the list and the certificate.
+void frmInizio::apriEsercizi() {
+    if (contesto.registro && contesto.registro->alunnoScelto()) {
+        stato.NomeAlunno = contesto.registro->alunnoScelto()->nome;
+    }
+    scriviLivelli();
+    attendiEsercizi(contesto.finestre.apri(Finestra::Operativo));
 }
 
 // While a series is open the window keeps only its menu, for the teacher. On a whiteboard its

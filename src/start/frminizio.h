@@ -6,6 +6,7 @@
 #include "widgets/finestraveltrix.h"
 
 #include <QElapsedTimer>
+#include <QPointer>
 
 #include <array>
 
@@ -16,6 +17,7 @@ class QGroupBox;
 class QLabel;
 class QTimer;
 class Etichetta;
+class FinestraSceltaAlunno;
 
 // The start window: the pupil picks an objective, then a level, then "Avanti" or "Esci".
 class frmInizio : public FinestraVeltrix {
@@ -49,6 +51,10 @@ private:
     void sceltaObiettivo(int i);
     void sceltaLivello(int i);
     void sceltaOperativita(int i);
+    // Where the register has a class and the pupil has not said who they are in this run, the
+    // window that asks; true when it is on screen and the series waits for its answer.
+    bool chiediAlunno();
+    void apriEsercizi();
     void cambiaObiettivi();
     // Shows the two summary lines and keeps the objective's for the exercise window.
     void mostraDidascalie(const QString& obiettivo, const QString& livello);
@@ -88,4 +94,5 @@ private:
     QAction* mnuSchede = nullptr;
     QAction* mnuValutazione = nullptr;
     QAction* mnuEsempi = nullptr;
+    QPointer<FinestraSceltaAlunno> sceltaAlunno;
 };
