@@ -10,6 +10,7 @@
 #include "platform/casuale.h"
 #include "platform/disistema.h"
 #include "platform/laboratorio.h"
+#include "platform/messaggi.h"
 #include "platform/nomeprogramma.h"
 #include "platform/orologio.h"
 #include "platform/terminale.h"
@@ -28,21 +29,45 @@ void avvisa(const QStringList& avvisi) {
     }
 }
 
-// --classe: the teacher's way to start a class until the register has a window of its own.
-int aggiungiClasse(Registro& registro, const QString& classe, const QStringList& alunni) {
+// The register as the program finds it: the environment, then the lab's settings.
+LuogoRegistro luogoDelRegistro(const Laboratorio& laboratorio) {
+    return luogoRegistro(qEnvironmentVariable("VELTRIX_REGISTRO"), laboratorio.servizioRegistro,
+                         laboratorio.cartellaRegistro);
+}
+
+class MessaggiSulTerminale final : public Messaggi {
+public:
+    void mostra(const QString& testo) override { avvisa({testo}); }
+    void avvisa(const QString& testo) override { ::avvisa({testo}); }
+};
+
+// --classe: the teacher's way to start a class until the register has a window of its own. On
+// the terminal only: it needs no screen.
+int aggiungiClasse(const Opzioni& opzioni) {
+    const QString& classe = *opzioni.classe;
     if (classe.isEmpty()) {
         avvisa({QStringLiteral("--classe vuole il nome della classe")});
         return 2;
     }
-    if (const QString errore = registro.aggiungiClasse(classe, alunni); !errore.isEmpty()) {
+    if (opzioni.documenti) {
+        if (const QString perche = lavoraInDocumenti(); !perche.isEmpty()) {
+            avvisa({perche});
+        }
+    }
+    const Laboratorio laboratorio = leggiLaboratorio(fileLaboratorio());
+    avvisa(laboratorio.avvisi);
+    MessaggiSulTerminale messaggi;
+    Registro registro(luogoDelRegistro(laboratorio), messaggi);
+    if (const QString errore = registro.aggiungiClasse(classe, opzioni.alunni);
+        !errore.isEmpty()) {
         avvisa({QStringLiteral("La classe %1 non è stata aggiunta al registro: %2")
                     .arg(classe, errore)});
         return 1;
     }
-    scriviSulTerminale(alunni.isEmpty()
+    scriviSulTerminale(opzioni.alunni.isEmpty()
                            ? QStringLiteral("Classe %1 nel registro.\n").arg(classe)
                            : QStringLiteral("Classe %1 nel registro, con %2.\n")
-                                 .arg(classe, alunni.join(QStringLiteral(", "))));
+                                 .arg(classe, opzioni.alunni.join(QStringLiteral(", "))));
     return 0;
 }
 } // namespace
@@ -57,6 +82,9 @@ int main(int argc, char* argv[]) {
         scriviSulTerminale(prima.aiuto ? testoAiuto(nomeDaPercorso(grezzi.value(0)))
                                        : testoVersione());
         return 0;
+    } else if (prima.classe) {
+        QCoreApplication app(argc, argv);
+        return aggiungiClasse(prima);
     }
     impostaScala(argc, argv); // before any window, which it sizes
     QApplication app(argc, argv);
@@ -86,12 +114,7 @@ int main(int argc, char* argv[]) {
     ArchivioDiSistema archivio(QCoreApplication::applicationFilePath());
 
     // Made now, opened at its first use: the start window is painted before any database is.
-    Registro registro(luogoRegistro(qEnvironmentVariable("VELTRIX_REGISTRO"),
-                                    laboratorio.servizioRegistro, laboratorio.cartellaRegistro),
-                      messaggi);
-    if (opzioni.classe) {
-        return aggiungiClasse(registro, *opzioni.classe, opzioni.alunni);
-    }
+    Registro registro(luogoDelRegistro(laboratorio), messaggi);
 
     Programma programma(Servizi{orologio, casuale, messaggi, stampante, archivio, nome,
                                 Avvio{laboratorio.operazione, opzioni.operazione}});
