@@ -315,15 +315,20 @@ QList<SerieRegistrata> leggiSerie(QSqlDatabase d, const QString& filtro, const Q
 
 } // namespace
 
-QList<SerieRegistrata> Deposito::serieDaInviare(QString& errore) {
+QList<SerieRegistrata> Deposito::leggi(const QString& filtro, const QVariant& valore,
+                                       QString& errore) {
     if (errore = apri(); !errore.isEmpty()) {
         return {};
     }
-    QList<SerieRegistrata> serie = leggiSerie(db(), QStringLiteral("s.da_inviare = ?"), 1, errore);
+    QList<SerieRegistrata> serie = leggiSerie(db(), filtro, valore, errore);
     if (!errore.isEmpty()) {
         errore = fallito(errore);
     }
     return serie;
+}
+
+QList<SerieRegistrata> Deposito::serieDaInviare(QString& errore) {
+    return leggi(QStringLiteral("s.da_inviare = ?"), 1, errore);
 }
 
 QString Deposito::segnaInviate(const QStringList& id) {
@@ -345,14 +350,7 @@ QString Deposito::segnaInviate(const QStringList& id) {
 }
 
 QList<SerieRegistrata> Deposito::seriePerAlunno(const QString& alunno, QString& errore) {
-    if (errore = apri(); !errore.isEmpty()) {
-        return {};
-    }
-    QList<SerieRegistrata> serie = leggiSerie(db(), QStringLiteral("s.alunno = ?"), alunno, errore);
-    if (!errore.isEmpty()) {
-        errore = fallito(errore);
-    }
-    return serie;
+    return leggi(QStringLiteral("s.alunno = ?"), alunno, errore);
 }
 
 QList<ClasseRegistro> Deposito::classi(QString& errore) {

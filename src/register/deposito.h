@@ -8,6 +8,7 @@
 #include <QStringList>
 
 class QSqlDatabase;
+class QVariant;
 
 // One database that holds a register: a SQLite file on this PC, or the school's PostgreSQL.
 // The same statements reach both, every value bound, never pasted into the SQL. A connection that
@@ -55,6 +56,7 @@ private:
     Deposito(QString driver, QString nome, QString opzioni);
     QSqlDatabase db() const;
     QString fallito(const QString& errore);
+    QList<SerieRegistrata> leggi(const QString& filtro, const QVariant& valore, QString& errore);
 
     QString connessione;
     QString driver;
