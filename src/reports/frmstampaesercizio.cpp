@@ -32,7 +32,7 @@ FrmStampaEsercizio::FrmStampaEsercizio(Contesto& contesto)
     creaNome();
     // The pupil who said who they are finds their name already written.
     if (contesto.registro && contesto.registro->alunnoScelto()) {
-        txtNome->setText(contesto.registro->alunnoScelto()->nome);
+        txtNome->setText(nomeAmmesso(contesto.registro->alunnoScelto()->nome));
     }
     area->registraPosizioni();
     impostaSignificati(this, {{"area", "Esercizi eseguiti"},

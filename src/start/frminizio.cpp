@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "start/frminizio.h"
+#include "printouts/nomealunno.h"
 #include "platform/archivio.h"
 #include "rules/impostazioni.h"
 #include "rules/palette.h"
@@ -215,7 +216,9 @@ bool frmInizio::chiediAlunno() {
 // The pupil chosen, now or earlier in the run, is the name on the list and the certificate.
 void frmInizio::apriEsercizi() {
     if (contesto.registro && contesto.registro->alunnoScelto()) {
-        stato.NomeAlunno = contesto.registro->alunnoScelto()->nome;
+        // As the name box would take it: the printouts have room for 15 characters; the
+        // register keeps the whole name.
+        stato.NomeAlunno = nomeAmmesso(contesto.registro->alunnoScelto()->nome);
     }
     scriviLivelli();
     attendiEsercizi(contesto.finestre.apri(Finestra::Operativo));
