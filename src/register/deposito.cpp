@@ -121,9 +121,11 @@ QString Deposito::apri() {
     return {};
 }
 
-QString Deposito::fallito(const QString& errore) {
+QString Deposito::fallito(const QString& errore, bool annulla) {
     QSqlDatabase d = db();
-    d.rollback();
+    if (annulla) {
+        d.rollback();
+    }
     d.close();
     pronto = false;
     return errore.isEmpty() ? QStringLiteral("errore sconosciuto") : errore;
@@ -213,7 +215,7 @@ QString Deposito::scrivi(const QList<DaScrivere>& lista, bool daInviare) {
         }
         return d.commit() ? QString() : d.lastError().text();
     }();
-    return errore.isEmpty() ? QString() : fallito(errore);
+    return errore.isEmpty() ? QString() : fallito(errore, true);
 }
 
 namespace {
@@ -343,10 +345,10 @@ QString Deposito::segnaInviate(const QStringList& id) {
     }
     for (const QString& uno : id) {
         if (!esegui(segna, {uno})) {
-            return fallito(segna.lastError().text());
+            return fallito(segna.lastError().text(), true);
         }
     }
-    return d.commit() ? QString() : fallito(d.lastError().text());
+    return d.commit() ? QString() : fallito(d.lastError().text(), true);
 }
 
 QList<SerieRegistrata> Deposito::seriePerAlunno(const QString& alunno, QString& errore) {
@@ -390,12 +392,12 @@ QString Deposito::aggiungiClasse(const ClasseRegistro& classe) {
     alunno.prepare(QStringLiteral("INSERT INTO alunni (id, classe, nome) VALUES (?, ?, ?)"
                                   " ON CONFLICT (id) DO UPDATE SET nome = excluded.nome"));
     if (!esegui(query, {classe.id, classe.nome})) {
-        return fallito(query.lastError().text());
+        return fallito(query.lastError().text(), true);
     }
     for (const AlunnoRegistro& uno : classe.alunni) {
         if (!esegui(alunno, {uno.id, classe.id, uno.nome})) {
-            return fallito(alunno.lastError().text());
+            return fallito(alunno.lastError().text(), true);
         }
     }
-    return d.commit() ? QString() : fallito(d.lastError().text());
+    return d.commit() ? QString() : fallito(d.lastError().text(), true);
 }

@@ -55,7 +55,8 @@ public:
 private:
     Deposito(QString driver, QString nome, QString opzioni);
     QSqlDatabase db() const;
-    QString fallito(const QString& errore);
+    // Closes the connection after a failure; `annulla` first takes back the transaction begun.
+    QString fallito(const QString& errore, bool annulla = false);
     QList<SerieRegistrata> leggi(const QString& filtro, const QVariant& valore, QString& errore);
 
     QString connessione;

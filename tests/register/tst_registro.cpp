@@ -203,10 +203,13 @@ void TestRegistro::serieRegistrata() {
     QVERIFY(s.operazioniGiudicate[3].aiutoAccettato);
     QCOMPARE(s.operazioniGiudicate[1].risposte[0].testo, QStringLiteral("8"));
     QVERIFY(messaggi.avvisati.isEmpty());
+#ifndef Q_OS_WIN
+    // Windows keeps others out of the user's own folder; here the file's mode has to.
     if (dove.condiviso.isEmpty()) {
         QCOMPARE(QFile::permissions(dove.fileLocale) & 0x7077,
                  QFile::ReadOwner | QFile::WriteOwner);
     }
+#endif
 }
 
 void TestRegistro::registroIntoccabile_data() {
