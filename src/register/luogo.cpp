@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QStringList>
 #include <QUrl>
-#include <QUrlQuery>
 
 namespace {
 
@@ -25,26 +24,41 @@ bool indirizzo(const QString& valore) {
 QString parametriPostgres(const QString& valore, bool servizio) {
     const QString v = valore.trimmed();
     if (indirizzo(v)) {
-        const QUrl url(v);
-        if (!url.isValid()) {
-            return {};
+        // Read by hand: QUrl refuses a host that is a percent-encoded socket folder, which libpq
+        // takes. postgresql://[user[:password]@][host][:port][/dbname][?key=value&...]
+        QString resto = v.mid(v.indexOf(QLatin1String("://")) + 3);
+        const QString domanda = resto.section(QLatin1Char('?'), 1);
+        resto = resto.section(QLatin1Char('?'), 0, 0);
+        const QString autorita = resto.section(QLatin1Char('/'), 0, 0);
+        const QString database = resto.section(QLatin1Char('/'), 1);
+        const QString utente = autorita.contains(QLatin1Char('@'))
+                                   ? autorita.section(QLatin1Char('@'), 0, -2)
+                                   : QString();
+        QString host = autorita.section(QLatin1Char('@'), -1);
+        QString porta;
+        const qsizetype dueP = host.lastIndexOf(QLatin1Char(':'));
+        if (dueP >= 0 && !host.endsWith(QLatin1Char(']'))) {
+            porta = host.mid(dueP + 1);
+            host.truncate(dueP);
+        }
+        if (host.startsWith(QLatin1Char('[')) && host.endsWith(QLatin1Char(']'))) {
+            host = host.mid(1, host.size() - 2);
         }
         QStringList parametri;
-        const auto aggiungi = [&](const char* chiave, const QString& testo) {
-            if (!testo.isEmpty()) {
-                parametri << QString::fromLatin1(chiave) + QLatin1Char('=') + citato(testo);
+        const auto aggiungi = [&](const QString& chiave, const QString& testo) {
+            const QString chiaro = QUrl::fromPercentEncoding(testo.toUtf8());
+            if (!chiaro.isEmpty()) {
+                parametri << chiave + QLatin1Char('=') + citato(chiaro);
             }
         };
-        // A host in percent-encoding is a socket folder, as libpq reads it.
-        aggiungi("host", QUrl::fromPercentEncoding(url.host(QUrl::FullyEncoded).toUtf8()));
-        if (url.port() > 0) {
-            aggiungi("port", QString::number(url.port()));
-        }
-        aggiungi("user", url.userName());
-        aggiungi("password", url.password());
-        aggiungi("dbname", url.path().mid(1));
-        for (const auto& [chiave, testo] : QUrlQuery(url).queryItems(QUrl::FullyDecoded)) {
-            aggiungi(chiave.toLatin1().constData(), testo);
+        aggiungi(QStringLiteral("host"), host);
+        aggiungi(QStringLiteral("port"), porta);
+        aggiungi(QStringLiteral("user"), utente.section(QLatin1Char(':'), 0, 0));
+        aggiungi(QStringLiteral("password"), utente.section(QLatin1Char(':'), 1));
+        aggiungi(QStringLiteral("dbname"), database);
+        for (const QString& coppia : domanda.split(QLatin1Char('&'), Qt::SkipEmptyParts)) {
+            aggiungi(QUrl::fromPercentEncoding(coppia.section(QLatin1Char('='), 0, 0).toUtf8()),
+                     coppia.section(QLatin1Char('='), 1));
         }
         return parametri.join(QLatin1Char(' '));
     }

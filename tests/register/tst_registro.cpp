@@ -34,6 +34,8 @@ private slots:
     void processi_data();
     void processi();
     void serverAssenteARiprese();
+    void luogoDelRegistro_data();
+    void luogoDelRegistro();
 
 private:
     // The register of the row: a file in a fresh folder, or the server emptied.
@@ -404,6 +406,35 @@ void TestRegistro::serverAssenteARiprese() {
     QCOMPARE(messaggi.avvisati, QStringList());
     locale.close();
 #endif
+}
+
+void TestRegistro::luogoDelRegistro_data() {
+    QTest::addColumn<QString>("variabile");
+    QTest::addColumn<QString>("servizio");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("condiviso");
+    const QString file = nomeFileRegistro;
+    QTest::newRow("niente") << "" << "" << file << "";
+    QTest::newRow("una cartella") << "/srv/aula" << "scuola" << "/srv/aula/" + file << "";
+    QTest::newRow("il servizio del laboratorio") << "" << "scuola" << file << "service='scuola'";
+    QTest::newRow("parametri") << "service=lab" << "scuola" << file << "service=lab";
+    // A socket folder in the host, percent-encoded as libpq reads it; quotes kept inside values.
+    QTest::newRow("indirizzo")
+        << "postgresql://aula1@%2Fvar%2Frun:5433/reg?sslmode=disable&application_name=l'aula"
+        << "" << file
+        << "host='/var/run' port='5433' user='aula1' dbname='reg' sslmode='disable'"
+           " application_name='l\\'aula'";
+}
+
+// Where the register is kept, as the environment and the lab's settings say.
+void TestRegistro::luogoDelRegistro() {
+    QFETCH(QString, variabile);
+    QFETCH(QString, servizio);
+    QFETCH(QString, file);
+    QFETCH(QString, condiviso);
+    const LuogoRegistro dove = luogoRegistro(variabile, servizio, {});
+    QCOMPARE(dove.fileLocale, file);
+    QCOMPARE(dove.condiviso, condiviso);
 }
 
 VELTRIX_TEST(TestRegistro)
