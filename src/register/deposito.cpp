@@ -19,7 +19,7 @@ namespace {
 const QString sqliteDriver = QStringLiteral("QSQLITE");
 // How long a write waits for another program holding the register: long enough for a colleague's
 // short transaction, short enough that a pupil does not notice.
-constexpr int attesaBloccoMs = 1000;
+constexpr int attesaBloccoMs = 2000;
 constexpr int attesaServerS = 3;
 
 QVariant testoONullo(const QString& testo) {

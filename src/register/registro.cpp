@@ -22,7 +22,12 @@ Registro::Registro(LuogoRegistro luogo, Messaggi& messaggi, std::chrono::millise
     }
 }
 
-Registro::~Registro() = default;
+// A last try for what could not be written: a program closed right after a busy moment keeps it.
+Registro::~Registro() {
+    if (!attesa.isEmpty()) {
+        scrivi();
+    }
+}
 
 bool Registro::serverDisponibile() const {
     return !dallUltimoGuasto.isValid() || dallUltimoGuasto.elapsed() >= pausa.count();
