@@ -12,7 +12,6 @@
 #include <QUuid>
 #include <QVariant>
 
-#include <initializer_list>
 
 namespace {
 
@@ -30,7 +29,7 @@ QString momento(const QDateTime& quando) {
     return quando.toUTC().toString(Qt::ISODate);
 }
 
-bool esegui(QSqlQuery& query, std::initializer_list<QVariant> valori) {
+bool esegui(QSqlQuery& query, const QVariantList& valori) {
     int i = 0;
     for (const QVariant& valore : valori) {
         // Qt SQL binds a null QString as NULL: an empty text is still a text.
@@ -106,7 +105,9 @@ QString Deposito::apri() {
         QSqlQuery impostazioni(d);
         // The write-ahead journal is safe against a killed program without waiting for the disk
         // at every operation.
-        for (const char* pragma : {"PRAGMA foreign_keys = ON", "PRAGMA synchronous = NORMAL"}) {
+        // What is deleted is overwritten, not left in free pages for anyone who reads the file.
+        for (const char* pragma : {"PRAGMA foreign_keys = ON", "PRAGMA synchronous = NORMAL",
+                                   "PRAGMA secure_delete = ON"}) {
             if (!impostazioni.exec(QString::fromLatin1(pragma))) {
                 return fallito(impostazioni.lastError().text());
             }
@@ -131,17 +132,26 @@ QString Deposito::fallito(const QString& errore, bool annulla) {
     return errore.isEmpty() ? QStringLiteral("errore sconosciuto") : errore;
 }
 
-QString Deposito::scrivi(const QList<DaScrivere>& lista, bool daInviare) {
+QString Deposito::inTransazione(const std::function<QString(QSqlDatabase&)>& lavoro) {
     if (QString e = apri(); !e.isEmpty()) {
         return e;
     }
     QSqlDatabase d = db();
-    // The statements live inside: a connection closed on a failure must outlive none of them.
-    const QString errore = [&]() -> QString {
-        if (QString e = schema::iniziaScrittura(d); !e.isEmpty()) {
-            return e;
-        }
-        QSqlQuery serie(d), operazione(d), risposta(d);
+    if (QString e = schema::iniziaScrittura(d); !e.isEmpty()) {
+        return fallito(e);
+    }
+    // The work's statements are gone by the time a failure closes the connection.
+    if (QString e = lavoro(d); !e.isEmpty()) {
+        return fallito(e, true);
+    }
+    return d.commit() ? QString() : fallito(d.lastError().text(), true);
+}
+
+QString Deposito::scrivi(const QList<DaScrivere>& lista, bool daInviare) {
+    return inTransazione([&](QSqlDatabase& d) -> QString {
+        QSqlQuery serie(d), operazione(d), risposta(d), esiste(d);
+        // A pupil the teacher removed meanwhile is forgotten with what still waited to be sent.
+        esiste.prepare(QStringLiteral("SELECT 1 FROM alunni WHERE id = ?"));
         serie.prepare(QStringLiteral(
             "INSERT INTO serie (id, alunno, nome_alunno, programma, operazione, obiettivo, "
             "tipo_min,"
@@ -171,6 +181,14 @@ QString Deposito::scrivi(const QList<DaScrivere>& lista, bool daInviare) {
             " VALUES (?, ?, ?, ?, ?) ON CONFLICT (serie, numero, ordine) DO NOTHING"));
         for (const DaScrivere& voce : lista) {
             const SerieRegistrata& s = voce.serie;
+            if (!s.alunno.isEmpty()) {
+                if (!esegui(esiste, {s.alunno})) {
+                    return esiste.lastError().text();
+                }
+                if (!esiste.next()) {
+                    continue;
+                }
+            }
             if (!esegui(serie, {s.id,
                                 testoONullo(s.alunno),
                                 s.nomeAlunno,
@@ -213,17 +231,16 @@ QString Deposito::scrivi(const QList<DaScrivere>& lista, bool daInviare) {
                 }
             }
         }
-        return d.commit() ? QString() : d.lastError().text();
-    }();
-    return errore.isEmpty() ? QString() : fallito(errore, true);
+        return {};
+    });
 }
 
 namespace {
 
-// The series that `filtro` picks (a condition on the table serie, named s, with one value),
-// each with its operations and answers: three queries, whatever their number.
-QList<SerieRegistrata> leggiSerie(QSqlDatabase d, const QString& filtro, const QVariant& valore,
-                                  QString& errore) {
+// The series that `filtro` picks (a condition on the table serie, named s, with its values),
+// each with its operations and answers, or without: three queries, whatever their number.
+QList<SerieRegistrata> leggiSerie(QSqlDatabase d, const QString& filtro,
+                                  const QVariantList& valori, bool intere, QString& errore) {
     QSqlQuery serie(d), operazioni(d), risposte(d);
     serie.setForwardOnly(true);
     operazioni.setForwardOnly(true);
@@ -232,7 +249,8 @@ QList<SerieRegistrata> leggiSerie(QSqlDatabase d, const QString& filtro, const Q
         QStringLiteral(
             "SELECT s.id, s.alunno, s.nome_alunno, s.programma, s.operazione, s.obiettivo,"
             " s.tipo_min, s.tipo_max, s.livello, s.descrizione_livello, s.numero_min, s.numero_max,"
-            " s.inizio, s.fine, s.operazioni, s.esatte, s.errate, s.tempo_totale, s.valutazione"
+            " s.inizio, s.fine, s.operazioni, s.esatte, s.errate, s.tempo_totale, s.valutazione,"
+            " (SELECT count(*) FROM operazioni a WHERE a.serie = s.id AND a.aiuto_accettato = 1)"
             " FROM serie s WHERE %1 ORDER BY s.inizio, s.id")
             .arg(filtro));
     operazioni.prepare(
@@ -248,7 +266,7 @@ QList<SerieRegistrata> leggiSerie(QSqlDatabase d, const QString& filtro, const Q
             .arg(filtro));
     QList<SerieRegistrata> lette;
     QHash<QString, qsizetype> posizione;
-    if (!esegui(serie, {valore})) {
+    if (!esegui(serie, valori)) {
         errore = serie.lastError().text();
         return {};
     }
@@ -276,10 +294,14 @@ QList<SerieRegistrata> leggiSerie(QSqlDatabase d, const QString& filtro, const Q
         s.errate = serie.value(c++).toInt();
         s.tempoTotale = serie.value(c++).toInt();
         s.valutazione = testo();
+        s.aiutiAccettati = serie.value(c++).toInt();
         posizione.insert(s.id, lette.size());
         lette.append(s);
     }
-    if (!esegui(operazioni, {valore})) {
+    if (!intere) {
+        return lette;
+    }
+    if (!esegui(operazioni, valori)) {
         errore = operazioni.lastError().text();
         return {};
     }
@@ -302,7 +324,7 @@ QList<SerieRegistrata> leggiSerie(QSqlDatabase d, const QString& filtro, const Q
         lette[posizione.value(operazioni.value(0).toString())].operazioniGiudicate.insert(o.numero,
                                                                                           o);
     }
-    if (!esegui(risposte, {valore})) {
+    if (!esegui(risposte, valori)) {
         errore = risposte.lastError().text();
         return {};
     }
@@ -317,12 +339,12 @@ QList<SerieRegistrata> leggiSerie(QSqlDatabase d, const QString& filtro, const Q
 
 } // namespace
 
-QList<SerieRegistrata> Deposito::leggi(const QString& filtro, const QVariant& valore,
-                                       QString& errore) {
+QList<SerieRegistrata> Deposito::leggi(const QString& filtro, const QVariantList& valori,
+                                       QString& errore, Lettura lettura) {
     if (errore = apri(); !errore.isEmpty()) {
         return {};
     }
-    QList<SerieRegistrata> serie = leggiSerie(db(), filtro, valore, errore);
+    QList<SerieRegistrata> serie = leggiSerie(db(), filtro, valori, lettura == Lettura::intere, errore);
     if (!errore.isEmpty()) {
         errore = fallito(errore);
     }
@@ -330,29 +352,24 @@ QList<SerieRegistrata> Deposito::leggi(const QString& filtro, const QVariant& va
 }
 
 QList<SerieRegistrata> Deposito::serieDaInviare(QString& errore) {
-    return leggi(QStringLiteral("s.da_inviare = ?"), 1, errore);
+    return leggi(QStringLiteral("s.da_inviare = ?"), {1}, errore);
 }
 
 QString Deposito::segnaInviate(const QStringList& id) {
-    if (QString e = apri(); !e.isEmpty()) {
-        return e;
-    }
-    QSqlDatabase d = db();
-    QSqlQuery segna(d);
-    segna.prepare(QStringLiteral("UPDATE serie SET da_inviare = 0 WHERE id = ?"));
-    if (QString e = schema::iniziaScrittura(d); !e.isEmpty()) {
-        return fallito(e);
-    }
-    for (const QString& uno : id) {
-        if (!esegui(segna, {uno})) {
-            return fallito(segna.lastError().text(), true);
+    return inTransazione([&](QSqlDatabase& d) -> QString {
+        QSqlQuery segna(d);
+        segna.prepare(QStringLiteral("UPDATE serie SET da_inviare = 0 WHERE id = ?"));
+        for (const QString& uno : id) {
+            if (!esegui(segna, {uno})) {
+                return segna.lastError().text();
+            }
         }
-    }
-    return d.commit() ? QString() : fallito(d.lastError().text(), true);
+        return {};
+    });
 }
 
 QList<SerieRegistrata> Deposito::seriePerAlunno(const QString& alunno, QString& errore) {
-    return leggi(QStringLiteral("s.alunno = ?"), alunno, errore);
+    return leggi(QStringLiteral("s.alunno = ?"), {alunno}, errore);
 }
 
 QList<ClasseRegistro> Deposito::classi(QString& errore) {
@@ -379,25 +396,131 @@ QList<ClasseRegistro> Deposito::classi(QString& errore) {
 }
 
 QString Deposito::aggiungiClasse(const ClasseRegistro& classe) {
-    if (QString e = apri(); !e.isEmpty()) {
-        return e;
-    }
-    QSqlDatabase d = db();
-    if (QString e = schema::iniziaScrittura(d); !e.isEmpty()) {
-        return fallito(e);
-    }
-    QSqlQuery query(d), alunno(d);
-    query.prepare(QStringLiteral("INSERT INTO classi (id, nome) VALUES (?, ?) ON CONFLICT (id) DO "
-                                 "UPDATE SET nome = excluded.nome"));
-    alunno.prepare(QStringLiteral("INSERT INTO alunni (id, classe, nome) VALUES (?, ?, ?)"
-                                  " ON CONFLICT (id) DO UPDATE SET nome = excluded.nome"));
-    if (!esegui(query, {classe.id, classe.nome})) {
-        return fallito(query.lastError().text(), true);
-    }
-    for (const AlunnoRegistro& uno : classe.alunni) {
-        if (!esegui(alunno, {uno.id, classe.id, uno.nome})) {
-            return fallito(alunno.lastError().text(), true);
+    return inTransazione([&](QSqlDatabase& d) -> QString {
+        QSqlQuery query(d), alunno(d);
+        query.prepare(QStringLiteral("INSERT INTO classi (id, nome) VALUES (?, ?)"
+                                     " ON CONFLICT (id) DO UPDATE SET nome = excluded.nome"));
+        alunno.prepare(QStringLiteral("INSERT INTO alunni (id, classe, nome) VALUES (?, ?, ?)"
+                                      " ON CONFLICT (id) DO UPDATE SET nome = excluded.nome"));
+        if (!esegui(query, {classe.id, classe.nome})) {
+            return query.lastError().text();
         }
+        for (const AlunnoRegistro& uno : classe.alunni) {
+            if (!esegui(alunno, {uno.id, classe.id, uno.nome})) {
+                return alunno.lastError().text();
+            }
+        }
+        return {};
+    });
+}
+
+QList<SerieRegistrata> Deposito::serieDellaClasse(const QString& classe, const QDateTime& dal,
+                                                  const QDateTime& al, QString& errore,
+                                                  Lettura lettura) {
+    // Open bounds become the widest ones, so the statement is the same for every call.
+    return leggi(QStringLiteral("s.alunno IN (SELECT id FROM alunni WHERE classe = ?)"
+                                " AND s.inizio >= ? AND s.inizio < ?"),
+                 {classe, dal.isValid() ? momento(dal) : QStringLiteral("0"),
+                  al.isValid() ? momento(al) : QStringLiteral("9")},
+                 errore, lettura);
+}
+
+namespace {
+
+// One statement with its values, inside a transaction begun.
+QString modifica(QSqlDatabase& d, const QString& testo, const QVariantList& valori) {
+    QSqlQuery query(d);
+    query.prepare(testo);
+    return esegui(query, valori) ? QString() : query.lastError().text();
+}
+
+} // namespace
+
+QString Deposito::rinominaClasse(const QString& classe, const QString& nome) {
+    return inTransazione([&](QSqlDatabase& d) {
+        return modifica(d, QStringLiteral("UPDATE classi SET nome = ? WHERE id = ?"),
+                        {nome, classe});
+    });
+}
+
+QString Deposito::rinominaAlunno(const QString& alunno, const QString& nome) {
+    return inTransazione([&](QSqlDatabase& d) {
+        return modifica(d, QStringLiteral("UPDATE alunni SET nome = ? WHERE id = ?"),
+                        {nome, alunno});
+    });
+}
+
+QString Deposito::rimuoviAlunno(const QString& alunno) {
+    const QString e = inTransazione([&](QSqlDatabase& d) {
+        return modifica(d, QStringLiteral("DELETE FROM alunni WHERE id = ?"), {alunno});
+    });
+    return e.isEmpty() ? cancellaDavvero() : e;
+}
+
+QString Deposito::rimuoviClasse(const QString& classe) {
+    const QString e = inTransazione([&](QSqlDatabase& d) {
+        return modifica(d, QStringLiteral("DELETE FROM classi WHERE id = ?"), {classe});
+    });
+    return e.isEmpty() ? cancellaDavvero() : e;
+}
+
+int Deposito::contaSeriePrima(const QDateTime& prima, QString& errore) {
+    if (errore = apri(); !errore.isEmpty()) {
+        return 0;
     }
-    return d.commit() ? QString() : fallito(d.lastError().text(), true);
+    QSqlQuery query(db());
+    query.prepare(QStringLiteral("SELECT count(*) FROM serie WHERE inizio < ?"));
+    if (!esegui(query, {momento(prima)}) || !query.next()) {
+        errore = fallito(query.lastError().text());
+        return 0;
+    }
+    return query.value(0).toInt();
+}
+
+QString Deposito::rimuoviSeriePrima(const QDateTime& prima) {
+    const QString e = inTransazione([&](QSqlDatabase& d) {
+        return modifica(d, QStringLiteral("DELETE FROM serie WHERE inizio < ?"), {momento(prima)});
+    });
+    return e.isEmpty() ? cancellaDavvero() : e;
+}
+
+QString Deposito::cancellaDavvero() {
+    QSqlQuery query(db());
+    if (driver == sqliteDriver) {
+        // secure_delete has zeroed the rows in the pages; VACUUM rewrites the file without its
+        // free pages, and the checkpoint empties the journal that still held the old pages.
+        for (const char* passo : {"VACUUM", "PRAGMA wal_checkpoint(TRUNCATE)"}) {
+            if (!query.exec(QString::fromLatin1(passo))) {
+                return fallito(query.lastError().text());
+            }
+        }
+        return {};
+    }
+    // On the server the tables are rewritten; a teacher who does not own them is told.
+    if (!query.exec(QStringLiteral("VACUUM FULL risposte, operazioni, serie, alunni, classi"))) {
+        return fallito(query.lastError().text());
+    }
+    return {};
+}
+
+QString Deposito::impostazione(const QString& chiave, QString& errore) {
+    if (errore = apri(); !errore.isEmpty()) {
+        return {};
+    }
+    QSqlQuery query(db());
+    query.prepare(QStringLiteral("SELECT valore FROM impostazioni WHERE chiave = ?"));
+    if (!esegui(query, {chiave})) {
+        errore = fallito(query.lastError().text());
+        return {};
+    }
+    return query.next() ? query.value(0).toString() : QString();
+}
+
+QString Deposito::scriviImpostazione(const QString& chiave, const QString& valore) {
+    return inTransazione([&](QSqlDatabase& d) {
+        return modifica(d,
+                        QStringLiteral("INSERT INTO impostazioni (chiave, valore) VALUES (?, ?)"
+                                       " ON CONFLICT (chiave) DO UPDATE SET valore = excluded.valore"),
+                        {chiave, valore});
+    });
 }

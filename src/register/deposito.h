@@ -6,9 +6,11 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
+
+#include <functional>
 
 class QSqlDatabase;
-class QVariant;
 
 // One database that holds a register: a SQLite file on this PC, or the school's PostgreSQL.
 // The same statements reach both, every value bound, never pasted into the SQL. A connection that
@@ -51,13 +53,38 @@ public:
     QString aggiungiClasse(const ClasseRegistro& classe);
     // Every series of one pupil, oldest first, with its operations.
     QList<SerieRegistrata> seriePerAlunno(const QString& alunno, QString& errore);
+    // Series whole, or only their own line: a summary or a spreadsheet needs no operation, and
+    // reads a whole year in a fraction of the time.
+    enum class Lettura { intere, soloSerie };
+    // The series of a class's pupils begun in [dal, al), oldest first; an invalid bound is open.
+    QList<SerieRegistrata> serieDellaClasse(const QString& classe, const QDateTime& dal,
+                                            const QDateTime& al, QString& errore,
+                                            Lettura lettura = Lettura::intere);
+
+    // The teacher's changes to classes and pupils. Removing takes the pupil's series with it.
+    QString rinominaClasse(const QString& classe, const QString& nome);
+    QString rinominaAlunno(const QString& alunno, const QString& nome);
+    QString rimuoviAlunno(const QString& alunno);
+    QString rimuoviClasse(const QString& classe);
+    // Every series begun before `prima`: how many, and removing them.
+    int contaSeriePrima(const QDateTime& prima, QString& errore);
+    QString rimuoviSeriePrima(const QDateTime& prima);
+
+    // A setting of the register, such as the PIN's hash; empty when there is none.
+    QString impostazione(const QString& chiave, QString& errore);
+    QString scriviImpostazione(const QString& chiave, const QString& valore);
 
 private:
     Deposito(QString driver, QString nome, QString opzioni);
     QSqlDatabase db() const;
     // Closes the connection after a failure; `annulla` first takes back the transaction begun.
     QString fallito(const QString& errore, bool annulla = false);
-    QList<SerieRegistrata> leggi(const QString& filtro, const QVariant& valore, QString& errore);
+    QList<SerieRegistrata> leggi(const QString& filtro, const QVariantList& valori,
+                                 QString& errore, Lettura lettura = Lettura::intere);
+    // One write transaction around `lavoro`, which returns empty when done or why not.
+    QString inTransazione(const std::function<QString(QSqlDatabase&)>& lavoro);
+    // What was removed is gone from the file too, not only from the tables.
+    QString cancellaDavvero();
 
     QString connessione;
     QString driver;

@@ -49,16 +49,12 @@ QString momento(const QDateTime& quando) {
 QByteArray csvSerie(const QList<SerieRegistrata>& serie) {
     QStringList righe{intestazione.join(QLatin1Char(';'))};
     for (const SerieRegistrata& s : serie) {
-        int aiuti = 0;
-        for (const OperazioneRegistrata& o : s.operazioniGiudicate) {
-            aiuti += o.aiutoAccettato ? 1 : 0;
-        }
         righe << QStringList{campo(s.nomeAlunno),   momento(s.inizio),
                              momento(s.fine),       campo(s.programma),
                              numero(s.operazione),  campo(s.obiettivo),
                              numero(s.livello),     campo(s.descrizioneLivello),
                              numero(s.operazioni),  numero(s.esatte),
-                             numero(s.errate),      numero(aiuti),
+                             numero(s.errate),      numero(s.aiutiAccettati),
                              numero(s.tempoTotale), campo(s.valutazione)}
                      .join(QLatin1Char(';'));
     }

@@ -45,7 +45,7 @@ QList<ClasseRegistro> Registro::classi() {
             }
             return delServer;
         }
-        dallUltimoGuasto.start();
+        guasto(errore);
         errore.clear();
     }
     QList<ClasseRegistro> classi = locale.classi(errore);
@@ -61,7 +61,7 @@ void Registro::scegliAlunno(std::optional<AlunnoRegistro> chi) {
 }
 
 QString Registro::aggiungiClasse(const QString& nome, const QStringList& alunni) {
-    Deposito& dove = condiviso ? *condiviso : locale;
+    Deposito& dove = principale();
     QString errore;
     ClasseRegistro classe{nuovoId(), nome, {}};
     for (const ClasseRegistro& esistente : dove.classi(errore)) {
@@ -151,6 +151,7 @@ void Registro::aiuto(const StatoCondiviso& stato, Aiuto aiuto) {
     }
     OperazioneRegistrata* o = operazioneCorrente(stato);
     if (aiuto == Aiuto::accettato) {
+        corrente->aiutiAccettati += o->aiutoAccettato ? 0 : 1;
         o->aiutoAccettato = true;
     } else {
         ++o->aiutiRifiutati;

@@ -50,6 +50,9 @@ public:
     // The name typed in the list window, for a series of nobody chosen.
     void nomeDigitato(const QString& nome);
 
+    // The register the teacher reads and changes: the school's, where the lab shares one.
+    Deposito& principale() { return condiviso ? *condiviso : locale; }
+
     // How many series still wait to be written anywhere, for the tests and the teacher.
     int inAttesa() const { return static_cast<int>(attesa.size()); }
 

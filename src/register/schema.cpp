@@ -45,6 +45,10 @@ const std::vector<std::vector<const char*>> passi{
         " REFERENCES operazioni (serie, numero) ON DELETE CASCADE)",
         "INSERT INTO veltrix_versione (numero) VALUES (0)",
     },
+    // The teacher's window: the PIN's hash and the wrong tries, kept where the classes are.
+    {
+        "CREATE TABLE impostazioni (chiave TEXT PRIMARY KEY, valore TEXT NOT NULL)",
+    },
 };
 
 QString esegui(QSqlDatabase& db, const QString& testo) {

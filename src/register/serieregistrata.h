@@ -48,6 +48,9 @@ struct SerieRegistrata {
     int operazioni = 0, esatte = 0, errate = 0;
     qint32 tempoTotale = 0;
     QString valutazione;
+    // Operations whose help was accepted: counted as they happen, or by the register when read,
+    // also where the operations themselves are not read.
+    int aiutiAccettati = 0;
     QMap<int, OperazioneRegistrata> operazioniGiudicate;
 };
 

@@ -48,7 +48,7 @@ void TestEsportazione::lettaDaUnAltro() {
     s.tempoTotale = 1234;
     s.valutazione = QStringLiteral("SUFFICIENTE (!)");
     s.inizio = s.fine = QDateTime(QDate(2026, 12, 9), QTime(10, 5));
-    s.operazioniGiudicate[1].aiutoAccettato = true;
+    s.aiutiAccettati = 1;
     const QByteArray csv = csvSerie({s, s});
     QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
     QVERIFY(csv.endsWith("\r\n"));
