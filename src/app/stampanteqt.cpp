@@ -269,6 +269,14 @@ void StampanteQt::disegna(const Immagine& immagine, const QRectF& twip) {
     pittore->fillRect(
         QRectF(inPixel(twip.x()), inPixel(twip.y()), inPixel(twip.width()), inPixel(twip.height())),
         immagine.sfondo);
+    if (!immagine.disegno.isNull()) {
+        pittore->save();
+        pittore->translate(inPixel(twip.x()), inPixel(twip.y()));
+        pittore->scale(inPixel(twip.width()) / immagine.dimensioni.width(),
+                       inPixel(twip.height()) / immagine.dimensioni.height());
+        pittore->drawPicture(0, 0, immagine.disegno);
+        pittore->restore();
+    }
     for (const Immagine::Testo& t : immagine.testi) {
         QFont f = t.font;
         f.setPointSizeF(t.font.pointSizeF() * fattore);

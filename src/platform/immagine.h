@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPicture>
 #include <QPointF>
 #include <QSize>
 #include <QString>
@@ -23,4 +24,7 @@ struct Immagine {
     double dpi = 96;  // of the screen the picture was drawn for
     QColor sfondo = Qt::white;
     std::vector<Testo> testi;
+    // Lines and shapes in the picture's pixels, drawn over the ground and under the texts: a
+    // chart is printed from its own vector drawing, sharp at any resolution.
+    QPicture disegno;
 };
