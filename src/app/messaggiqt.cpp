@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 namespace {
@@ -32,6 +33,16 @@ void MessaggiQt::mostra(const QString& testo) {
     QMessageBox scatola(QMessageBox::NoIcon, titolo, testo, QMessageBox::Ok,
                         QApplication::activeWindow());
     scatola.exec();
+}
+
+bool MessaggiQt::chiedi(const QString& testo) {
+    QMessageBox scatola(QMessageBox::Question, titolo, testo, QMessageBox::Yes | QMessageBox::No,
+                        QApplication::activeWindow());
+    scatola.button(QMessageBox::Yes)->setText(QStringLiteral("Sì"));
+    scatola.button(QMessageBox::No)->setText(QStringLiteral("No"));
+    // Enter alone must not remove a year of work.
+    scatola.setDefaultButton(QMessageBox::No);
+    return scatola.exec() == QMessageBox::Yes;
 }
 
 // A label near the bottom of the window, which clicks go through and nothing has to close. The

@@ -13,6 +13,7 @@ public:
     explicit MessaggiQt(QString titolo);
     void mostra(const QString& testo) override;
     void avvisa(const QString& testo) override;
+    bool chiedi(const QString& testo) override;
 
 private:
     QString titolo;

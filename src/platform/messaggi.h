@@ -13,4 +13,10 @@ public:
     // A brief notice that goes away by itself and is spoken by a screen reader: for news that
     // needs no answer, such as a job sent to the printer.
     virtual void avvisa(const QString& testo) = 0;
+    // A modal box with "Sì" and "No", for what cannot be undone: true for "Sì". Where nobody can
+    // answer, the answer is no.
+    virtual bool chiedi(const QString& testo) {
+        Q_UNUSED(testo);
+        return false;
+    }
 };

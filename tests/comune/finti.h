@@ -55,6 +55,12 @@ public:
     QStringList avvisati;
     void mostra(const QString& testo) override { mostrati << testo; }
     void avvisa(const QString& testo) override { avvisati << testo; }
+    QStringList chiesti;
+    bool risposta = true;
+    bool chiedi(const QString& testo) override {
+        chiesti << testo;
+        return risposta;
+    }
 };
 
 // A printer that keeps every text, picture and page it is given, with the font and position of
