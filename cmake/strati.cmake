@@ -11,7 +11,7 @@ set(VELTRIX_STRATI
     "register"                           # the class register: every series of every pupil
     "printouts"                          # what goes on paper: list, worksheet, certificate
     "widgets"                            # the program's own controls and window set
-    "exercise reports worksheets start"  # the windows, each in its folder
+    "exercise reports worksheets teacher start"  # the windows, each in its folder
     "app")                               # the program: every window, the real services
 set(VELTRIX_STRATI_LOGICI 6)
 

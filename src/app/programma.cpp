@@ -5,6 +5,7 @@
 #include "reports/frmattestato.h"
 #include "reports/frmstampaesercizio.h"
 #include "start/frminizio.h"
+#include "teacher/finestraregistro.h"
 #include "widgets/accessibile.h"
 #include "worksheets/frmstampaschede.h"
 
@@ -21,6 +22,7 @@ Programma::Programma(Servizi servizi) : servizi(std::move(servizi)) {
     finestre.registra(Finestra::StampaEsercizio, fabbrica<FrmStampaEsercizio>(contesto));
     finestre.registra(Finestra::Attestato, fabbrica<FrmAttestato>(contesto));
     finestre.registra(Finestra::StampaSchede, fabbrica<FrmStampaSchede>(contesto));
+    finestre.registra(Finestra::Registro, fabbrica<FinestraRegistro>(contesto));
 }
 
 void Programma::avvia() {

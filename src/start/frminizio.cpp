@@ -106,6 +106,9 @@ void frmInizio::avanzaTendine(double trascorsi) {
         Picture1->hide();
         Picture2->hide();
         mnuSchede->setEnabled(true);
+        if (mnuRegistro) {
+            mnuRegistro->setEnabled(true);
+        }
     }
 }
 
@@ -133,10 +136,13 @@ void frmInizio::leggiLivelli() {
 }
 
 void frmInizio::scriviLivelli() {
+    // The teacher may have changed the file's operation code meanwhile, in the register's
+    // window: that one stands, and only the objective set is this window's to write.
+    const QString file = impostazioni::nomeFileImpostazioni(stato.NomeProgramma);
+    qint16 operazione = OperazioneDelFile, gruppoNelFile = 1;
+    impostazioni::leggiLivelli(contesto.servizi.archivio, file, operazione, gruppoNelFile);
     // A settings file that cannot be written is not worth interrupting the pupil for.
-    impostazioni::scriviLivelli(contesto.servizi.archivio,
-                                impostazioni::nomeFileImpostazioni(stato.NomeProgramma),
-                                OperazioneDelFile, GruppoObiettivi);
+    impostazioni::scriviLivelli(contesto.servizi.archivio, file, operazione, GruppoObiettivi);
 }
 
 void frmInizio::azzeraObiettivi() {

@@ -92,6 +92,7 @@ private:
     QWidget* Picture2 = nullptr;
     QTimer* TimerTendine = nullptr;
     QAction* mnuSchede = nullptr;
+    QAction* mnuRegistro = nullptr;
     QAction* mnuValutazione = nullptr;
     QAction* mnuEsempi = nullptr;
     QPointer<FinestraSceltaAlunno> sceltaAlunno;

@@ -167,6 +167,15 @@ void frmInizio::creaMenu() {
     connect(mnuSchede, &QAction::triggered, this,
             [this] { contesto.finestre.apri(Finestra::StampaSchede); });
 
+    // Only where the program keeps a register, beside the worksheets and enabled with them.
+    if (contesto.registro) {
+        mnuRegistro = menuBar()->addAction(QStringLiteral("Registro"));
+        mnuRegistro->setObjectName(QStringLiteral("mnuRegistro"));
+        mnuRegistro->setEnabled(false);
+        connect(mnuRegistro, &QAction::triggered, this,
+                [this] { contesto.finestre.apri(Finestra::Registro); });
+    }
+
     mnuValutazione = menuBar()->addAction(QStringLiteral("Valutazione"));
     mnuValutazione->setObjectName(QStringLiteral("mnuValutazione"));
     connect(mnuValutazione, &QAction::triggered, this,

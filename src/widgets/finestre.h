@@ -16,8 +16,10 @@ enum class Finestra {
     Operativo,
     StampaEsercizio,
     StampaSchede,
+    // The teacher's register, last: the other windows close as they always did.
+    Registro,
 };
-inline constexpr int numeroFinestre = 5;
+inline constexpr int numeroFinestre = 6;
 
 // One instance of each window for the run: created when first referred to, forgotten when it
 // is unloaded, created afresh on the next reference.
