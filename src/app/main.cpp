@@ -14,6 +14,7 @@
 #include "platform/nomeprogramma.h"
 #include "platform/orologio.h"
 #include "platform/terminale.h"
+#include "register/pin.h"
 #include "register/registro.h"
 #include "rules/laboratorio.h"
 #include "widgets/stile.h"
@@ -21,6 +22,7 @@
 #include <QApplication>
 
 #include <chrono>
+#include <memory>
 
 namespace {
 void avvisa(const QStringList& avvisi) {
@@ -41,14 +43,9 @@ public:
     void avvisa(const QString& testo) override { ::avvisa({testo}); }
 };
 
-// --classe: the teacher's way to start a class until the register has a window of its own. On
-// the terminal only: it needs no screen.
-int aggiungiClasse(const Opzioni& opzioni) {
-    const QString& classe = *opzioni.classe;
-    if (classe.isEmpty()) {
-        avvisa({QStringLiteral("--classe vuole il nome della classe")});
-        return 2;
-    }
+// The register as a teacher at the terminal reaches it: in the Documents folder with
+// --documenti, where the lab's settings put it.
+std::unique_ptr<Registro> registroDaTerminale(const Opzioni& opzioni, Messaggi& messaggi) {
     if (opzioni.documenti) {
         if (const QString perche = lavoraInDocumenti(); !perche.isEmpty()) {
             avvisa({perche});
@@ -56,9 +53,19 @@ int aggiungiClasse(const Opzioni& opzioni) {
     }
     const Laboratorio laboratorio = leggiLaboratorio(fileLaboratorio());
     avvisa(laboratorio.avvisi);
+    return std::make_unique<Registro>(luogoDelRegistro(laboratorio), messaggi);
+}
+
+// --classe: a class started from a terminal, which needs no screen.
+int aggiungiClasse(const Opzioni& opzioni) {
+    const QString& classe = *opzioni.classe;
+    if (classe.isEmpty()) {
+        avvisa({QStringLiteral("--classe vuole il nome della classe")});
+        return 2;
+    }
     MessaggiSulTerminale messaggi;
-    Registro registro(luogoDelRegistro(laboratorio), messaggi);
-    if (const QString errore = registro.aggiungiClasse(classe, opzioni.alunni);
+    const auto registro = registroDaTerminale(opzioni, messaggi);
+    if (const QString errore = registro->aggiungiClasse(classe, opzioni.alunni);
         !errore.isEmpty()) {
         avvisa({QStringLiteral("La classe %1 non è stata aggiunta al registro: %2")
                     .arg(classe, errore)});
@@ -68,6 +75,48 @@ int aggiungiClasse(const Opzioni& opzioni) {
                            ? QStringLiteral("Classe %1 nel registro.\n").arg(classe)
                            : QStringLiteral("Classe %1 nel registro, con %2.\n")
                                  .arg(classe, opzioni.alunni.join(QStringLiteral(", "))));
+    return 0;
+}
+
+// --nuovo-pin: a forgotten PIN is replaced by whoever can write the register; nobody is asked
+// for the old one, since whoever can write the file could remove it anyway.
+int nuovoPin(const Opzioni& opzioni) {
+    MessaggiSulTerminale messaggi;
+    const auto registro = registroDaTerminale(opzioni, messaggi);
+    Deposito& deposito = registro->principale();
+    if (const QString errore = deposito.apri(); !errore.isEmpty()) {
+        avvisa({QStringLiteral("Il registro (%1) non si apre: %2")
+                    .arg(deposito.descrizione(), errore)});
+        return 1;
+    }
+    scriviSulTerminale(QStringLiteral("Nuovo PIN del docente (da %1 a %2 cifre): ")
+                           .arg(pin::cifreMinime)
+                           .arg(pin::cifreMassime));
+    const std::optional<QString> primo = leggiDalTerminale(true);
+    if (!primo) {
+        return 1;
+    }
+    if (const QString problema = pin::problema(*primo); !problema.isEmpty()) {
+        avvisa({problema});
+        return 1;
+    }
+    scriviSulTerminale(QStringLiteral("Ripeti il nuovo PIN: "));
+    if (leggiDalTerminale(true) != primo) {
+        avvisa({QStringLiteral("I due PIN sono diversi: il PIN non è cambiato.")});
+        return 1;
+    }
+    // The tries are cleared too: the teacher who was locked out comes in at once.
+    QString errore = deposito.scriviImpostazione(QString::fromLatin1(pin::chiaveImpronta),
+                                                 pin::impronta(*primo));
+    if (errore.isEmpty()) {
+        errore = deposito.scriviImpostazione(QString::fromLatin1(pin::chiaveTentativi),
+                                             pin::comeTesto({}));
+    }
+    if (!errore.isEmpty()) {
+        avvisa({QStringLiteral("Il PIN non è cambiato: %1").arg(errore)});
+        return 1;
+    }
+    scriviSulTerminale(QStringLiteral("PIN cambiato in %1.\n").arg(deposito.descrizione()));
     return 0;
 }
 } // namespace
@@ -82,9 +131,9 @@ int main(int argc, char* argv[]) {
         scriviSulTerminale(prima.aiuto ? testoAiuto(nomeDaPercorso(grezzi.value(0)))
                                        : testoVersione());
         return 0;
-    } else if (prima.classe) {
+    } else if (prima.classe || prima.nuovoPin) {
         QCoreApplication app(argc, argv);
-        return aggiungiClasse(prima);
+        return prima.classe ? aggiungiClasse(prima) : nuovoPin(prima);
     }
     impostaScala(argc, argv); // before any window, which it sizes
     QApplication app(argc, argv);

@@ -13,17 +13,19 @@ const QCommandLineOption documenti(QStringLiteral("documenti"));
 const QCommandLineOption operazione(QStringLiteral("operazione"), {}, QStringLiteral("N"));
 const QCommandLineOption scala(QStringLiteral("scala"), {}, QStringLiteral("N"));
 const QCommandLineOption classe(QStringLiteral("classe"), {}, QStringLiteral("NOME"));
+const QCommandLineOption nuovoPin(QStringLiteral("nuovo-pin"));
 } // namespace
 
 Opzioni leggiOpzioni(const QStringList& argomenti) {
     QCommandLineParser lettore;
     lettore.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    lettore.addOptions({aiuto, versione, documenti, operazione, scala, classe});
+    lettore.addOptions({aiuto, versione, documenti, operazione, scala, classe, nuovoPin});
     lettore.parse(argomenti);
     Opzioni opzioni;
     opzioni.aiuto = lettore.isSet(aiuto);
     opzioni.versione = lettore.isSet(versione);
     opzioni.documenti = lettore.isSet(documenti);
+    opzioni.nuovoPin = lettore.isSet(nuovoPin);
     for (const QString& sconosciuta : lettore.unknownOptionNames()) {
         opzioni.avvisi << QStringLiteral("Opzione sconosciuta, ignorata: %1%2")
                               .arg(sconosciuta.size() == 1 ? QStringLiteral("-")
@@ -75,6 +77,9 @@ QString testoAiuto(const QString& nome) {
                "                  aggiunge al registro la classe NOME con gli alunni dati (o li\n"
                "                  aggiunge alla classe che c'è già), poi termina. Con una classe\n"
                "                  nel registro, l'alunno dice chi è prima della prima serie.\n"
+               "  --nuovo-pin     sceglie di nuovo il PIN del docente, che apre il menu\n"
+               "                  Registro: chiede il nuovo PIN due volte, poi termina. Serve\n"
+               "                  poter scrivere nel registro.\n"
                "  -h, --help      questo aiuto.\n"
                "  -v, --version   la versione.\n"
                "\n"

@@ -20,6 +20,8 @@ struct Opzioni {
     // --classe: the class to add to the register, with its pupils, instead of starting.
     std::optional<QString> classe;
     QStringList alunni;
+    // --nuovo-pin: the teacher's PIN chosen again on the terminal, instead of starting.
+    bool nuovoPin = false;
     QStringList avvisi;
 };
 
