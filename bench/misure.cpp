@@ -39,14 +39,14 @@ double mediana(std::vector<double> v) {
     return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
-struct Avvio {
+struct Partenza {
     double ms;
     double mib;
 };
 
 // From launch to the end the program gives itself at its first paint; its peak memory from the
 // kernel's own account of the child.
-Avvio avvia(const QString& programma, const QString& cartella) {
+Partenza avvia(const QString& programma, const QString& cartella) {
     const QByteArray percorso = QFile::encodeName(programma);
     char* argv[] = {const_cast<char*>(percorso.constData()), nullptr};
     posix_spawn_file_actions_t azioni;
@@ -160,7 +160,7 @@ double stampa(const QString& documento) {
 // A program's starts against the floor's in the same turns.
 struct Confronto {
     std::vector<double> ms, msPavimento, rapportoMs, mib, mibPavimento, rapportoMib;
-    void aggiungi(const Avvio& a, const Avvio& pavimento) {
+    void aggiungi(const Partenza& a, const Partenza& pavimento) {
         ms.push_back(a.ms);
         msPavimento.push_back(pavimento.ms);
         rapportoMs.push_back(a.ms / pavimento.ms);
@@ -213,9 +213,9 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < avviiPerProgramma; ++i) {
         // Side by side, in turn, so all see the same moments of a noisy machine; the ratio is
         // taken within each turn, so a slow moment slows both sides of it.
-        const Avvio v = avvia(veltrix, cartella.path());
-        const Avvio c = avvia(cornice, cartella.path());
-        const Avvio p = avvia(pavimento, cartella.path());
+        const Partenza v = avvia(veltrix, cartella.path());
+        const Partenza c = avvia(cornice, cartella.path());
+        const Partenza p = avvia(pavimento, cartella.path());
         programma.aggiungi(v, p);
         soloCornice.aggiungi(c, p);
     }

@@ -5,6 +5,7 @@
 #include "rules/valutazione.h"
 #include "state/statocondiviso.h"
 
+#include <QSet>
 #include <QUuid>
 
 #include <algorithm>
@@ -38,11 +39,7 @@ QList<ClasseRegistro> Registro::classi() {
     if (condiviso && serverDisponibile()) {
         const QList<ClasseRegistro> delServer = condiviso->classi(errore);
         if (errore.isEmpty()) {
-            // A copy here, so that the pupils can still say who they are, and their series still
-            // be kept, on a day the server is away.
-            for (const ClasseRegistro& classe : delServer) {
-                locale.aggiungiClasse(classe);
-            }
+            copiaInLocale(delServer);
             return delServer;
         }
         guasto(errore);
@@ -53,6 +50,32 @@ QList<ClasseRegistro> Registro::classi() {
         avvisaUnaVolta(locale, errore);
     }
     return classi;
+}
+
+// A copy here, so that the pupils can still say who they are, and their series still be kept, on
+// a day the server is away. A pupil or a class the teacher removed from the school's register
+// goes from this PC's copy too, with what of theirs was kept here.
+void Registro::copiaInLocale(const QList<ClasseRegistro>& delServer) {
+    QSet<QString> classiServer, alunniServer;
+    for (const ClasseRegistro& classe : delServer) {
+        classiServer.insert(classe.id);
+        for (const AlunnoRegistro& a : classe.alunni) {
+            alunniServer.insert(a.id);
+        }
+        locale.aggiungiClasse(classe);
+    }
+    QString errore;
+    for (const ClasseRegistro& classe : locale.classi(errore)) {
+        if (!classiServer.contains(classe.id)) {
+            locale.rimuoviClasse(classe.id);
+            continue;
+        }
+        for (const AlunnoRegistro& a : classe.alunni) {
+            if (!alunniServer.contains(a.id)) {
+                locale.rimuoviAlunno(a.id);
+            }
+        }
+    }
 }
 
 void Registro::scegliAlunno(std::optional<AlunnoRegistro> chi) {

@@ -57,6 +57,7 @@ public:
     int inAttesa() const { return static_cast<int>(attesa.size()); }
 
 private:
+    void copiaInLocale(const QList<ClasseRegistro>& delServer);
     OperazioneRegistrata* operazioneCorrente(const StatoCondiviso& stato);
     void segnaDaScrivere(int operazione);
     void scrivi();

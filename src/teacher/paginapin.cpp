@@ -7,6 +7,7 @@
 #include "widgets/annuncio.h"
 
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -32,13 +33,16 @@ PaginaPin::PaginaPin(Deposito& deposito, QWidget* parent) : QWidget(parent), dep
     modulo = new QFormLayout;
     modulo->addRow(QStringLiteral("PIN:"), campo);
     modulo->addRow(QStringLiteral("Ripeti il PIN:"), ripeti);
-    auto* colonna = new QVBoxLayout(this);
-    colonna->addStretch();
+    // A narrow column in the middle: eight digits need no more, and the eye finds it at once.
+    auto* riquadro = new QWidget(this);
+    riquadro->setMaximumWidth(titolo->fontMetrics().averageCharWidth() * 60);
+    auto* colonna = new QVBoxLayout(riquadro);
     colonna->addWidget(titolo);
     colonna->addLayout(modulo);
     colonna->addWidget(entra, 0, Qt::AlignLeft);
     colonna->addWidget(esito);
-    colonna->addStretch();
+    auto* centro = new QGridLayout(this);
+    centro->addWidget(riquadro, 0, 0, Qt::AlignCenter);
 
     connect(entra, &QPushButton::clicked, this, &PaginaPin::conferma);
     connect(campo, &QLineEdit::returnPressed, this, &PaginaPin::conferma);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "comune/file.h"
 #include "comune/finti.h"
 #include "comune/registro.h"
 #include "register/registro.h"
@@ -405,6 +406,19 @@ void TestRegistro::serverAssenteARiprese() {
     QCOMPARE(conta(QStringLiteral("postgres"), operazioni), 5);
     QCOMPARE(messaggi.avvisati, QStringList());
     locale.close();
+    // A pupil the teacher removed on the server leaves this PC's copy of the class too.
+    QCOMPARE(riavviato.aggiungiClasse(QStringLiteral("4B"), {"Anna Zeta", "Bruno"}), QString());
+    QString errore;
+    const auto byteLocali = [&] {
+        return contenuto(dove.fileLocale) + contenuto(dove.fileLocale + QStringLiteral("-wal"));
+    };
+    QCOMPARE(riavviato.classi().value(0).alunni.size(), 2);
+    QVERIFY(byteLocali().contains("Anna Zeta"));
+    QCOMPARE(riavviato.principale().rimuoviAlunno(
+                 riavviato.principale().classi(errore).value(0).alunni.value(0).id),
+             QString());
+    QCOMPARE(riavviato.classi().value(0).alunni.size(), 1);
+    QVERIFY(!byteLocali().contains("Anna Zeta"));
 #endif
 }
 

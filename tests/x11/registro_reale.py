@@ -4,10 +4,13 @@
 starts the program, picks their name with the mouse, answers one operation and sees their name in
 the list window's name box; the last program is killed with SIGKILL instead of closed. The
 register, read back with the sqlite3 tool, holds exactly those three series, one per name, each
-with its operation and answer.
+with its operation and answer. Then the teacher: "Registro" without the PIN shows nothing of the
+class; with the PIN chosen, the day's table names the three, Anna's page speaks its chart, and
+"Stampa" gives her page, read back from the PDF with pdftotext.
 
 Usage: registro_reale.py <path of veltrix>. Exit 77 (skipped) only when no X server can start.
 """
+import glob
 import os
 import signal
 import subprocess
@@ -60,6 +63,42 @@ def classe(sessione, programma):
         capture_output=True, text=True, check=True).stdout.splitlines()
     attese = [f"{nome}|1|1|5" for nome in ALUNNI]
     assert lette == attese, f"il registro dice {lette}, non {attese}"
+    docente(sessione, programma)
+
+
+def docente(sessione, programma):
+    schermo = sessione.schermo
+    veltrix = sessione.avvia(programma)
+    schermo.sipario_aperto()
+    schermo.clic("menu item", "Registro")
+    schermo.cerca("label", "Scegli il PIN del docente", esatto=False)
+    xdotool("type", "2468")
+    xdotool("key", "Tab")
+    xdotool("type", "2468")
+    xdotool("key", "Return")
+    # The pupils' names, read by a screen reader from the day's table.
+    celle = schermo.cerca("table", "La classe nel periodo")
+    attendi(lambda: {celle.getChildAtIndex(i).name for i in range(celle.childCount)}
+            >= set(ALUNNI), "la tabella del giorno non nomina i tre alunni")
+    xdotool("key", "alt+a")
+    grafico = schermo.cerca("filler", "Grafico dei progressi")
+    assert "1 serie" in grafico.description, f"il grafico dice: {grafico.description}"
+    schermo.clic("push button", "Stampa")
+    attendi(lambda: glob.glob(os.path.join(sessione.cartella, "*.pdf")), "nessun PDF stampato")
+    pdf = glob.glob(os.path.join(sessione.cartella, "*.pdf"))[0]
+    attendi(lambda: "Anna - pagina 1 di 1" in subprocess.run(
+        ["pdftotext", pdf, "-"], capture_output=True, text=True).stdout,
+        "la pagina stampata non è quella di Anna")
+    sessione.ferma(veltrix)
+
+    # Another program, as a pupil would start it: the PIN asked, and nothing of the class shown.
+    veltrix = sessione.avvia(programma)
+    schermo.sipario_aperto()
+    schermo.clic("menu item", "Registro")
+    schermo.cerca("label", "Scrivi il PIN del docente.")
+    assert not [n for r, n, _ in schermo.tutti() if n in ALUNNI or r == "table"], \
+        "senza PIN si vede la classe"
+    sessione.ferma(veltrix)
 
 
 if __name__ == "__main__":
