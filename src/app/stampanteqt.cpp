@@ -269,12 +269,10 @@ void StampanteQt::disegna(const Immagine& immagine, const QRectF& twip) {
     pittore->fillRect(
         QRectF(inPixel(twip.x()), inPixel(twip.y()), inPixel(twip.width()), inPixel(twip.height())),
         immagine.sfondo);
-    if (!immagine.disegno.isNull()) {
+    if (immagine.disegno) {
         pittore->save();
-        pittore->translate(inPixel(twip.x()), inPixel(twip.y()));
-        pittore->scale(inPixel(twip.width()) / immagine.dimensioni.width(),
-                       inPixel(twip.height()) / immagine.dimensioni.height());
-        pittore->drawPicture(0, 0, immagine.disegno);
+        immagine.disegno(*pittore, QRectF(inPixel(twip.x()), inPixel(twip.y()),
+                                          inPixel(twip.width()), inPixel(twip.height())));
         pittore->restore();
     }
     for (const Immagine::Testo& t : immagine.testi) {

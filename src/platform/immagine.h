@@ -3,11 +3,13 @@
 
 #include <QColor>
 #include <QFont>
-#include <QPicture>
+#include <QPainter>
 #include <QPointF>
+#include <QRectF>
 #include <QSize>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 // A drawing made of lines of text on a coloured ground, as a picture box keeps it. It is kept
@@ -24,7 +26,7 @@ struct Immagine {
     double dpi = 96;  // of the screen the picture was drawn for
     QColor sfondo = Qt::white;
     std::vector<Testo> testi;
-    // Lines and shapes in the picture's pixels, drawn over the ground and under the texts: a
-    // chart is printed from its own vector drawing, sharp at any resolution.
-    QPicture disegno;
+    // Lines and shapes drawn over the ground and under the texts, into the given rectangle of the
+    // painter's device: a chart is printed from its own vector drawing, sharp at any resolution.
+    std::function<void(QPainter&, const QRectF&)> disegno;
 };

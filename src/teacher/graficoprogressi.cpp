@@ -71,14 +71,23 @@ QChart* creaGrafico(const Andamento& andamento) {
 Immagine immagineGrafico(const Andamento& andamento, QSize pixel) {
     Immagine immagine;
     immagine.dimensioni = pixel;
-    QGraphicsScene scena;
-    // The scene owns the chart and deletes it with itself.
+    // The scene owns the chart; the picture keeps the scene as long as it may still be printed.
+    auto scena = std::make_shared<QGraphicsScene>();
     QChart* grafico = creaGrafico(andamento);
-    scena.addItem(grafico);
+    // Sizes in the chart's own pixels: a size in points would be taken again at the printer's
+    // resolution, on top of the scaling to the page, and come out many times too large.
+    QFont testo = grafico->legend()->font();
+    testo.setPixelSize(pixel.height() / 28);
+    grafico->legend()->setFont(testo);
+    for (QAbstractAxis* asse : grafico->axes()) {
+        asse->setLabelsFont(testo);
+        asse->setTitleFont(testo);
+    }
+    scena->addItem(grafico);
     grafico->resize(pixel);
-    QPainter pittore(&immagine.disegno);
-    scena.render(&pittore, QRectF(QPointF(0, 0), pixel), QRectF(QPointF(0, 0), pixel));
-    pittore.end();
+    immagine.disegno = [scena, pixel](QPainter& pittore, const QRectF& dove) {
+        scena->render(&pittore, dove, QRectF(QPointF(0, 0), pixel), Qt::IgnoreAspectRatio);
+    };
     return immagine;
 }
 
