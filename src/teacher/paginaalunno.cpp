@@ -183,6 +183,6 @@ void PaginaAlunno::stampa() {
     }
     rapporto.grafico = immagineGrafico(andamento, graficoSuCarta);
     if (stampaProgressi(rapporto, stampante)) {
-        dici(QStringLiteral("Stampa dei progressi di %1 inviata.").arg(rapporto.alunno));
+        dici(QStringLiteral("Pagina dei progressi di %1 stampata.").arg(rapporto.alunno));
     }
 }
