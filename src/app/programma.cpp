@@ -5,7 +5,9 @@
 #include "reports/frmattestato.h"
 #include "reports/frmstampaesercizio.h"
 #include "start/frminizio.h"
+#ifdef VELTRIX_FINESTRA_DOCENTE
 #include "teacher/finestraregistro.h"
+#endif
 #include "widgets/accessibile.h"
 #include "worksheets/frmstampaschede.h"
 
@@ -22,7 +24,9 @@ Programma::Programma(Servizi servizi) : servizi(std::move(servizi)) {
     finestre.registra(Finestra::StampaEsercizio, fabbrica<FrmStampaEsercizio>(contesto));
     finestre.registra(Finestra::Attestato, fabbrica<FrmAttestato>(contesto));
     finestre.registra(Finestra::StampaSchede, fabbrica<FrmStampaSchede>(contesto));
+#ifdef VELTRIX_FINESTRA_DOCENTE
     finestre.registra(Finestra::Registro, fabbrica<FinestraRegistro>(contesto));
+#endif
 }
 
 void Programma::avvia() {

@@ -167,8 +167,9 @@ void frmInizio::creaMenu() {
     connect(mnuSchede, &QAction::triggered, this,
             [this] { contesto.finestre.apri(Finestra::StampaSchede); });
 
-    // Only where the program keeps a register, beside the worksheets and enabled with them.
-    if (contesto.registro) {
+    // Only where the program keeps a register and has its window, beside the worksheets and
+    // enabled with them.
+    if (contesto.registro && contesto.finestre.registrata(Finestra::Registro)) {
         mnuRegistro = menuBar()->addAction(QStringLiteral("Registro"));
         mnuRegistro->setObjectName(QStringLiteral("mnuRegistro"));
         mnuRegistro->setEnabled(false);

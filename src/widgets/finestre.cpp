@@ -15,6 +15,10 @@ void Finestre::registra(Finestra quale, Fabbrica fabbrica) {
     fabbriche[posto(quale)] = std::move(fabbrica);
 }
 
+bool Finestre::registrata(Finestra quale) const {
+    return static_cast<bool>(fabbriche[posto(quale)]);
+}
+
 QWidget* Finestre::istanza(Finestra quale) {
     auto& voce = istanze[posto(quale)];
     if (voce) {

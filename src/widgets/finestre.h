@@ -29,6 +29,8 @@ public:
     using Fabbrica = std::function<QWidget*()>;
 
     void registra(Finestra quale, Fabbrica fabbrica);
+    // Whether the program has this window at all.
+    bool registrata(Finestra quale) const;
     // The window's instance, loaded if it was not; null for a window the program does not have.
     QWidget* istanza(Finestra quale);
     // Loads if needed and shows; an open window is only brought forward.
