@@ -106,13 +106,7 @@ int nuovoPin(const Opzioni& opzioni) {
         return 1;
     }
     // The tries are cleared too: the teacher who was locked out comes in at once.
-    QString errore = deposito.scriviImpostazione(QString::fromLatin1(pin::chiaveImpronta),
-                                                 pin::impronta(*primo));
-    if (errore.isEmpty()) {
-        errore = deposito.scriviImpostazione(QString::fromLatin1(pin::chiaveTentativi),
-                                             pin::comeTesto({}));
-    }
-    if (!errore.isEmpty()) {
+    if (const QString errore = pin::salva(deposito, *primo); !errore.isEmpty()) {
         avvisa({QStringLiteral("Il PIN non è cambiato: %1").arg(errore)});
         return 1;
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "register/pin.h"
 
+#include "register/deposito.h"
+
 #include <QByteArray>
 #include <QCryptographicHash>
 #include <QPasswordDigestor>
@@ -87,6 +89,14 @@ std::chrono::seconds attesa(const Tentativi& tentativi, const QDateTime& adesso)
     // A clock put back cannot lengthen the wait past its longest.
     const qint64 restano = std::clamp<qint64>(adesso.secsTo(tentativi.attesaFino), 0, 24 * 3600);
     return std::chrono::seconds(restano);
+}
+
+QString salva(Deposito& deposito, const QString& pin) {
+    if (QString e = deposito.scriviImpostazione(QString::fromLatin1(chiaveImpronta), impronta(pin));
+        !e.isEmpty()) {
+        return e;
+    }
+    return deposito.scriviImpostazione(QString::fromLatin1(chiaveTentativi), comeTesto({}));
 }
 
 QString comeTesto(const Tentativi& tentativi) {

@@ -6,6 +6,8 @@
 
 #include <chrono>
 
+class Deposito;
+
 // The teacher's PIN. The register keeps only a salted, slow hash of it, so that a copy of the
 // file tells nobody the PIN; and after a few wrong tries each new try waits longer, so that
 // pupils cannot find four digits by trying them all during a break.
@@ -38,6 +40,10 @@ inline constexpr int erroriLiberi = 5;
 Tentativi dopoErrore(Tentativi prima, const QDateTime& adesso);
 // How long until a try is taken again; zero when it is taken now.
 std::chrono::seconds attesa(const Tentativi& tentativi, const QDateTime& adesso);
+// Writes the hash of a new PIN to the register and clears the wrong tries: whoever may set the
+// PIN comes in at once. Empty when written; otherwise why not.
+QString salva(Deposito& deposito, const QString& pin);
+
 // The two as the register keeps them, as one text, and back; an unreadable text is no tries.
 QString comeTesto(const Tentativi& tentativi);
 Tentativi daTesto(const QString& testo);

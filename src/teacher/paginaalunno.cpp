@@ -9,13 +9,11 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -29,7 +27,6 @@ const QSize graficoSuCarta(1000, 420);
 QDate inizioAnnoScolastico(QDate oggi) {
     return QDate(oggi.month() >= 9 ? oggi.year() : oggi.year() - 1, 9, 1);
 }
-
 } // namespace
 
 PaginaAlunno::PaginaAlunno(Deposito& deposito, Messaggi& messaggi, Stampante& stampante, Dici dici,

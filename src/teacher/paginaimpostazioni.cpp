@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 namespace {
@@ -29,8 +28,6 @@ const char* const operazioni[] = {
     "6: nessun esercizio (schede: moltiplicazioni e divisioni)",
     "7: nessun esercizio (schede: tutte e quattro le operazioni)",
 };
-
-
 } // namespace
 
 PaginaImpostazioni::PaginaImpostazioni(Deposito& deposito, Messaggi& messaggi, Archivio& archivio,
@@ -107,7 +104,7 @@ void PaginaImpostazioni::cambiaPin() {
     nuovoPin->clear();
     ripetiPin->clear();
     if (problema.isEmpty()) {
-        problema = deposito.scriviImpostazione(QString::fromLatin1(pin::chiaveImpronta), pin::impronta(scelto));
+        problema = pin::salva(deposito, scelto);
     }
     dici(problema.isEmpty() ? QStringLiteral("PIN cambiato.") : problema);
 }

@@ -95,7 +95,7 @@ void PaginaPin::scegli() {
         ripeti->setFocus();
         return;
     }
-    if (const QString e = deposito.scriviImpostazione(QString::fromLatin1(pin::chiaveImpronta), pin::impronta(campo->text()));
+    if (const QString e = pin::salva(deposito, campo->text());
         !e.isEmpty()) {
         errore(QStringLiteral("Non riesco a scrivere nel registro: %1").arg(e));
         return;
