@@ -3,9 +3,8 @@
 
 #include "widgets/pulsanteopzione.h"
 #include "widgets/tasti.h"
+#include "widgets/tastipremuti.h"
 
-#include <QKeyEvent>
-#include <QWidget>
 
 #include <algorithm>
 
@@ -37,22 +36,12 @@ GruppoTasti::GruppoTasti(std::vector<PulsanteOpzione*> pulsanti, Scelta scelta, 
                 [this, posto](int, int codice) { tastoGiu(posto, codice); });
         connect(p, &PulsanteOpzione::carattere, this,
                 [this, posto](int, int codice) { carattere(posto, codice); });
-        connect(p, &PulsanteOpzione::tastoSu, this, &GruppoTasti::rilascia);
     }
-    QObject* finestra = parent;
-    if (auto* controllo = qobject_cast<QWidget*>(parent)) {
-        finestra = controllo->window();
-    }
-    if (finestra) {
-        finestra->installEventFilter(this);
-    }
-}
-
-bool GruppoTasti::eventFilter(QObject* oggetto, QEvent* evento) {
-    if (evento->type() == QEvent::KeyRelease && !static_cast<QKeyEvent*>(evento)->isAutoRepeat()) {
-        rilascia();
-    }
-    return QObject::eventFilter(oggetto, evento);
+    // A key is often let go elsewhere than where it was pressed: on no button (a choice that
+    // hides the focused button leaves the focus nowhere), or in another window (Enter on a
+    // button that opens one). The program's key tracker sees every release, wherever it goes.
+    connect(TastiPremuti::perApplicazione(), &TastiPremuti::rilasciato, this,
+            &GruppoTasti::rilascia);
 }
 
 void GruppoTasti::rilascia() {

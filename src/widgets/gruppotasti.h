@@ -44,9 +44,7 @@ public:
     // Receives the position of the button in the row, from 0.
     using Scelta = std::function<void(int posto)>;
 
-    // parent is the window, or a control in it: a key let go anywhere in the window ends the
-    // hold, also one let go on no button at all (a choice that hides the focused button leaves
-    // the focus nowhere).
+    // A key let go anywhere in the program ends the hold.
     GruppoTasti(std::vector<PulsanteOpzione*> pulsanti, Scelta scelta, QObject* parent,
                 RegoleTasti regole = {});
     void rilascia();
@@ -55,9 +53,6 @@ public:
     void condividiTenuta(const GruppoTasti& altro);
     // A disabled or hidden button cannot take the focus: false then.
     bool daiFuoco(int posto);
-
-protected:
-    bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
     struct Tenuta {

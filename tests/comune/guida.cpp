@@ -26,23 +26,51 @@ QWidget* destinatario() {
     return QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
 }
 
-// A key that closes its window is let go on nothing.
-void premi(Qt::Key k, Qt::KeyboardModifiers m) {
-    QTest::keyPress(destinatario(), k, m);
-    if (QWidget* w = destinatario()) {
-        QTest::keyRelease(w, k, m);
+namespace {
+// The character a key types, as the window system tells it with the key.
+QString testoDi(Qt::Key k) {
+    switch (k) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return QStringLiteral("\r");
+    case Qt::Key_Backspace:
+        return QStringLiteral("\b");
+    case Qt::Key_Tab:
+        return QStringLiteral("\t");
+    case Qt::Key_Escape:
+        return QStringLiteral("\x1b");
+    default:
+        return k >= Qt::Key_Space && k <= Qt::Key_AsciiTilde ? QString(QChar(k)).toLower()
+                                                             : QString();
     }
+}
+} // namespace
+
+// Through the toolkit's window system entry, so the window's filters see the key before its
+// control does and a window behind a modal box gets nothing. A key that closes its window is let
+// go on nothing.
+void mandaTasto(QEvent::Type tipo, Qt::Key k, Qt::KeyboardModifiers m, const QString& testo,
+                bool ripetuto, QWidget* dove) {
+    QWidget* w = dove ? dove : destinatario();
+    QWindow* finestra = w ? w->window()->windowHandle() : nullptr;
+    if (!finestra) {
+        return;
+    }
+    qt_handleKeyEvent(finestra, tipo, k, m, testo.isEmpty() ? testoDi(k) : testo, ripetuto);
+}
+
+void premi(Qt::Key k, Qt::KeyboardModifiers m) {
+    mandaTasto(QEvent::KeyPress, k, m);
+    mandaTasto(QEvent::KeyRelease, k, m);
 }
 
 void tieni(Qt::Key k, const QString& testo, int ripetizioni) {
-    QTest::keyPress(destinatario(), k);
+    mandaTasto(QEvent::KeyPress, k, Qt::NoModifier, testo);
     for (int i = 0; i < ripetizioni; ++i) {
-        QKeyEvent rilascio(QEvent::KeyRelease, k, Qt::NoModifier, testo, true);
-        QApplication::sendEvent(destinatario(), &rilascio);
-        QKeyEvent ripetuto(QEvent::KeyPress, k, Qt::NoModifier, testo, true);
-        QApplication::sendEvent(destinatario(), &ripetuto);
+        mandaTasto(QEvent::KeyRelease, k, Qt::NoModifier, testo, true);
+        mandaTasto(QEvent::KeyPress, k, Qt::NoModifier, testo, true);
     }
-    QTest::keyRelease(destinatario(), k);
+    mandaTasto(QEvent::KeyRelease, k, Qt::NoModifier, testo);
 }
 
 namespace {
@@ -119,7 +147,9 @@ QString nomeFuoco() {
 
 void scriviTesto(QWidget* w, const QString& testo) {
     for (QChar c : testo) {
-        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        for (QEvent::Type tipo : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            mandaTasto(tipo, Qt::Key_unknown, Qt::NoModifier, QString(c), false, w);
+        }
     }
 }
 

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QEvent>
 #include <QString>
 #include <QWidget>
 #include <Qt>
 #include <QtGlobal>
 
-// Driving a window from the keyboard as a pupil does: keys go where the focus is, and the
-// release goes to the widget that has the focus once the press has done its work. With no
-// widget focused the active window gets the key.
+// Driving a window from the keyboard as a pupil does: keys go to the window with the focus, as
+// the window system sends them, and from there to its focused control; the release goes to the
+// window that has the focus once the press has done its work.
 // The window on screen and active, as after the pupil's first click on it; null when it did not
 // show.
 bool mostrataEAttiva(QWidget* finestra);
@@ -17,6 +18,10 @@ template <typename F> F* inPrimoPiano(F* finestra) {
 }
 
 QWidget* destinatario();
+// One key event to the window of `dove` (by default the focused control's, or the active window),
+// marked as a repeat where `ripetuto`.
+void mandaTasto(QEvent::Type tipo, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier,
+                const QString& testo = QString(), bool ripetuto = false, QWidget* dove = nullptr);
 void premi(Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier);
 // A key held down: its press, then repeats (on X11 a release marked as a repeat before each
 // repeated press), then the release.

@@ -82,17 +82,9 @@ void TestTastiera::tastoTenutoEntraUnaVolta() {
     auto* f = apriEsercizi(banco, 0, 0);
     QWidget* uno = tasto(f, 1);
     uno->setFocus();
-    QTest::keyPress(uno, Qt::Key_7);
-    for (int i = 0; i < 5; ++i) {
-        QKeyEvent rilascio(QEvent::KeyRelease, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"),
-                           true);
-        QApplication::sendEvent(uno, &rilascio);
-        QKeyEvent ripetuto(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"), true);
-        QApplication::sendEvent(uno, &ripetuto);
-    }
-    QTest::keyRelease(uno, Qt::Key_7);
+    tieni(Qt::Key_7, QStringLiteral("7"), 5);
     QCOMPARE(risultato(f), QStringLiteral("7"));
-    QTest::keyClick(uno, Qt::Key_7);
+    premi(Qt::Key_7);
     QCOMPARE(risultato(f), QStringLiteral("77"));
 }
 

@@ -170,9 +170,9 @@ void TestFrmStampaEsercizio::nomeComeSiVede() {
         casella->setCursorPosition(cursore);
     }
     QApplication::clipboard()->setText(incollato);
-    QTest::keyClick(casella, Qt::Key_V, Qt::ControlModifier);
+    premi(Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(casella->text(), nome);
-    QTest::keyClick(casella, Qt::Key_Return);
+    premi(Qt::Key_Return);
     QCOMPARE(banco.programma->stato.NomeAlunno, nome);
 }
 

@@ -216,18 +216,17 @@ void Scimmia::tasto(QWidget* finestra) {
     QPointer<QWidget> riserva(finestra);
     auto bersaglio = [&]() -> QWidget* { return destinatario() ? destinatario() : riserva.data(); };
     if (QWidget* w = bersaglio()) {
-        QTest::sendKeyEvent(QTest::Press, w, k, testo, m);
+        mandaTasto(QEvent::KeyPress, k, m, testo, false, w);
     }
     for (int i = 0; i < ripetizioni; ++i) {
         for (QEvent::Type tipo : {QEvent::KeyRelease, QEvent::KeyPress}) {
             if (QWidget* w = bersaglio()) {
-                QKeyEvent ripetuto(tipo, k, m, testo, true);
-                QApplication::sendEvent(w, &ripetuto);
+                mandaTasto(tipo, k, m, testo, true, w);
             }
         }
     }
     if (QWidget* w = bersaglio()) {
-        QTest::sendKeyEvent(QTest::Release, w, k, testo, m);
+        mandaTasto(QEvent::KeyRelease, k, m, testo, false, w);
     }
 }
 

@@ -46,14 +46,12 @@ void passo(const QString& voce, const std::vector<PulsanteOpzione*>& fila, QWidg
     const QChar modo = voce.front();
     const Tasto t = tasto(QStringLiteral("+-~").contains(modo) ? voce.mid(1) : voce);
     if (modo == QLatin1Char('+')) {
-        QTest::keyPress(destinatario(), t.k, t.m);
+        mandaTasto(QEvent::KeyPress, t.k, t.m, t.testo);
     } else if (modo == QLatin1Char('-')) {
-        QTest::keyRelease(destinatario(), t.k, t.m);
+        mandaTasto(QEvent::KeyRelease, t.k, t.m, t.testo);
     } else if (modo == QLatin1Char('~')) {
-        QKeyEvent su(QEvent::KeyRelease, t.k, t.m, t.testo, true);
-        QApplication::sendEvent(destinatario(), &su);
-        QKeyEvent giu(QEvent::KeyPress, t.k, t.m, t.testo, true);
-        QApplication::sendEvent(destinatario(), &giu);
+        mandaTasto(QEvent::KeyRelease, t.k, t.m, t.testo, true);
+        mandaTasto(QEvent::KeyPress, t.k, t.m, t.testo, true);
     } else {
         premi(t.k, t.m);
     }

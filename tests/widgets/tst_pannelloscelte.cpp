@@ -47,10 +47,10 @@ void batti(const QString& sequenza) {
         const Qt::Key k = nomi.value(nome, Qt::Key(nome.front().toUpper().unicode()));
         const auto m = tastierino ? Qt::KeypadModifier : Qt::NoModifier;
         if (verso != QLatin1Char('-')) {
-            QTest::keyPress(destinatario(), k, m);
+            mandaTasto(QEvent::KeyPress, k, m);
         }
         if (verso != QLatin1Char('+')) {
-            QTest::keyRelease(destinatario(), k, m);
+            mandaTasto(QEvent::KeyRelease, k, m);
         }
     }
 }
