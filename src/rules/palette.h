@@ -20,4 +20,8 @@ inline const QColor blu{0x00, 0x00, 0xC0};
 inline const QColor bluScuro{0x00, 0x00, 0x80};
 inline const QColor bluChiaro{0x00, 0x00, 0xFF};
 inline const QColor nero{0x00, 0x00, 0x00};
+
+// An option button's background: with the keyboard's focus, where it shows it, and without.
+inline const QColor& sfondoConFuoco = arancio;
+inline const QColor& sfondoSenzaFuoco = pesca;
 } // namespace colori

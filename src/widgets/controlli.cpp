@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/controlli.h"
 
+#include "rules/palette.h"
 #include "widgets/caratteri.h"
 #include "widgets/colori.h"
 #include "widgets/pulsanteopzione.h"
@@ -27,7 +28,7 @@ PulsanteOpzione* creaPulsante(QWidget* genitore, const QString& nome, const QStr
     auto* p = new PulsanteOpzione(testo, indice, genitore);
     p->setObjectName(nome);
     p->setFont(font);
-    impostaColori(p, PulsanteOpzione::sfondoSenzaFuoco, colore);
+    impostaColori(p, colori::sfondoSenzaFuoco, colore);
     p->usaColoriFuoco(coloriFuoco == ColoriFuoco::si);
     return p;
 }

@@ -21,7 +21,7 @@ QLabel* creaEtichetta(QWidget* genitore, const QString& nome, const QString& tes
                       const QFont& font, const QColor& colore,
                       Qt::Alignment allineamento = Qt::AlignCenter, ACapo aCapo = ACapo::no);
 
-// Whether an option button shows the focus by its background (#FFC080 with it, #FFE0C0 without);
+// Whether an option button shows the focus by its background;
 // the buttons that show a choice by their text colour do not.
 enum class ColoriFuoco { no, si };
 

@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/pulsanteopzione.h"
 
-#include "widgets/tasti.h"
-#include "widgets/tastipremuti.h"
+#include "rules/palette.h"
 #include "widgets/colori.h"
-#include "widgets/caratteri.h"
-
-#include <QPointer>
+#include "widgets/tasti.h"
 
 #include <QAccessible>
+#include <QPointer>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionButton>
@@ -18,16 +16,12 @@ PulsanteOpzione::PulsanteOpzione(const QString& testo, int indice, QWidget* pare
     : QPushButton(testo, parent), posto(indice) {
     setAutoDefault(false);
     setCheckable(false);
-    impostaSfondo(this, sfondoSenzaFuoco);
-    // A key is often let go in another window than the one it was pressed in (Enter on a button
-    // that opens a window): the group's hold ends all the same, or its next key would be lost.
-    connect(TastiPremuti::perApplicazione(), &TastiPremuti::rilasciato, this,
-            [this] { emit tastoSu(posto); });
+    impostaSfondo(this, colori::sfondoSenzaFuoco);
 }
 
 void PulsanteOpzione::usaColoriFuoco(bool si) {
     coloriFuoco = si;
-    impostaSfondo(this, si && hasFocus() ? sfondoConFuoco : sfondoSenzaFuoco);
+    impostaSfondo(this, si && hasFocus() ? colori::sfondoConFuoco : colori::sfondoSenzaFuoco);
 }
 
 void PulsanteOpzione::mousePressEvent(QMouseEvent* e) {
@@ -78,20 +72,11 @@ void PulsanteOpzione::keyPressEvent(QKeyEvent* e) {
     }
 }
 
-// On X11 a held key sends release and press pairs marked as repeats: those releases are not
-// the key being let go.
-void PulsanteOpzione::keyReleaseEvent(QKeyEvent* e) {
-    e->accept();
-    if (!e->isAutoRepeat()) {
-        emit tastoSu(posto);
-    }
-}
-
 void PulsanteOpzione::focusInEvent(QFocusEvent* e) {
     QPushButton::focusInEvent(e);
     setDown(false);
     if (coloriFuoco) {
-        impostaSfondo(this, sfondoConFuoco);
+        impostaSfondo(this, colori::sfondoConFuoco);
     }
 }
 
@@ -99,7 +84,7 @@ void PulsanteOpzione::focusOutEvent(QFocusEvent* e) {
     QPushButton::focusOutEvent(e);
     setDown(false);
     if (coloriFuoco) {
-        impostaSfondo(this, sfondoSenzaFuoco);
+        impostaSfondo(this, colori::sfondoSenzaFuoco);
     }
 }
 

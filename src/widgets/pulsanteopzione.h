@@ -9,12 +9,9 @@
 class PulsanteOpzione : public QPushButton {
     Q_OBJECT
 public:
-    static inline const QColor sfondoConFuoco{0xFF, 0xC0, 0x80};
-    static inline const QColor sfondoSenzaFuoco{0xFF, 0xE0, 0xC0};
-
     PulsanteOpzione(const QString& testo, int indice, QWidget* parent);
     int indice() const { return posto; }
-    // Buttons that show where the focus is: #FFC080 with it, #FFE0C0 without.
+    // Buttons that show where the focus is, by their background.
     void usaColoriFuoco(bool si);
     // What a mouse press does: the focus comes here, where the button takes it, and the group's
     // handler runs. A screen reader's "press" does the same; a disabled button does nothing.
@@ -27,17 +24,15 @@ public:
 
 signals:
     void premuto(int indice);
-    // Key down, the character it types, key up; codes as in widgets/tasti.h. A key held down
-    // repeats its key down and character, but its release comes once, when it is let go.
+    // Key down and the character it types; codes as in widgets/tasti.h. Releases are the key
+    // tracker's (widgets/tastipremuti.h), which sees them wherever they go.
     void tastoGiu(int indice, int codice);
     void carattere(int indice, int codice);
-    void tastoSu(int indice);
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
-    void keyReleaseEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;
     void paintEvent(QPaintEvent* e) override;

@@ -21,13 +21,13 @@ int tasti::codice(const QKeyEvent* evento) {
     case Qt::Key_Space:
         return spazio;
     case Qt::Key_Left:
-        return 37;
+        return sinistra;
     case Qt::Key_Up:
-        return 38;
+        return su;
     case Qt::Key_Right:
-        return 39;
+        return destra;
     case Qt::Key_Down:
-        return 40;
+        return giu;
     case Qt::Key_F2:
         return f2;
     default:

@@ -13,6 +13,8 @@ inline constexpr int spazio = 32;
 inline constexpr int zero = 48;
 inline constexpr int zeroTastierino = 96;
 inline constexpr int sinistra = 37;
+inline constexpr int su = 38;
+inline constexpr int destra = 39;
 inline constexpr int giu = 40;
 inline constexpr int f2 = 113;
 
