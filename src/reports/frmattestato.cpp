@@ -12,11 +12,10 @@
 #include "widgets/areaproporzionale.h"
 #include "widgets/caratteri.h"
 #include "widgets/colori.h"
-#include "widgets/gruppotasti.h"
+#include "widgets/pannelloscelte.h"
 #include "widgets/pulsanteopzione.h"
 #include "widgets/unita.h"
 
-#include <QFrame>
 #include <QLabel>
 #include <QTimer>
 
@@ -72,8 +71,8 @@ void FrmAttestato::ControllaOperazioni() {
     }
     // The message is kept with its carriage returns; the label breaks its lines on line feeds.
     QString testo = messaggioPocheOperazioni;
-    Label1->setText(testo.replace(QChar(13), QChar(10)));
-    Option5[stampa]->setEnabled(false);
+    lblMessaggio->setText(testo.replace(QChar(13), QChar(10)));
+    scelte->pulsante(stampa)->setEnabled(false);
 }
 
 void FrmAttestato::CorreggiNome() {
@@ -86,31 +85,31 @@ void FrmAttestato::CalcolaValutazione() {
         fasciaValutazione(decimiEsatti(stato.TotaleEsatte, stato.ContaOperazioni));
     stato.Valutazione = testoValutazione(fascia);
     if (!fascia.stampabile) {
-        Option5[stampa]->setText(QStringLiteral("ATTESTATO NON STAMPABILE"));
-        Option5[stampa]->setEnabled(false);
+        scelte->pulsante(stampa)->setText(QStringLiteral("ATTESTATO NON STAMPABILE"));
+        scelte->pulsante(stampa)->setEnabled(false);
     }
 }
 
 void FrmAttestato::preparaDisegno() {
     stato.NomeProgrammaAttestato = contesto.servizi.nomeProgramma;
-    Picture1->impostaRighe(
-        righeAttestato(stato, contesto.servizi.orologio.dataOggi(), coloreTesto(Picture1)));
+    figura->impostaRighe(
+        righeAttestato(stato, contesto.servizi.orologio.dataOggi(), coloreTesto(figura)));
 }
 
 // The lines are drawn once the window is on screen, one at each tick of the timer: between two
 // lines the window handles whatever happened meanwhile, a click that closes it included.
 void FrmAttestato::showEvent(QShowEvent* e) {
     FinestraVeltrix::showEvent(e);
-    if (!tmrDisegno->isActive() && Picture1->righeDisegnate() == 0) {
+    if (!tmrDisegno->isActive() && figura->righeDisegnate() == 0) {
         tmrDisegno->start();
     }
 }
 
 void FrmAttestato::disegnaRiga() {
-    if (!Picture1->completa()) {
-        Picture1->disegnaProssima();
+    if (!figura->completa()) {
+        figura->disegnaProssima();
     }
-    if (Picture1->completa()) {
+    if (figura->completa()) {
         tmrDisegno->stop();
     }
 }
@@ -119,19 +118,19 @@ void FrmAttestato::disegnaRiga() {
 void FrmAttestato::StampaAttestato() {
     if (stato.ContaOperazioni < operazioniMinime) {
         contesto.servizi.messaggi.mostra(richiestaOperazioniMinime());
-        Option5[stampa]->setEnabled(false);
+        scelte->pulsante(stampa)->setEnabled(false);
         return;
     }
     tmrDisegno->stop();
-    Picture1->disegnaTutte();
+    figura->disegnaTutte();
     Stampante& stampante = contesto.servizi.stampante;
     stampante.iniziaDocumento(QStringLiteral("attestato"));
     stampante.stampa(QString());
     // On a large screen the picture is larger than the paper. The lines are laid out again for
     // the box they are printed in, so the page always looks like the designed certificate.
     const QRectF riquadro =
-        posizioneStampaAttestato(Picture1->grandezzaAScalaUno(), stampante.areaStampabile());
-    stampante.disegnaImmagine(Picture1->immagineInStampa(riquadro.size()), riquadro);
+        posizioneStampaAttestato(figura->grandezzaAScalaUno(), stampante.areaStampabile());
+    stampante.disegnaImmagine(figura->immagineInStampa(riquadro.size()), riquadro);
     stampante.fineDocumento();
 }
 

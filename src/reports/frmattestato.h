@@ -4,13 +4,9 @@
 #include "widgets/contesto.h"
 #include "widgets/finestraveltrix.h"
 
-#include <array>
-
 class AreaProporzionale;
 class FiguraAttestato;
-class GruppoTasti;
-class PulsanteOpzione;
-class QFrame;
+class PannelloScelte;
 class QLabel;
 class QTimer;
 
@@ -42,10 +38,8 @@ private:
     StatoCondiviso& stato;
 
     AreaProporzionale* area = nullptr;
-    FiguraAttestato* Picture1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QFrame* Frame4 = nullptr;
-    std::array<PulsanteOpzione*, 3> Option5{};
-    GruppoTasti* tastiScelte = nullptr;
+    FiguraAttestato* figura = nullptr;
+    QLabel* lblMessaggio = nullptr;
+    PannelloScelte* scelte = nullptr;
     QTimer* tmrDisegno = nullptr;
 };

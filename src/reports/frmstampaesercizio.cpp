@@ -7,7 +7,7 @@
 #include "rules/valutazione.h"
 #include "widgets/accessibile.h"
 #include "widgets/areaproporzionale.h"
-#include "widgets/gruppotasti.h"
+#include "widgets/pannelloscelte.h"
 #include "widgets/pulsanteopzione.h"
 
 #include <QFrame>
@@ -50,8 +50,8 @@ FrmStampaEsercizio::FrmStampaEsercizio(Contesto& contesto)
         LblOp[static_cast<size_t>(k)]->setText(stato.RigheStampa[static_cast<size_t>(k)]);
         LblOp[static_cast<size_t>(k)]->setToolTip(stato.RigheStampa[static_cast<size_t>(k)]);
     }
-    for (PulsanteOpzione* p : Option1) {
-        p->setEnabled(true);
+    for (int posto = 0; posto < scelte->numeroPulsanti(); ++posto) {
+        scelte->pulsante(posto)->setEnabled(true);
     }
     massimizza();
 }
@@ -100,7 +100,7 @@ void FrmStampaEsercizio::mostraNome() {
 
 void FrmStampaEsercizio::confermaNome() {
     fraNome->hide();
-    Option1[stampa]->setFocus(Qt::OtherFocusReason);
+    scelte->pulsante(stampa)->setFocus(Qt::OtherFocusReason);
     stato.NomeAlunno = nomeAmmesso(txtNome->text());
     if (contesto.registro) {
         contesto.registro->nomeDigitato(stato.NomeAlunno);

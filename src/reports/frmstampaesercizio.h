@@ -7,8 +7,7 @@
 #include <array>
 
 class AreaProporzionale;
-class GruppoTasti;
-class PulsanteOpzione;
+class PannelloScelte;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -35,11 +34,9 @@ private:
     StatoCondiviso& stato;
 
     AreaProporzionale* area = nullptr;
-    QLabel* Label5 = nullptr;
+    QLabel* lblTitolo = nullptr;
     std::array<QLabel*, 31> LblOp{}; // 1 to 30, as the record lines
-    QFrame* Frame1 = nullptr;
-    std::array<PulsanteOpzione*, 4> Option1{};
-    GruppoTasti* tastiScelte = nullptr;
+    PannelloScelte* scelte = nullptr;
     QFrame* fraNome = nullptr;
     QLineEdit* txtNome = nullptr;
     QPushButton* cmdAvanti = nullptr;

@@ -8,8 +8,7 @@
 #include "widgets/caratteri.h"
 #include "widgets/colori.h"
 #include "widgets/controlli.h"
-#include "widgets/gruppotasti.h"
-#include "widgets/pulsanteopzione.h"
+#include "widgets/pannelloscelte.h"
 #include "widgets/unita.h"
 
 #include <QFrame>
@@ -42,10 +41,10 @@ constexpr Colonna treColonne[3] = {{45, 3855, 615}, {4005, 3855, 615}, {7965, 38
 
 void FrmStampaEsercizio::creaElenco() {
     impostaSfondo(area, colori::crema);
-    Label5 = creaEtichetta(area, QStringLiteral("Label5"),
-                           QStringLiteral("E S E R C I Z I   E S E G U I T I "),
-                           carattere(QStringLiteral("Arial"), 16), colori::rossoScuro);
-    posizionaTwip(Label5, 432, -12, 10728, 492);
+    lblTitolo = creaEtichetta(area, QStringLiteral("Label5"),
+                              QStringLiteral("E S E R C I Z I   E S E G U I T I "),
+                              carattere(QStringLiteral("Arial"), 16), colori::rossoScuro);
+    posizionaTwip(lblTitolo, 432, -12, 10728, 492);
 
     const auto& colonne = stato.ContaOperazioni > 20 ? treColonne : dueColonne;
     for (int k = 1; k <= 30; ++k) {
@@ -59,21 +58,18 @@ void FrmStampaEsercizio::creaElenco() {
 }
 
 void FrmStampaEsercizio::creaScelte() {
-    Frame1 = creaRiquadro(area, QStringLiteral("Frame1"), colori::celeste);
-    posizionaTwip(Frame1, 72, 7305, 11688, 825);
+    scelte = new PannelloScelte(area, QStringLiteral("Frame1"), colori::celeste);
+    posizionaTwip(scelte, 72, 7305, 11688, 825);
     const char* testi[4] = {"E S C I", "SCRIVI IL NOME", "STAMPA", "ATTESTATO"};
     constexpr double sinistre[4] = {144, 3048, 5928, 8832};
-    std::vector<PulsanteOpzione*> gruppo;
+    std::vector<PannelloScelte::Pulsante> pulsanti;
     for (int i = 0; i < 4; ++i) {
-        Option1[i] =
-            creaPulsante(Frame1, QStringLiteral("Option1(%1)").arg(i), QLatin1String(testi[i]), i,
-                         carattere(QStringLiteral("Arial"), 12), colori::blu);
-        posizionaTwip(Option1[i], sinistre[i], 45, 2796, 720);
-        connect(Option1[i], &PulsanteOpzione::premuto, this, &FrmStampaEsercizio::EseguiScelta);
-        gruppo.push_back(Option1[i]);
+        pulsanti.push_back(
+            {QStringLiteral("Option1(%1)").arg(i), QLatin1String(testi[i]), sinistre[i], 45, 2796,
+             720});
     }
-    tastiScelte = new GruppoTasti(
-        gruppo, [this](int i) { EseguiScelta(i); }, this);
+    scelte->creaPulsanti(pulsanti, carattere(QStringLiteral("Arial"), 12), colori::blu);
+    connect(scelte, &PannelloScelte::scelto, this, &FrmStampaEsercizio::EseguiScelta);
 }
 
 void FrmStampaEsercizio::creaNome() {

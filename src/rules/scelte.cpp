@@ -23,6 +23,12 @@ constexpr std::array<LivelloScelta, numeroLivelli> livelli{{
     {"3. Numeri da 60  a 99", 60, 99},
     {"4. Numeri da    1 a 99", 1, 99},
 }};
+// The blanks in the last caption break it where the button is narrow; they are kept as they are.
+constexpr std::array<ObiettivoScheda, numeroObiettiviScheda> obiettiviScheda{{
+    {"Calcola risultato", "CALCOLO DEL RISULTATO", 1, 1},
+    {"Calcola termine", "CALCOLO DI UN TERMINE", 2, 4},
+    {"Calcola risultato o  termine", "CALCOLO CASUALE DEL RISULTATO O DI UN TERMINE", 1, 4},
+}};
 } // namespace
 
 const Obiettivo& obiettivo(int indice) {
@@ -51,6 +57,19 @@ QString scegliLivello(StatoCondiviso& stato, int indice) {
     stato.DescrizioneLivello =
         QStringLiteral("NUMERO MASSIMO da  %1 a %2").arg(l.numeroMin).arg(l.numeroMax);
     return didascaliaLivello(stato.Livello, stato.DescrizioneLivello);
+}
+
+const ObiettivoScheda& obiettivoScheda(int indice) {
+    return obiettiviScheda.at(indice);
+}
+
+// The pupil's own objective stays as it was: only the printed sheet names this one.
+QString scegliObiettivoScheda(StatoCondiviso& stato, int indice) {
+    const ObiettivoScheda& o = obiettivoScheda(indice);
+    stato.ObiettivoScheda = QLatin1String(o.descrizione);
+    stato.TipoMin = o.tipoMin;
+    stato.TipoMax = o.tipoMax;
+    return QStringLiteral("  -  ") + stato.ObiettivoScheda;
 }
 
 QString didascaliaLivello(qint16 livello, const QString& descrizione) {

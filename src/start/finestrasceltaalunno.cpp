@@ -7,7 +7,7 @@
 #include "widgets/caratteri.h"
 #include "widgets/colori.h"
 #include "widgets/controlli.h"
-#include "widgets/gruppotasti.h"
+#include "widgets/pannelloscelte.h"
 #include "widgets/pulsanteopzione.h"
 #include "widgets/unita.h"
 
@@ -68,18 +68,19 @@ QFont carattereScelte() {
     return carattere(QStringLiteral("Arial"), 14.25);
 }
 
-// A button of a page and what choosing it does, by mouse or by key.
+// A button of a page, what a screen reader says of it, and what choosing it does, by mouse or
+// by key.
 struct Voce {
-    PulsanteOpzione* pulsante;
+    QString nome, testo, significato;
+    Casella casella;
     std::function<void()> azione;
 };
 
-PulsanteOpzione* creaScelta(QWidget* pagina, const QString& nome, const QString& testo,
-                            const QString& significato, int posto, const Casella& c) {
-    PulsanteOpzione* p = creaPulsante(pagina, nome, testo, posto, carattereScelte(), colori::blu);
-    posizionaTwip(p, c.sinistra, c.alto, c.larghezza, c.altezza);
-    impostaSignificato(p, significato);
-    return p;
+// "Ospite", on every page where "Esci" is in the start window.
+Voce ospite(std::function<void()> azione) {
+    return {QStringLiteral("optOspite"), QStringLiteral("Ospite"),
+            QStringLiteral("Ospite: la serie non si registra"),
+            {larghezzaPagina - margine - 2775, altoFondo, 2775, altezzaFondo}, std::move(azione)};
 }
 } // namespace
 
@@ -134,23 +135,26 @@ AreaProporzionale* FinestraSceltaAlunno::creaPagina(const QString& nome, const Q
 }
 
 namespace {
-// The page's keys: arrows and Tab go from button to button, Enter or Space chooses. The digits
-// would reach only the first nine names, so they do nothing here.
-GruppoTasti* creaTasti(const std::vector<Voce>& voci, AreaProporzionale* pagina) {
-    std::vector<PulsanteOpzione*> pulsanti;
-    std::vector<std::function<void()>> azioni;
+// The page's buttons, over the whole page. Their keys: arrows and Tab go from button to button,
+// Enter or Space chooses. The digits would reach only the first nine names, so they do nothing.
+PannelloScelte* creaScelte(const std::vector<Voce>& voci, AreaProporzionale* pagina) {
+    auto* scelte = new PannelloScelte(pagina, QStringLiteral("scelte"));
+    std::vector<PannelloScelte::Pulsante> pulsanti;
     for (const Voce& v : voci) {
-        pulsanti.push_back(v.pulsante);
-        azioni.push_back(v.azione);
-        QObject::connect(v.pulsante, &PulsanteOpzione::premuto, pagina,
-                         [azione = v.azione](int) { azione(); });
+        const Casella& c = v.casella;
+        pulsanti.push_back({v.nome, v.testo, c.sinistra, c.alto, c.larghezza, c.altezza});
     }
     RegoleTasti regole;
     regole.cifrePerPosto = false;
     regole.spazio = Spazio::preme;
+    scelte->creaPulsanti(pulsanti, carattereScelte(), colori::blu, regole);
+    for (int posto = 0; posto < scelte->numeroPulsanti(); ++posto) {
+        impostaSignificato(scelte->pulsante(posto), voci[size_t(posto)].significato);
+    }
+    QObject::connect(scelte, &PannelloScelte::scelto, pagina,
+                     [voci](int posto) { voci[size_t(posto)].azione(); });
     pagina->registraPosizioni();
-    return new GruppoTasti(
-        pulsanti, [azioni](int posto) { azioni[static_cast<size_t>(posto)](); }, pagina, regole);
+    return scelte;
 }
 } // namespace
 
@@ -161,15 +165,12 @@ void FinestraSceltaAlunno::creaPaginaClassi() {
     const std::vector<Casella> caselle = griglia(int(classi.size()));
     for (int k = 0; k < classi.size(); ++k) {
         const QString nome = classi[k].nome;
-        voci.push_back({creaScelta(paginaClassi, QStringLiteral("optClasse(%1)").arg(k), nome,
-                                   QStringLiteral("Classe %1").arg(nome), k, caselle[size_t(k)]),
+        voci.push_back({QStringLiteral("optClasse(%1)").arg(k), nome,
+                        QStringLiteral("Classe %1").arg(nome), caselle[size_t(k)],
                         [this, k] { mostraPagina(pagineAlunni[k]); }});
     }
-    voci.push_back({creaScelta(paginaClassi, QStringLiteral("optOspite"), QStringLiteral("Ospite"),
-                               QStringLiteral("Ospite: la serie non si registra"), int(voci.size()),
-                               {larghezzaPagina - margine - 2775, altoFondo, 2775, altezzaFondo}),
-                    [this] { scegli(std::nullopt); }});
-    primoGruppo = creaTasti(voci, paginaClassi);
+    voci.push_back(ospite([this] { scegli(std::nullopt); }));
+    primoGruppo = creaScelte(voci, paginaClassi);
     pagine->addWidget(paginaClassi);
 }
 
@@ -182,28 +183,23 @@ void FinestraSceltaAlunno::creaPaginaAlunni(int classe) {
     const std::vector<Casella> caselle = griglia(int(c.alunni.size()));
     for (int i = 0; i < c.alunni.size(); ++i) {
         const AlunnoRegistro alunno = c.alunni[i];
-        voci.push_back({creaScelta(pagina, QStringLiteral("optAlunno(%1)").arg(i), alunno.nome,
-                                   alunno.nome, i, caselle[size_t(i)]),
-                        [this, alunno] { scegli(alunno); }});
+        voci.push_back({QStringLiteral("optAlunno(%1)").arg(i), alunno.nome, alunno.nome,
+                        caselle[size_t(i)], [this, alunno] { scegli(alunno); }});
     }
     // Before "Ospite", so Tab meets the bottom row from left to right.
     if (paginaClassi) {
-        voci.push_back(
-            {creaScelta(pagina, QStringLiteral("optAltraClasse"), QStringLiteral("Altra classe"),
-                        QStringLiteral("Torna alla scelta della classe"), int(voci.size()),
-                        {margine, altoFondo, larghezzaMassima, altezzaFondo}),
-             [this] { mostraPagina(paginaClassi); }});
+        voci.push_back({QStringLiteral("optAltraClasse"), QStringLiteral("Altra classe"),
+                        QStringLiteral("Torna alla scelta della classe"),
+                        {margine, altoFondo, larghezzaMassima, altezzaFondo},
+                        [this] { mostraPagina(paginaClassi); }});
     }
-    voci.push_back({creaScelta(pagina, QStringLiteral("optOspite"), QStringLiteral("Ospite"),
-                               QStringLiteral("Ospite: la serie non si registra"), int(voci.size()),
-                               {larghezzaPagina - margine - 2775, altoFondo, 2775, altezzaFondo}),
-                    [this] { scegli(std::nullopt); }});
-    GruppoTasti* tasti = creaTasti(voci, pagina);
+    voci.push_back(ospite([this] { scegli(std::nullopt); }));
+    PannelloScelte* scelte = creaScelte(voci, pagina);
     // Enter held on a class must not go on to choose the first name of the page it opened.
     if (primoGruppo) {
-        tasti->condividiTenuta(*primoGruppo);
+        scelte->condividiTenuta(*primoGruppo);
     } else {
-        primoGruppo = tasti;
+        primoGruppo = scelte;
     }
     pagineAlunni.append(pagina);
     pagine->addWidget(pagina);

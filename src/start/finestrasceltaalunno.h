@@ -9,7 +9,7 @@
 #include <optional>
 
 class AreaProporzionale;
-class GruppoTasti;
+class PannelloScelte;
 class QStackedWidget;
 
 // The classes a pupil can pick from: those with someone in them.
@@ -43,5 +43,5 @@ private:
     QStackedWidget* pagine = nullptr;
     AreaProporzionale* paginaClassi = nullptr;
     QList<AreaProporzionale*> pagineAlunni;
-    GruppoTasti* primoGruppo = nullptr;
+    PannelloScelte* primoGruppo = nullptr;
 };

@@ -11,6 +11,11 @@ PannelloScelte::PannelloScelte(QWidget* genitore, const QString& nome, const QCo
     impostaRiquadro(this, sfondo);
 }
 
+PannelloScelte::PannelloScelte(QWidget* cornice, const QString& nome) : QFrame(cornice) {
+    setObjectName(nome);
+    setGeometry(cornice->rect());
+}
+
 void PannelloScelte::creaPulsanti(const std::vector<Pulsante>& descrizioni, const QFont& font,
                                   const QColor& colore, RegoleTasti regole) {
     for (const Pulsante& d : descrizioni) {

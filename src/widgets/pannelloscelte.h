@@ -23,6 +23,9 @@ public:
     };
 
     PannelloScelte(QWidget* genitore, const QString& nome, const QColor& sfondo);
+    // A panel that draws nothing of its own, for a row inside a frame that has its caption: it
+    // covers the frame, and its buttons stand where they would in the frame itself.
+    PannelloScelte(QWidget* cornice, const QString& nome);
 
     // The buttons in the order of their places, in one font and colour, and their keys. They
     // come after whatever else the panel shows, so the focus reaches them after it.

@@ -9,7 +9,7 @@
 #include "state/codici.h"
 #include "widgets/accessibile.h"
 #include "widgets/areaproporzionale.h"
-#include "widgets/gruppotasti.h"
+#include "widgets/pannelloscelte.h"
 #include "widgets/pulsantecomando.h"
 #include "widgets/pulsanteopzione.h"
 
@@ -33,17 +33,6 @@ QString titoloPerOperazione(qint16 codice) {
     return scheda ? QLatin1String(titoli[postoDi(*scheda)]) : QStringLiteral("STAMPA SCHEDE");
 }
 
-struct ObiettivoScheda {
-    const char* descrizione;
-    qint16 tipoMin, tipoMax;
-};
-constexpr ObiettivoScheda obiettivi[4] = {
-    {"", 0, 0},
-    {"CALCOLO DEL RISULTATO", 1, 1},
-    {"CALCOLO DI UN TERMINE", 2, 4},
-    {"CALCOLO CASUALE DEL RISULTATO O DI UN TERMINE", 1, 4},
-};
-
 } // namespace
 
 FrmStampaSchede::FrmStampaSchede(Contesto& contesto) : contesto(contesto), stato(contesto.stato) {
@@ -66,7 +55,7 @@ FrmStampaSchede::FrmStampaSchede(Contesto& contesto) : contesto(contesto), stato
     massimizza();
 
     setWindowTitle(titoloPerOperazione(stato.Operazione));
-    Label1->setText(stato.ObiettivoScheda);
+    lblTitolo->setText(stato.ObiettivoScheda);
     stato.RigheScheda = righePerScheda;
     stato.TipoStampa = 0;
     generaScheda();
@@ -79,7 +68,7 @@ void FrmStampaSchede::generaScheda() {
 }
 
 void FrmStampaSchede::riscriviTitolo() {
-    Label1->setText(TestoObiettivo + TestoLivello);
+    lblTitolo->setText(TestoObiettivo + TestoLivello);
 }
 
 // The lines on screen are the ones the print buttons print. A sheet with lines missing says so
@@ -113,7 +102,7 @@ QString FrmStampaSchede::motivoRigheVuote() const {
 }
 
 void FrmStampaSchede::sceltaObiettivo(int indice) {
-    if (indice < 1 || indice > 3) {
+    if (indice < 1 || indice > numeroObiettiviScheda) {
         return;
     }
     for (int k = 1; k <= righePerScheda; ++k) {
@@ -121,15 +110,10 @@ void FrmStampaSchede::sceltaObiettivo(int indice) {
         stato.RigheDocenti[static_cast<size_t>(k)].clear();
     }
     svuotaRighe();
-    const ObiettivoScheda& o = obiettivi[indice];
-    TestoObiettivo = QStringLiteral("  -  ") + QLatin1String(o.descrizione);
-    // The printed sheet names the objective it was built for; the pupil's stays as it was.
-    stato.ObiettivoScheda = QLatin1String(o.descrizione);
-    stato.TipoMin = o.tipoMin;
-    stato.TipoMax = o.tipoMax;
+    TestoObiettivo = scegliObiettivoScheda(stato, indice - 1);
     riscriviTitolo();
     fraLivelli->setEnabled(true);
-    Option1[1]->setFocus(Qt::OtherFocusReason);
+    obiettivi->pulsante(0)->setFocus(Qt::OtherFocusReason);
 }
 
 // The levels are the start window's: the same bounds and the same description.

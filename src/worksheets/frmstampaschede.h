@@ -8,9 +8,8 @@
 #include <array>
 
 class AreaProporzionale;
-class GruppoTasti;
+class PannelloScelte;
 class PulsanteComando;
-class PulsanteOpzione;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -50,15 +49,13 @@ private:
     QString TestoLivello;
 
     AreaProporzionale* area = nullptr;
-    QLabel* Label1 = nullptr;
+    QLabel* lblTitolo = nullptr;
     std::array<QLabel*, 61> LblOp{};   // 1 to 60, as the sheet's lines
     QLabel* lblAvvisoScheda = nullptr; // why lines of the sheet are missing
     QGroupBox* fraUno = nullptr;
-    std::array<PulsanteOpzione*, 4> Option1{}; // 1 to 3
+    PannelloScelte* obiettivi = nullptr;
     QGroupBox* fraLivelli = nullptr;
-    std::array<PulsanteOpzione*, 4> Option3{};
-    GruppoTasti* tastiObiettivi = nullptr;
-    GruppoTasti* tastiLivelli = nullptr;
+    PannelloScelte* livelli = nullptr;
     QGroupBox* fraAlunni = nullptr;
     PulsanteComando* CmdSchedaAlunni = nullptr;
     PulsanteComando* CmdStampaAlunni = nullptr;
@@ -66,5 +63,5 @@ private:
     PulsanteComando* CmdSchedaDocenti = nullptr;
     PulsanteComando* CmdStampaDocenti = nullptr;
     PulsanteComando* CmdRicomincia = nullptr;
-    PulsanteComando* Command1 = nullptr;
+    PulsanteComando* cmdEsci = nullptr;
 };

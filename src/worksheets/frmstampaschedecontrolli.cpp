@@ -7,28 +7,29 @@
 #include "widgets/caratteri.h"
 #include "widgets/colori.h"
 #include "widgets/controlli.h"
-#include "widgets/gruppotasti.h"
+#include "rules/scelte.h"
+#include "widgets/pannelloscelte.h"
 #include "widgets/pulsantecomando.h"
-#include "widgets/pulsanteopzione.h"
 #include "widgets/unita.h"
 
 #include <QGroupBox>
 #include <QLabel>
 
 namespace {
-PulsanteOpzione* sceltaScheda(QWidget* cornice, const QString& nome, const char* testo, int i) {
-    PulsanteOpzione* p = creaPulsante(cornice, nome, QLatin1String(testo), i,
-                                      carattere(QStringLiteral("Arial"), 9), colori::rossoScuro);
-    return p;
+PannelloScelte* creaFila(QGroupBox* cornice, const QString& nome,
+                         const std::vector<PannelloScelte::Pulsante>& pulsanti) {
+    auto* fila = new PannelloScelte(cornice, nome);
+    fila->creaPulsanti(pulsanti, carattere(QStringLiteral("Arial"), 9), colori::rossoScuro);
+    return fila;
 }
 } // namespace
 
 void FrmStampaSchede::creaRighe() {
     impostaSfondo(area, colori::crema);
-    Label1 = creaEtichetta(area, QStringLiteral("Label1"), QString(),
-                           carattere(QStringLiteral("Arial"), 12), colori::rossoScuro,
-                           Qt::AlignLeft | Qt::AlignVCenter);
-    posizionaTwip(Label1, 90, 0, 11790, 435);
+    lblTitolo = creaEtichetta(area, QStringLiteral("Label1"), QString(),
+                              carattere(QStringLiteral("Arial"), 12), colori::rossoScuro,
+                              Qt::AlignLeft | Qt::AlignVCenter);
+    posizionaTwip(lblTitolo, 90, 0, 11790, 435);
 
     constexpr double sinistre[3] = {525, 4260, 7935};
     constexpr double alti[2] = {570, 2880};
@@ -54,16 +55,16 @@ void FrmStampaSchede::creaObiettivi() {
     fraUno = creaCornice(area, QStringLiteral("fraUno"), QStringLiteral("OBIETTIVI "),
                          colori::crema, colori::marroneScuro);
     posizionaTwip(fraUno, 2910, 6315, 2505, 1890);
-    const char* testi[4] = {"", "Calcola risultato", "Calcola termine",
-                            "Calcola risultato o  termine"};
-    for (int i = 1; i <= 3; ++i) {
-        Option1[i] = sceltaScheda(fraUno, QStringLiteral("Option1(%1)").arg(i), testi[i], i);
-        posizionaTwip(Option1[i], 120, 270 + 525 * (i - 1), 2265, 480);
-        connect(Option1[i], &PulsanteOpzione::premuto, this, &FrmStampaSchede::sceltaObiettivo);
+    std::vector<PannelloScelte::Pulsante> pulsanti;
+    for (int i = 0; i < numeroObiettiviScheda; ++i) {
+        // Named from 1, as the objectives' numbers.
+        pulsanti.push_back({QStringLiteral("Option1(%1)").arg(i + 1),
+                            QLatin1String(obiettivoScheda(i).pulsante), 120, 270 + 525.0 * i, 2265,
+                            480});
     }
-    tastiObiettivi = new GruppoTasti(
-        {Option1[1], Option1[2], Option1[3]}, [this](int posto) { sceltaObiettivo(posto + 1); },
-        this);
+    obiettivi = creaFila(fraUno, QStringLiteral("filaObiettivi"), pulsanti);
+    connect(obiettivi, &PannelloScelte::scelto, this,
+            [this](int posto) { sceltaObiettivo(posto + 1); });
 }
 
 void FrmStampaSchede::creaLivelli() {
@@ -71,13 +72,13 @@ void FrmStampaSchede::creaLivelli() {
                              colori::crema, colori::marroneScuro);
     posizionaTwip(fraLivelli, 5490, 5460, 2085, 2730);
     const char* testi[4] = {"da  1   a 40", "da 30  a  70", "da 50  a 99", "da   1 a 99"};
+    std::vector<PannelloScelte::Pulsante> pulsanti;
     for (int i = 0; i < 4; ++i) {
-        Option3[i] = sceltaScheda(fraLivelli, QStringLiteral("Option3(%1)").arg(i), testi[i], i);
-        posizionaTwip(Option3[i], 120, 285 + 600 * i, 1845, 540);
-        connect(Option3[i], &PulsanteOpzione::premuto, this, &FrmStampaSchede::sceltaLivello);
+        pulsanti.push_back({QStringLiteral("Option3(%1)").arg(i), QLatin1String(testi[i]), 120,
+                            285 + 600.0 * i, 1845, 540});
     }
-    tastiLivelli = new GruppoTasti(
-        {Option3.begin(), Option3.end()}, [this](int posto) { sceltaLivello(posto); }, this);
+    livelli = creaFila(fraLivelli, QStringLiteral("filaLivelli"), pulsanti);
+    connect(livelli, &PannelloScelte::scelto, this, &FrmStampaSchede::sceltaLivello);
 }
 
 PulsanteComando* FrmStampaSchede::creaComando(QWidget* genitore, const char* nome,
@@ -132,8 +133,8 @@ void FrmStampaSchede::creaSchede() {
 void FrmStampaSchede::creaComandi() {
     CmdRicomincia = creaComando(area, "CmdRicomincia", QStringLiteral("CANCELLA SCHEDA"));
     posizionaTwip(CmdRicomincia, 525, 5700, 2160, 900);
-    Command1 = creaComando(area, "Command1", QStringLiteral("ESCI"));
-    posizionaTwip(Command1, 525, 7080, 2160, 900);
+    cmdEsci = creaComando(area, "Command1", QStringLiteral("ESCI"));
+    posizionaTwip(cmdEsci, 525, 7080, 2160, 900);
     connect(CmdRicomincia, &QPushButton::clicked, this, &FrmStampaSchede::cancellaScheda);
-    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdEsci, &QPushButton::clicked, this, &QWidget::close);
 }
