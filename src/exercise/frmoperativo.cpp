@@ -58,8 +58,8 @@ FrmOperativo::FrmOperativo(Contesto& contesto) : contesto(contesto), stato(conte
     area->registraPosizioni();
     nominaControlli();
 
-    Label1[0]->setText(stato.DidascaliaObiettivo + QStringLiteral("   "));
-    Label1[1]->setText(QStringLiteral("   Operazione:    ") + QStringLiteral("    ") +
+    lblIntestazione[0]->setText(stato.DidascaliaObiettivo + QStringLiteral("   "));
+    lblIntestazione[1]->setText(QStringLiteral("   Operazione:    ") + QStringLiteral("    ") +
                        stato.NomeProgramma);
     stato.ContaOperazioni = 0;
 
@@ -114,7 +114,7 @@ void FrmOperativo::NuovaSerie() {
     if (contesto.registro) {
         contesto.registro->iniziaSerie(stato);
     }
-    Label1[2]->setText(didascaliaLivello(stato.LivelloSerie, stato.DescrizioneLivelloSerie) +
+    lblIntestazione[2]->setText(didascaliaLivello(stato.LivelloSerie, stato.DescrizioneLivelloSerie) +
                        QStringLiteral("   "));
     LblTempoParziale->clear();
     LblTempoTotale->clear();

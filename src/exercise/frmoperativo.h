@@ -62,7 +62,7 @@ private:
     QString segnoOperazione;
 
     AreaProporzionale* area = nullptr;
-    std::array<QLabel*, 3> Label1{};
+    std::array<QLabel*, 3> lblIntestazione{};
     QuadroOperazione* frmNumero = nullptr;
     QLabel* LblEsito = nullptr;
     QFrame* fraElaborazione = nullptr;

@@ -18,11 +18,11 @@
 
 void FrmOperativo::creaTitoli() {
     for (int i = 0; i < 3; ++i) {
-        Label1[i] =
+        lblIntestazione[i] =
             creaEtichetta(area, QStringLiteral("Label1(%1)").arg(i), QString(),
                           carattere("Arial", 18), colori::rosso, Qt::AlignLeft | Qt::AlignVCenter);
-        impostaSfondo(Label1[i], colori::pesca);
-        posizionaTwip(Label1[i], 105, 30 + 360 * i, 11655, 360);
+        impostaSfondo(lblIntestazione[i], colori::pesca);
+        posizionaTwip(lblIntestazione[i], 105, 30 + 360 * i, 11655, 360);
     }
 }
 

@@ -46,7 +46,7 @@ frmInizio::frmInizio(Contesto& contesto) : contesto(contesto), stato(contesto.st
     connect(lblCambiaOb, &Etichetta::cliccata, this, &frmInizio::cambiaObiettivi);
     // A window resized while the curtain opens is still covered as far as the curtain has come.
     connect(area, &AreaProporzionale::ridimensionata, this, [this] {
-        if (!Picture1->isHidden()) {
+        if (!siparioDestro->isHidden()) {
             tendine.ridimensiona(pixelInTwip(frameGeometry().width(), this));
             disponiTendine();
         }
@@ -62,8 +62,8 @@ frmInizio::frmInizio(Contesto& contesto) : contesto(contesto), stato(contesto.st
                               {"Picture1", "Sipario destro"},
                               {"Picture2", "Sipario sinistro"}});
     mostraDidascalie(QStringLiteral("Obiettivo: "), QStringLiteral("Livello: "));
-    Frame2->setEnabled(false);
-    Frame3->setEnabled(false);
+    fraLivelli->setEnabled(false);
+    fraOperativita->setEnabled(false);
     leggiLivelli();
     // Only a hand-edited file holds another set; the pupil gets the first one, and the switch
     // below alternates from there.
@@ -75,8 +75,8 @@ frmInizio::frmInizio(Contesto& contesto) : contesto(contesto), stato(contesto.st
 }
 
 void frmInizio::mostraDidascalie(const QString& obiettivo, const QString& livello) {
-    Label1->setText(obiettivo);
-    Label3->setText(livello);
+    lblObiettivo->setText(obiettivo);
+    lblLivello->setText(livello);
     stato.DidascaliaObiettivo = obiettivo;
 }
 
@@ -103,8 +103,8 @@ void frmInizio::avanzaTendine(double trascorsi) {
     disponiTendine();
     if (aperta) {
         TimerTendine->stop();
-        Picture1->hide();
-        Picture2->hide();
+        siparioDestro->hide();
+        siparioSinistro->hide();
         mnuSchede->setEnabled(true);
         if (mnuRegistro) {
             mnuRegistro->setEnabled(true);
@@ -115,8 +115,8 @@ void frmInizio::avanzaTendine(double trascorsi) {
 void frmInizio::disponiTendine() {
     const int destra = twipInPixel(tendine.destra, this);
     const int sinistra = twipInPixel(tendine.sinistra, this);
-    Picture2->setGeometry(0, 0, sinistra, area->height());
-    Picture1->setGeometry(area->width() - destra, 0, destra, area->height());
+    siparioSinistro->setGeometry(0, 0, sinistra, area->height());
+    siparioDestro->setGeometry(area->width() - destra, 0, destra, area->height());
 }
 
 // The lab's code stands in for 1 where the user has no settings file; a code asked for on the
@@ -147,37 +147,37 @@ void frmInizio::scriviLivelli() {
 
 void frmInizio::azzeraObiettivi() {
     for (int k = 0; k < numeroObiettivi; ++k) {
-        impostaSfondo(Label9[k], colori::crema);
-        impostaTesto(Option1[k], colori::blu);
-        Option1[k]->impostaScelto(false);
+        impostaSfondo(strisceObiettivi[k], colori::crema);
+        impostaTesto(optObiettivo[k], colori::blu);
+        optObiettivo[k]->impostaScelto(false);
     }
 }
 
 void frmInizio::azzeraLivelli() {
     for (int k = 0; k < numeroLivelli; ++k) {
-        impostaSfondo(Label10[k], colori::crema);
-        impostaTesto(Option2[k], colori::blu);
-        Option2[k]->impostaScelto(false);
+        impostaSfondo(strisceLivelli[k], colori::crema);
+        impostaTesto(optLivello[k], colori::blu);
+        optLivello[k]->impostaScelto(false);
     }
 }
 
 void frmInizio::sceltaObiettivo(int i) {
     azzeraObiettivi();
-    Label9[i]->raise();
-    impostaSfondo(Label9[i], colori::rosso);
-    impostaTesto(Option1[i], colori::rosso);
-    Option1[i]->impostaScelto(true);
-    mostraDidascalie(scegliObiettivo(stato, i), Label3->text());
-    Frame2->setEnabled(true);
+    strisceObiettivi[i]->raise();
+    impostaSfondo(strisceObiettivi[i], colori::rosso);
+    impostaTesto(optObiettivo[i], colori::rosso);
+    optObiettivo[i]->impostaScelto(true);
+    mostraDidascalie(scegliObiettivo(stato, i), lblLivello->text());
+    fraLivelli->setEnabled(true);
 }
 
 void frmInizio::sceltaLivello(int i) {
     azzeraLivelli();
-    mostraDidascalie(Label1->text(), scegliLivello(stato, i));
-    Frame3->setEnabled(true);
-    impostaSfondo(Label10[i], colori::rosso);
-    impostaTesto(Option2[i], colori::rosso);
-    Option2[i]->impostaScelto(true);
+    mostraDidascalie(lblObiettivo->text(), scegliLivello(stato, i));
+    fraOperativita->setEnabled(true);
+    impostaSfondo(strisceLivelli[i], colori::rosso);
+    impostaTesto(optLivello[i], colori::rosso);
+    optLivello[i]->impostaScelto(true);
 }
 
 void frmInizio::sceltaOperativita(int i) {
@@ -257,8 +257,8 @@ void frmInizio::cambiaObiettivi() {
     azzeraObiettivi();
     azzeraLivelli();
     mostraDidascalie(QStringLiteral("Obiettivo"), QStringLiteral("Livello"));
-    Frame2->setEnabled(false);
-    Frame3->setEnabled(false);
+    fraLivelli->setEnabled(false);
+    fraOperativita->setEnabled(false);
     GruppoObiettivi = GruppoObiettivi == 1 ? 2 : 1;
     mostraGruppo(GruppoObiettivi);
     scriviLivelli();
@@ -266,13 +266,13 @@ void frmInizio::cambiaObiettivi() {
 
 void frmInizio::mostraGruppo(qint16 k) {
     lblNomeOperazione->setText(stato.NomeProgramma + QStringLiteral(".%1").arg(k));
-    Frame1->setTitle(QStringLiteral("OBIETTIVI %1").arg(k));
+    fraObiettivi->setTitle(QStringLiteral("OBIETTIVI %1").arg(k));
     const int primo = k == 1 ? 0 : 3;
     const int altro = k == 1 ? 3 : 0;
     for (int i = 0; i < 3; ++i) {
-        Option1[primo + i]->show();
-        Option1[primo + i]->raise();
-        Option1[altro + i]->hide();
+        optObiettivo[primo + i]->show();
+        optObiettivo[primo + i]->raise();
+        optObiettivo[altro + i]->hide();
     }
 }
 

@@ -30,21 +30,21 @@ void frmInizio::creaTitolo() {
     impostaSfondo(fraTitolo, colori::crema);
     posizionaTwip(fraTitolo, 90, 0, 11745, 1800);
 
-    auto* Frame5 = new QWidget(fraTitolo);
-    Frame5->setObjectName(QStringLiteral("Frame5"));
-    impostaSfondo(Frame5, colori::pesca);
-    posizionaTwip(Frame5, 135, 120, 8256, 1500);
+    auto* fraNome = new QWidget(fraTitolo);
+    fraNome->setObjectName(QStringLiteral("Frame5"));
+    impostaSfondo(fraNome, colori::pesca);
+    posizionaTwip(fraNome, 135, 120, 8256, 1500);
 
     lblNomeOperazione =
-        creaEtichetta(Frame5, QStringLiteral("lblNomeOperazione"), QStringLiteral("OPE"),
+        creaEtichetta(fraNome, QStringLiteral("lblNomeOperazione"), QStringLiteral("OPE"),
                       carattere("Arial", 48), colori::blu, Qt::AlignCenter, ACapo::si);
     posizionaTwip(lblNomeOperazione, 240, 165, 7755, 945);
 
-    auto* Label6 = creaEtichetta(
-        Frame5, QStringLiteral("Label6"), QStringLiteral(" OPERAZIONI IN  RIGA CON NUMERI INTERI"),
+    auto* lblSottotitolo = creaEtichetta(
+        fraNome, QStringLiteral("Label6"), QStringLiteral(" OPERAZIONI IN  RIGA CON NUMERI INTERI"),
         carattere("Arial", 20.25), colori::blu, Qt::AlignCenter, ACapo::si);
-    posizionaTwip(Label6, 0, 1080, 8205, 375);
-    adattaAllaLarghezza(Label6);
+    posizionaTwip(lblSottotitolo, 0, 1080, 8205, 375);
+    adattaAllaLarghezza(lblSottotitolo);
 
     lblVersione = creaEtichetta(fraTitolo, QStringLiteral("lblVersione"),
                                 QStringLiteral("Ver.1.0.3\n\nUtilizza il MOUSE"),
@@ -54,21 +54,21 @@ void frmInizio::creaTitolo() {
 
 void frmInizio::creaRiepilogo() {
     constexpr Qt::Alignment inAlto = Qt::AlignLeft | Qt::AlignTop;
-    auto* Label7 = creaEtichetta(area, QStringLiteral("Label7"), QStringLiteral("Le tue scelte"),
+    auto* lblScelte = creaEtichetta(area, QStringLiteral("Label7"), QStringLiteral("Le tue scelte"),
                                  carattere("Arial", 20.25), colori::rossoScuro, inAlto, ACapo::si);
-    posizionaTwip(Label7, 540, 2085, 2490, 480);
+    posizionaTwip(lblScelte, 540, 2085, 2490, 480);
 
     // One line each: the level's summary lies over the bottom of the objective's, so a second
     // line of the objective would be half hidden under it.
-    Label1 = creaEtichetta(area, QStringLiteral("Label1"), QStringLiteral("Obiettivo"),
+    lblObiettivo = creaEtichetta(area, QStringLiteral("Label1"), QStringLiteral("Obiettivo"),
                            carattere("Arial", 18), colori::rossoScuro, inAlto);
-    impostaSfondo(Label1, colori::giallo);
-    posizionaTwip(Label1, 3270, 2130, 7875, 495);
+    impostaSfondo(lblObiettivo, colori::giallo);
+    posizionaTwip(lblObiettivo, 3270, 2130, 7875, 495);
 
-    Label3 = creaEtichetta(area, QStringLiteral("Label3"), QStringLiteral("Livello"),
+    lblLivello = creaEtichetta(area, QStringLiteral("Label3"), QStringLiteral("Livello"),
                            carattere("Arial", 18), colori::rossoScuro, inAlto);
-    impostaSfondo(Label3, colori::giallo);
-    posizionaTwip(Label3, 3270, 2580, 7875, 495);
+    impostaSfondo(lblLivello, colori::giallo);
+    posizionaTwip(lblLivello, 3270, 2580, 7875, 495);
 
     lblCambiaOb = new Etichetta(QStringLiteral("Cambia gli obiettivi"), area);
     lblCambiaOb->setObjectName(QStringLiteral("lblCambiaOb"));
@@ -77,11 +77,11 @@ void frmInizio::creaRiepilogo() {
     impostaColori(lblCambiaOb, colori::crema, colori::blu);
     posizionaTwip(lblCambiaOb, 495, 3165, 3645, 435);
 
-    auto* Label5 = creaEtichetta(
+    auto* lblAutore = creaEtichetta(
         area, QStringLiteral("Label5"), QStringLiteral("Il nuovo software di Quendil"),
         carattere("Arial", 27.75), colori::marrone, Qt::AlignCenter, ACapo::si);
-    impostaSfondo(Label5, colori::arancio);
-    posizionaTwip(Label5, 270, 7440, 11445, 705);
+    impostaSfondo(lblAutore, colori::arancio);
+    posizionaTwip(lblAutore, 270, 7440, 11445, 705);
 }
 
 QLabel* frmInizio::creaStriscia(QWidget* cornice, const QString& nome, double sinistra, double alto,
@@ -94,67 +94,67 @@ QLabel* frmInizio::creaStriscia(QWidget* cornice, const QString& nome, double si
 }
 
 void frmInizio::creaObiettivi() {
-    Frame1 = creaCornice(area, QStringLiteral("Frame1"), QStringLiteral("OBIETTIVI"), colori::crema,
+    fraObiettivi = creaCornice(area, QStringLiteral("Frame1"), QStringLiteral("OBIETTIVI"), colori::crema,
                          colori::rossoScuro);
-    posizionaTwip(Frame1, 450, altoCornici, 4050, 3645);
+    posizionaTwip(fraObiettivi, 450, altoCornici, 4050, 3645);
     constexpr std::array<double, 3> alti{300, 1380, 2445};
     for (int i = 0; i < numeroObiettivi; ++i) {
         const double alto = alti[i % 3];
-        Option1[i] = creaPulsante(Frame1, QStringLiteral("Option1(%1)").arg(i),
+        optObiettivo[i] = creaPulsante(fraObiettivi, QStringLiteral("Option1(%1)").arg(i),
                                   QString::fromUtf8(obiettivo(i).pulsante), i,
                                   carattere("Arial", 13.5), colori::blu, ColoriFuoco::no);
-        posizionaTwip(Option1[i], 90, alto, 3585, 1050);
-        Option1[i]->impostaScelto(false);
-        connect(Option1[i], &PulsanteOpzione::premuto, this, &frmInizio::sceltaObiettivo);
-        Label9[i] = creaStriscia(Frame1, QStringLiteral("Label9(%1)").arg(i), 3750, alto, 240, 960);
+        posizionaTwip(optObiettivo[i], 90, alto, 3585, 1050);
+        optObiettivo[i]->impostaScelto(false);
+        connect(optObiettivo[i], &PulsanteOpzione::premuto, this, &frmInizio::sceltaObiettivo);
+        strisceObiettivi[i] = creaStriscia(fraObiettivi, QStringLiteral("Label9(%1)").arg(i), 3750, alto, 240, 960);
     }
     // At design the second set lies on top, its strips in the window's colour.
     for (int i = 3; i < numeroObiettivi; ++i) {
-        impostaSfondo(Label9[i], colori::crema);
-        Label9[i]->raise();
-        Option1[i]->raise();
+        impostaSfondo(strisceObiettivi[i], colori::crema);
+        strisceObiettivi[i]->raise();
+        optObiettivo[i]->raise();
     }
 }
 
 void frmInizio::creaLivelli() {
-    Frame2 = creaCornice(area, QStringLiteral("Frame2"), QStringLiteral("LIVELLI"), colori::crema,
+    fraLivelli = creaCornice(area, QStringLiteral("Frame2"), QStringLiteral("LIVELLI"), colori::crema,
                          colori::rossoScuro);
-    posizionaTwip(Frame2, 4590, altoCornici, 4050, 3645);
+    posizionaTwip(fraLivelli, 4590, altoCornici, 4050, 3645);
     constexpr std::array<double, numeroLivelli> alti{300, 1125, 1965, 2775};
     for (int i = 0; i < numeroLivelli; ++i) {
-        Option2[i] = creaPulsante(Frame2, QStringLiteral("Option2(%1)").arg(i),
+        optLivello[i] = creaPulsante(fraLivelli, QStringLiteral("Option2(%1)").arg(i),
                                   QString::fromUtf8(livello(i).pulsante), i,
                                   carattere("Arial", 14.25), colori::blu, ColoriFuoco::no);
-        posizionaTwip(Option2[i], 90, alti[i], 3585, 795);
-        Option2[i]->impostaScelto(false);
-        connect(Option2[i], &PulsanteOpzione::premuto, this, &frmInizio::sceltaLivello);
-        Label10[i] =
-            creaStriscia(Frame2, QStringLiteral("Label10(%1)").arg(i), 3720, alti[i], 240, 795);
+        posizionaTwip(optLivello[i], 90, alti[i], 3585, 795);
+        optLivello[i]->impostaScelto(false);
+        connect(optLivello[i], &PulsanteOpzione::premuto, this, &frmInizio::sceltaLivello);
+        strisceLivelli[i] =
+            creaStriscia(fraLivelli, QStringLiteral("Label10(%1)").arg(i), 3720, alti[i], 240, 795);
     }
 }
 
 void frmInizio::creaOperativita() {
-    Frame3 = creaCornice(area, QStringLiteral("Frame3"), QStringLiteral("OPERATIVITA'"),
+    fraOperativita = creaCornice(area, QStringLiteral("Frame3"), QStringLiteral("OPERATIVITA'"),
                          colori::crema, colori::rossoScuro);
-    posizionaTwip(Frame3, 8745, altoCornici, 2925, 3660);
-    Option3[0] = creaPulsante(Frame3, QStringLiteral("Option3(0)"), QStringLiteral("Avanti"), 0,
+    posizionaTwip(fraOperativita, 8745, altoCornici, 2925, 3660);
+    optOperativita[0] = creaPulsante(fraOperativita, QStringLiteral("Option3(0)"), QStringLiteral("Avanti"), 0,
                               carattere("Arial", 14.25), colori::blu);
-    posizionaTwip(Option3[0], 90, 285, 2775, 1635);
+    posizionaTwip(optOperativita[0], 90, 285, 2775, 1635);
     // "Esci" lies over the frame without belonging to it, so it works while the frame is off.
-    Option3[1] = creaPulsante(area, QStringLiteral("Option3(1)"), QStringLiteral("Esci"), 1,
+    optOperativita[1] = creaPulsante(area, QStringLiteral("Option3(1)"), QStringLiteral("Esci"), 1,
                               carattere("Arial", 14.25), colori::blu);
-    posizionaTwip(Option3[1], 8850, 5565, 2775, 1575);
-    for (PulsanteOpzione* p : Option3) {
+    posizionaTwip(optOperativita[1], 8850, 5565, 2775, 1575);
+    for (PulsanteOpzione* p : optOperativita) {
         connect(p, &PulsanteOpzione::premuto, this, &frmInizio::sceltaOperativita);
     }
 }
 
 void frmInizio::creaTendine() {
-    Picture2 = new QWidget(area);
-    Picture2->setObjectName(QStringLiteral("Picture2"));
-    Picture1 = new QWidget(area);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    for (QWidget* pannello : {Picture2, Picture1}) {
+    siparioSinistro = new QWidget(area);
+    siparioSinistro->setObjectName(QStringLiteral("Picture2"));
+    siparioDestro = new QWidget(area);
+    siparioDestro->setObjectName(QStringLiteral("Picture1"));
+    for (QWidget* pannello : {siparioSinistro, siparioDestro}) {
         impostaSfondo(pannello, colori::rosa);
         pannello->raise();
     }
