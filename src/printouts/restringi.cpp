@@ -2,19 +2,44 @@
 #include "printouts/restringi.h"
 
 #include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr double passo = 0.25;
+} // namespace
+
+double puntiCheEntrano(double progetto, double minimo, const std::function<bool(double)>& entra,
+                       std::optional<double> stima) {
+    minimo = std::min(minimo, progetto);
+    const int ultimo = int((progetto - minimo) / passo);
+    const auto punti = [&](int passi) { return std::max(minimo, progetto - passi * passo); };
+    // Steps from the design: those up to `fuori` are known too large, from `dentro` on the text
+    // fits (the least size is taken as fitting, since nothing smaller is allowed).
+    int fuori = -1;
+    int dentro = ultimo;
+    const auto prova = [&](int passi) { (entra(punti(passi)) ? dentro : fuori) = passi; };
+    if (stima) {
+        const int previsto = std::clamp(int(std::ceil((progetto - *stima) / passo)), 0, ultimo);
+        prova(previsto);
+        if (dentro == previsto) {
+            return punti(previsto);
+        }
+    }
+    while (dentro - fuori > 1) {
+        prova(fuori < 0 ? 0 : (dentro + fuori) / 2);
+    }
+    return punti(dentro);
+}
 
 double puntiPerLarghezza(double punti, double disponibile,
                          const std::function<double(double)>& larghezza) {
-    constexpr double minimo = 1;
-    double scelti = punti;
-    double misura = larghezza(scelti);
-    // Hinted widths do not follow the size in proportion (Windows' least of all): one step can
-    // leave the text wider than the room, so it shrinks on until it fits.
-    for (int tentativo = 0; tentativo < 50 && misura > disponibile && scelti > minimo;
-         ++tentativo) {
-        const double rapporto = std::max(disponibile, 0.0) / misura;
-        scelti = std::max(minimo, scelti * (tentativo == 0 ? rapporto : std::min(rapporto, 0.98)));
-        misura = larghezza(scelti);
+    const double misura = larghezza(punti);
+    if (misura <= disponibile) {
+        return punti;
     }
-    return scelti;
+    // Hinted widths do not follow the size in proportion (Windows' least of all): the size
+    // foreseen may still be too wide, and the search goes on below it.
+    const double stima = punti * std::max(disponibile, 0.0) / misura;
+    return puntiCheEntrano(
+        punti, 1, [&](double p) { return larghezza(p) <= disponibile; }, stima);
 }

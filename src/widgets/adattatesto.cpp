@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/adattatesto.h"
 
+#include "printouts/restringi.h"
 #include "widgets/caratteri.h"
 #include "widgets/pulsantecomando.h"
 #include "widgets/pulsanteopzione.h"
@@ -14,7 +15,6 @@
 #include <optional>
 
 namespace {
-constexpr double passo = 0.25;
 constexpr char puntiProgettati[] = "veltrixPuntiProgettati";
 constexpr char improntaAdattata[] = "veltrixImprontaAdattata";
 
@@ -94,22 +94,6 @@ QFont conPunti(QFont font, double punti) {
     return font;
 }
 
-// A smaller font never needs more room, so the largest size that fits is found by halving the
-// range of quarter-point steps below the design, down to the smallest size still read.
-double puntiCheEntrano(const Spazio& s, const QFont& font, double progetto, const QWidget* w) {
-    const double minimo = std::min(puntiLeggibili, progetto);
-    const auto punti = [&](int passi) { return std::max(minimo, progetto - passi * passo); };
-    if (entra(s, conPunti(font, progetto), w)) {
-        return progetto;
-    }
-    int dentro = int((progetto - minimo) / passo);
-    int fuori = 0;
-    while (dentro - fuori > 1) {
-        const int mezzo = (dentro + fuori) / 2;
-        (entra(s, conPunti(font, punti(mezzo)), w) ? dentro : fuori) = mezzo;
-    }
-    return punti(dentro);
-}
 } // namespace
 
 void adattaTesto(QWidget* controllo) {
@@ -129,7 +113,9 @@ void adattaTesto(QWidget* controllo) {
     if (!memoria.isValid()) {
         controllo->setProperty(puntiProgettati, progetto);
     }
-    const double punti = puntiCheEntrano(*s, attuale, progetto, controllo);
+    const double punti = puntiCheEntrano(progetto, puntiLeggibili, [&](double p) {
+        return entra(*s, conPunti(attuale, p), controllo);
+    });
     if (punti != attuale.pointSizeF()) {
         controllo->setFont(conPunti(attuale, punti));
     }

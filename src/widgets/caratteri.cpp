@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/caratteri.h"
 
+#include "printouts/restringi.h"
+
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QLabel>
@@ -54,31 +56,27 @@ QFont carattere(const QString& famiglia, double punti, bool grassetto) {
 }
 
 void adattaAllaLarghezza(QLabel* etichetta) {
-    constexpr double passo = 0.25;
     QFont font = etichetta->font();
-    const double minimo = std::min(puntiLeggibili, font.pointSizeF());
     const QString testo = etichetta->text();
     const double disponibile = etichetta->width() - 2 * etichetta->margin();
-    const auto larghezza = [&] { return QFontMetricsF(font).horizontalAdvance(testo); };
-    double punti = font.pointSizeF();
-    const auto scendiFinche = [&](const auto& troppoLarga) {
-        while (punti > minimo && troppoLarga()) {
-            punti -= passo;
-        }
+    const auto larghezza = [&](double punti) {
+        font.setPointSizeF(punti);
+        return QFontMetricsF(font).horizontalAdvance(testo);
     };
-    // Every size measured costs a font that fontconfig prepares before the window is painted,
-    // so the sizes are not walked down one by one. Qt sets text at whole pixel sizes (from the
-    // widget's resolution), and a line's width grows in proportion to the pixel size, within a
-    // pixel: the first measurement predicts the size, and a second one, at that size, checks it.
+    const double progetto = font.pointSizeF();
+    // Every size measured costs a font that fontconfig prepares before the window is painted.
+    // Qt sets text at whole pixel sizes (from the widget's resolution), and a line's width grows
+    // in proportion to the pixel size, within a pixel: the width at the design foresees the
+    // size, and one more measurement, at that size, most often settles it.
     const double dpi = etichetta->logicalDpiY();
     const auto pixel = [dpi](double p) { return std::round(p * dpi / 72); };
-    const double perPixel = larghezza() / pixel(punti);
-    scendiFinche([&] { return perPixel * pixel(punti) > disponibile; });
-    scendiFinche([&] {
-        font.setPointSizeF(punti);
-        return larghezza() > disponibile;
-    });
-    font.setPointSizeF(punti);
+    const double perPixel = larghezza(progetto) / pixel(progetto);
+    double stima = progetto;
+    while (stima > puntiLeggibili && perPixel * pixel(stima) > disponibile) {
+        stima -= 0.25;
+    }
+    font.setPointSizeF(puntiCheEntrano(
+        progetto, puntiLeggibili, [&](double p) { return larghezza(p) <= disponibile; }, stima));
     etichetta->setFont(font);
     etichetta->setWordWrap(false);
 }
