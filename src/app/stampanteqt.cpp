@@ -27,6 +27,10 @@ constexpr double twipPerPunto = 20.0;
 // Enough for the finest printer, and the resolution Qt's own printing uses.
 constexpr int risoluzione = 1200;
 
+QString nonScrivibile(const QString& file) {
+    return QStringLiteral("impossibile scrivere il file %1.").arg(file);
+}
+
 // The printouts line their numbers up with blanks, so they need a fixed-pitch face. Names a
 // machine may not have as such are offered when fontconfig resolves them to one (Liberation
 // Mono for "Courier New", for instance).
@@ -143,7 +147,7 @@ bool StampanteQt::apri() {
     }
     if (!pittore->begin(pagine.get())) {
         motivo = driver ? QStringLiteral("la stampante %1 non risponde.").arg(stampante)
-                        : QStringLiteral("impossibile scrivere il file %1.").arg(file);
+                        : nonScrivibile(file);
         return false;
     }
     return true;
@@ -328,7 +332,7 @@ bool StampanteQt::fine() {
     bool riuscito = aperto && pittore->end() && documentoCompleto();
     if (aperto && !riuscito) {
         motivo = stampante.isEmpty()
-                     ? QStringLiteral("impossibile scrivere il file %1.").arg(file)
+                     ? nonScrivibile(file)
                      : QStringLiteral("la stampante %1 ha rifiutato il lavoro.").arg(stampante);
     } else if (riuscito && !stampante.isEmpty() && !driver) {
         const std::shared_ptr<CodaStampa> daChiedere = coda;

@@ -31,6 +31,10 @@ bool Stampante::fineDocumento() {
     return riuscito;
 }
 
+QString mancaCourier() {
+    return QStringLiteral("Devi installare il font Courier o il font Courier New");
+}
+
 QString fontCourier(const Stampante& stampante) {
     for (const QString& nome : stampante.fonts()) {
         if (nome == QLatin1String("Courier") || nome == QLatin1String("Courier New")) {

@@ -79,3 +79,5 @@ private:
 // The first of the printer's fonts named exactly "Courier" or "Courier New", in the printer's
 // order; empty when it has neither. The printouts line numbers up with blanks and need one.
 QString fontCourier(const Stampante& stampante);
+// What the pupil is told when the printer has neither.
+QString mancaCourier();

@@ -134,7 +134,7 @@ bool StampaElenco(StatoCondiviso& stato, Stampante& stampante, Messaggi& messagg
                   const Orologio& orologio) {
     const QString font = fontCourier(stampante);
     if (font.isEmpty()) {
-        messaggi.mostra(QStringLiteral("Devi installare il font Courier o il font Courier New"));
+        messaggi.mostra(mancaCourier());
         return false;
     }
     stampante.iniziaDocumento(QStringLiteral("elenco"));

@@ -43,7 +43,7 @@ void StampaIntestazione(const StatoCondiviso& stato, Stampante& stampante) {
 void StampaScheda(StatoCondiviso& stato, Stampante& stampante, Messaggi& messaggi) {
     const QString font = fontCourier(stampante);
     if (font.isEmpty()) {
-        messaggi.mostra(QStringLiteral("Devi installare il font Courier o il font Courier New"));
+        messaggi.mostra(mancaCourier());
         return;
     }
     const bool alunni = daCodice<Destinatari>(stato.TipoStampa) == Destinatari::Alunni;

@@ -28,6 +28,10 @@ QByteArray deriva(const QString& pin, const QByteArray& sale, int iterazioni) {
 
 } // namespace
 
+QString diversi() {
+    return QStringLiteral("I due PIN sono diversi: scrivili di nuovo.");
+}
+
 QString problema(const QString& pin) {
     if (pin.size() < cifreMinime || pin.size() > cifreMassime) {
         return QStringLiteral("Il PIN deve avere da %1 a %2 cifre.")

@@ -23,6 +23,8 @@ inline constexpr int cifreMassime = 8;
 
 // Empty when `pin` can be a PIN; otherwise what is wrong with it, for the teacher.
 QString problema(const QString& pin);
+// What the teacher is told when the PIN typed again is not the one typed first.
+QString diversi();
 
 // "pbkdf2-sha256$<iterations>$<salt, base64>$<hash, base64>": the iterations are kept with the
 // hash, so that a register written with fewer still opens once the program asks for more.

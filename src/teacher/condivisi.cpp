@@ -105,3 +105,7 @@ QDateEdit* campoData(const QDate& quando, const QString& nome, const QString& si
     d->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     return d;
 }
+
+QString nonLeggo(const QString& errore) {
+    return QStringLiteral("Non riesco a leggere il registro: %1").arg(errore);
+}

@@ -36,5 +36,8 @@ QLineEdit* campoPin(const QString& nome, QWidget* genitore);
 QDateEdit* campoData(const QDate& quando, const QString& nome, const QString& significato,
                      QWidget* genitore);
 
+// What every page says when the register cannot be read.
+QString nonLeggo(const QString& errore);
+
 // Said in the window's status line and to a screen reader.
 using Dici = std::function<void(const QString&)>;

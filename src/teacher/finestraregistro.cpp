@@ -82,7 +82,7 @@ void FinestraRegistro::ricarica() {
     QString errore;
     const QList<ClasseRegistro> classi = contesto.registro->principale().classi(errore);
     if (!errore.isEmpty()) {
-        dici(QStringLiteral("Non riesco a leggere il registro: %1").arg(errore));
+        dici(nonLeggo(errore));
     }
     classe->mostra(classi);
     giornata->mostra(classi);

@@ -125,7 +125,7 @@ void PaginaAlunno::aggiorna() {
         }
     }
     if (!errore.isEmpty()) {
-        dici(QStringLiteral("Non riesco a leggere il registro: %1").arg(errore));
+        dici(nonLeggo(errore));
     }
     andamento = andamentoAlunno(serie);
     fatti = fattiPiuSbagliati(serie, fattiMostrati);

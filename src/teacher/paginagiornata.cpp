@@ -85,7 +85,7 @@ void PaginaGiornata::aggiorna() {
                                                         al.addDays(2).startOfDay(), errore,
                                                         Deposito::Lettura::soloSerie);
     if (!errore.isEmpty()) {
-        dici(QStringLiteral("Non riesco a leggere il registro: %1").arg(errore));
+        dici(nonLeggo(errore));
     }
     const QList<SintesiAlunno> sintesi = sintesiClasse(scelta, serie, dal, al);
     righe->setRowCount(int(sintesi.size()));
@@ -120,7 +120,7 @@ void PaginaGiornata::esportaClasse() {
     QString errore;
     const QList<SerieRegistrata> serie = deposito.serieDellaClasse(scelta.id, {}, {}, errore, Deposito::Lettura::soloSerie);
     if (!errore.isEmpty()) {
-        messaggi.mostra(QStringLiteral("Non riesco a leggere il registro: %1").arg(errore));
+        messaggi.mostra(nonLeggo(errore));
         return;
     }
     esportaSerie(serie, QStringLiteral("classe %1.csv").arg(scelta.nome), salvataggio, messaggi, dici);

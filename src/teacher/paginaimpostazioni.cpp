@@ -99,7 +99,7 @@ void PaginaImpostazioni::cambiaPin() {
     const QString scelto = nuovoPin->text();
     QString problema = pin::problema(scelto);
     if (problema.isEmpty() && ripetiPin->text() != scelto) {
-        problema = QStringLiteral("I due PIN sono diversi: scrivili di nuovo.");
+        problema = pin::diversi();
     }
     nuovoPin->clear();
     ripetiPin->clear();
@@ -114,7 +114,7 @@ void PaginaImpostazioni::dimentica() {
     QString errore;
     const int quante = deposito.contaSeriePrima(limite, errore);
     if (!errore.isEmpty()) {
-        messaggi.mostra(QStringLiteral("Non riesco a leggere il registro: %1").arg(errore));
+        messaggi.mostra(nonLeggo(errore));
         return;
     }
     if (quante == 0) {

@@ -61,7 +61,7 @@ void PaginaPin::prepara() {
                           : QStringLiteral("Scrivi il PIN del docente."));
     modulo->setRowVisible(ripeti, nuovo);
     if (!problema.isEmpty()) {
-        errore(QStringLiteral("Non riesco a leggere il registro: %1").arg(problema));
+        errore(nonLeggo(problema));
         entra->setEnabled(false);
         return;
     }
@@ -90,7 +90,7 @@ void PaginaPin::scegli() {
         return;
     }
     if (ripeti->text() != campo->text()) {
-        errore(QStringLiteral("I due PIN sono diversi: scrivili di nuovo."));
+        errore(pin::diversi());
         ripeti->clear();
         ripeti->setFocus();
         return;
