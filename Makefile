@@ -43,6 +43,11 @@ package:
 	cp $(PKG_BUILD_DIR)/veltrix_*.deb .
 	@ls -l veltrix_*.deb
 
+# The sources rewritten in .clang-format's style; `make test` checks it (the test "formato").
+.PHONY: formato
+formato: deps
+	scripts/formato
+
 clean:
 	rm -rf $(BUILD_DIR) $(PKG_BUILD_DIR) build-windows
 

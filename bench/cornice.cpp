@@ -3,8 +3,8 @@
 // sees it (the main window maximized, its menu bar, the closed curtain) with none of the
 // controls behind the curtain. What the program costs beyond this is its controls and fonts.
 #include "rules/palette.h"
-#include "widgets/stile.h"
 #include "widgets/colori.h"
+#include "widgets/stile.h"
 
 #include <QApplication>
 #include <QMainWindow>

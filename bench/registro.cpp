@@ -3,12 +3,12 @@
 // a PostgreSQL server of its own, and one pupil's whole history read from a register of a large
 // school year (30 pupils, 300 series each, 20 operations a series: 180,000 operations); on that
 // year, the teacher's window opened, a pupil's chart drawn and the class exported.
+#include "register/registro.h"
 #include "comune/banco.h"
 #include "comune/finti.h"
 #include "comune/postgresprivato.h"
 #include "register/esportazione.h"
 #include "register/pin.h"
-#include "register/registro.h"
 #include "state/statocondiviso.h"
 #include "teacher/finestraregistro.h"
 #include "teacher/graficoprogressi.h"
@@ -120,7 +120,8 @@ Docente docente(const QString& file) {
     Banco banco;
     Registro registro({file, {}}, banco.messaggi);
     banco.programma->contesto.registro = &registro;
-    auto* finestra = qobject_cast<FinestraRegistro*>(banco.programma->finestre.apri(Finestra::Registro));
+    auto* finestra =
+        qobject_cast<FinestraRegistro*>(banco.programma->finestre.apri(Finestra::Registro));
     finestra->findChild<QLineEdit*>(QStringLiteral("pin"))->setText(QStringLiteral("2468"));
     QElapsedTimer orologio;
     orologio.start();
@@ -130,7 +131,8 @@ Docente docente(const QString& file) {
 
     QString errore;
     const ClasseRegistro classe = deposito.classi(errore).value(0);
-    const QList<SerieRegistrata> storia = deposito.seriePerAlunno(classe.alunni.value(1).id, errore);
+    const QList<SerieRegistrata> storia =
+        deposito.seriePerAlunno(classe.alunni.value(1).id, errore);
     orologio.start();
     QChartView vista(creaGrafico(andamentoAlunno(storia)));
     vista.resize(800, 400);
@@ -139,8 +141,10 @@ Docente docente(const QString& file) {
 
     QTemporaryDir cartella;
     orologio.start();
-    const QString scritto = scriviFileNuovo(cartella.filePath(QStringLiteral("classe.csv")),
-                                            csvSerie(deposito.serieDellaClasse(classe.id, {}, {}, errore, Deposito::Lettura::soloSerie)));
+    const QString scritto =
+        scriviFileNuovo(cartella.filePath(QStringLiteral("classe.csv")),
+                        csvSerie(deposito.serieDellaClasse(classe.id, {}, {}, errore,
+                                                           Deposito::Lettura::soloSerie)));
     tempi.esportazione = double(orologio.nsecsElapsed()) / 1e6;
     if (!scritto.isEmpty() || !errore.isEmpty() || storia.size() != 300) {
         std::fprintf(stderr, "%s %s\n", qPrintable(scritto), qPrintable(errore));
@@ -150,8 +154,7 @@ Docente docente(const QString& file) {
 }
 
 void riga(const char* misura, double ms, double soglia) {
-    std::printf("%-46s %10.2f   ≤ %.0f ms %s\n", misura, ms, soglia,
-                ms <= soglia ? "sì" : "NO");
+    std::printf("%-46s %10.2f   ≤ %.0f ms %s\n", misura, ms, soglia, ms <= soglia ? "sì" : "NO");
 }
 
 } // namespace
@@ -168,9 +171,8 @@ int main(int argc, char* argv[]) {
     PostgresPrivato server;
     const double postgres =
         server.problema().isEmpty()
-            ? mediana(scritture({cartella.filePath(QStringLiteral("posta.sqlite")),
-                                 server.connessione()},
-                                400))
+            ? mediana(scritture(
+                  {cartella.filePath(QStringLiteral("posta.sqlite")), server.connessione()}, 400))
             : -1;
     QTemporaryDir anno;
     const double lettura = mediana(letture(anno.filePath(nomeFileRegistro)));
@@ -181,8 +183,8 @@ int main(int argc, char* argv[]) {
     if (postgres >= 0) {
         riga("un'operazione giudicata scritta, PostgreSQL", postgres, 5);
     } else {
-        std::printf("%-46s %10s   (%s)\n", "un'operazione giudicata scritta, PostgreSQL",
-                    "saltata", qPrintable(server.problema()));
+        std::printf("%-46s %10s   (%s)\n", "un'operazione giudicata scritta, PostgreSQL", "saltata",
+                    qPrintable(server.problema()));
     }
     riga("la storia di un alunno su 180.000 operazioni", lettura, 50);
     const Docente d = docente(anno.filePath(nomeFileRegistro));

@@ -60,7 +60,7 @@ FrmOperativo::FrmOperativo(Contesto& contesto) : contesto(contesto), stato(conte
 
     lblIntestazione[0]->setText(stato.DidascaliaObiettivo + QStringLiteral("   "));
     lblIntestazione[1]->setText(QStringLiteral("   Operazione:    ") + QStringLiteral("    ") +
-                       stato.NomeProgramma);
+                                stato.NomeProgramma);
     stato.ContaOperazioni = 0;
 
     connect(area, &AreaProporzionale::ridimensionata, this, [this] {
@@ -114,8 +114,9 @@ void FrmOperativo::NuovaSerie() {
     if (contesto.registro) {
         contesto.registro->iniziaSerie(stato);
     }
-    lblIntestazione[2]->setText(didascaliaLivello(stato.LivelloSerie, stato.DescrizioneLivelloSerie) +
-                       QStringLiteral("   "));
+    lblIntestazione[2]->setText(
+        didascaliaLivello(stato.LivelloSerie, stato.DescrizioneLivelloSerie) +
+        QStringLiteral("   "));
     LblTempoParziale->clear();
     LblTempoTotale->clear();
     frmNumero->scrivi(QuadroOperazione::risultato, QStringLiteral("?"));

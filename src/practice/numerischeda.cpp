@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "practice/numerischeda.h"
 
-#include "practice/generazione.h"
 #include "platform/casuale.h"
 #include "platform/orologio.h"
+#include "practice/generazione.h"
 #include "state/statocondiviso.h"
 
 #include <QString>

@@ -112,11 +112,10 @@ QString nomeOperazione(int codice) {
 }
 
 QStringList intestazioniSerie() {
-    return {QStringLiteral("Data e ora"), QStringLiteral("Operazione"),
-            QStringLiteral("Obiettivo"),  QStringLiteral("Livello"),
-            QStringLiteral("Op."),        QStringLiteral("Esatte"),
-            QStringLiteral("Errate"),     QStringLiteral("Aiuti"),
-            QStringLiteral("Tempo"),      QStringLiteral("Valutazione")};
+    return {QStringLiteral("Data e ora"), QStringLiteral("Operazione"), QStringLiteral("Obiettivo"),
+            QStringLiteral("Livello"),    QStringLiteral("Op."),        QStringLiteral("Esatte"),
+            QStringLiteral("Errate"),     QStringLiteral("Aiuti"),      QStringLiteral("Tempo"),
+            QStringLiteral("Valutazione")};
 }
 
 QStringList colonneSerie(const SerieRegistrata& s) {
@@ -175,7 +174,8 @@ bool stampaProgressi(const RapportoProgressi& r, Stampante& stampante) {
         stampante.impostaGrassetto(false);
         stampante.impostaX(0);
         stampante.impostaY(p.area.height() - p.altezzaRiga(puntiTesto));
-        stampante.stampa(QStringLiteral("%1 - pagina %2 di %3").arg(r.alunno).arg(n + 1).arg(totale));
+        stampante.stampa(
+            QStringLiteral("%1 - pagina %2 di %3").arg(r.alunno).arg(n + 1).arg(totale));
     }
     return stampante.fineDocumento();
 }

@@ -12,7 +12,6 @@
 #include <QUuid>
 #include <QVariant>
 
-
 namespace {
 
 const QString sqliteDriver = QStringLiteral("QSQLITE");
@@ -239,8 +238,8 @@ namespace {
 
 // The series that `filtro` picks (a condition on the table serie, named s, with its values),
 // each with its operations and answers, or without: three queries, whatever their number.
-QList<SerieRegistrata> leggiSerie(QSqlDatabase d, const QString& filtro,
-                                  const QVariantList& valori, bool intere, QString& errore) {
+QList<SerieRegistrata> leggiSerie(QSqlDatabase d, const QString& filtro, const QVariantList& valori,
+                                  bool intere, QString& errore) {
     QSqlQuery serie(d), operazioni(d), risposte(d);
     serie.setForwardOnly(true);
     operazioni.setForwardOnly(true);
@@ -344,7 +343,8 @@ QList<SerieRegistrata> Deposito::leggi(const QString& filtro, const QVariantList
     if (errore = apri(); !errore.isEmpty()) {
         return {};
     }
-    QList<SerieRegistrata> serie = leggiSerie(db(), filtro, valori, lettura == Lettura::intere, errore);
+    QList<SerieRegistrata> serie =
+        leggiSerie(db(), filtro, valori, lettura == Lettura::intere, errore);
     if (!errore.isEmpty()) {
         errore = fallito(errore);
     }
@@ -518,9 +518,10 @@ QString Deposito::impostazione(const QString& chiave, QString& errore) {
 
 QString Deposito::scriviImpostazione(const QString& chiave, const QString& valore) {
     return inTransazione([&](QSqlDatabase& d) {
-        return modifica(d,
-                        QStringLiteral("INSERT INTO impostazioni (chiave, valore) VALUES (?, ?)"
-                                       " ON CONFLICT (chiave) DO UPDATE SET valore = excluded.valore"),
-                        {chiave, valore});
+        return modifica(
+            d,
+            QStringLiteral("INSERT INTO impostazioni (chiave, valore) VALUES (?, ?)"
+                           " ON CONFLICT (chiave) DO UPDATE SET valore = excluded.valore"),
+            {chiave, valore});
     });
 }

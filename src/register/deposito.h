@@ -79,8 +79,8 @@ private:
     QSqlDatabase db() const;
     // Closes the connection after a failure; `annulla` first takes back the transaction begun.
     QString fallito(const QString& errore, bool annulla = false);
-    QList<SerieRegistrata> leggi(const QString& filtro, const QVariantList& valori,
-                                 QString& errore, Lettura lettura = Lettura::intere);
+    QList<SerieRegistrata> leggi(const QString& filtro, const QVariantList& valori, QString& errore,
+                                 Lettura lettura = Lettura::intere);
     // One write transaction around `lavoro`, which returns empty when done or why not.
     QString inTransazione(const std::function<QString(QSqlDatabase&)>& lavoro);
     // What was removed is gone from the file too, not only from the tables.

@@ -34,7 +34,8 @@ void FrmAttestato::creaScelte() {
     posizionaTwip(scelte, 3285, 5745, 5184, 2070);
     scelte->creaPulsanti(
         {
-            {QStringLiteral("Option5(0)"), QStringLiteral("STAMPA L'ATTESTATO"), 135, 84, 5004, 630},
+            {QStringLiteral("Option5(0)"), QStringLiteral("STAMPA L'ATTESTATO"), 135, 84, 5004,
+             630},
             {QStringLiteral("Option5(1)"), QStringLiteral("TORNA ALLA FINESTRA PRECEDENTE"), 135,
              732, 5004, 630},
             {QStringLiteral("Option5(2)"), QStringLiteral("FINE SESSIONE"), 120, 1368, 5004, 630},

@@ -64,9 +64,8 @@ void FrmStampaEsercizio::creaScelte() {
     constexpr double sinistre[4] = {144, 3048, 5928, 8832};
     std::vector<PannelloScelte::Pulsante> pulsanti;
     for (int i = 0; i < 4; ++i) {
-        pulsanti.push_back(
-            {QStringLiteral("Option1(%1)").arg(i), QLatin1String(testi[i]), sinistre[i], 45, 2796,
-             720});
+        pulsanti.push_back({QStringLiteral("Option1(%1)").arg(i), QLatin1String(testi[i]),
+                            sinistre[i], 45, 2796, 720});
     }
     scelte->creaPulsanti(pulsanti, carattere(QStringLiteral("Arial"), 12), colori::blu);
     connect(scelte, &PannelloScelte::scelto, this, &FrmStampaEsercizio::EseguiScelta);

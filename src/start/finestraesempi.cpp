@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "start/finestraesempi.h"
 
-#include "widgets/caratteri.h"
 #include "practice/esempi.h"
+#include "widgets/caratteri.h"
 #include "widgets/contesto.h"
 
 #include <QLabel>

@@ -78,9 +78,11 @@ struct Voce {
 
 // "Ospite", on every page where "Esci" is in the start window.
 Voce ospite(std::function<void()> azione) {
-    return {QStringLiteral("optOspite"), QStringLiteral("Ospite"),
+    return {QStringLiteral("optOspite"),
+            QStringLiteral("Ospite"),
             QStringLiteral("Ospite: la serie non si registra"),
-            {larghezzaPagina - margine - 2775, altoFondo, 2775, altezzaFondo}, std::move(azione)};
+            {larghezzaPagina - margine - 2775, altoFondo, 2775, altezzaFondo},
+            std::move(azione)};
 }
 } // namespace
 
@@ -188,7 +190,8 @@ void FinestraSceltaAlunno::creaPaginaAlunni(int classe) {
     }
     // Before "Ospite", so Tab meets the bottom row from left to right.
     if (paginaClassi) {
-        voci.push_back({QStringLiteral("optAltraClasse"), QStringLiteral("Altra classe"),
+        voci.push_back({QStringLiteral("optAltraClasse"),
+                        QStringLiteral("Altra classe"),
                         QStringLiteral("Torna alla scelta della classe"),
                         {margine, altoFondo, larghezzaMassima, altezzaFondo},
                         [this] { mostraPagina(paginaClassi); }});

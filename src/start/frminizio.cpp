@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "start/frminizio.h"
-#include "printouts/nomealunno.h"
 #include "platform/archivio.h"
+#include "printouts/nomealunno.h"
 #include "rules/impostazioni.h"
 #include "rules/palette.h"
 #include "rules/scelte.h"

@@ -54,19 +54,20 @@ void frmInizio::creaTitolo() {
 
 void frmInizio::creaRiepilogo() {
     constexpr Qt::Alignment inAlto = Qt::AlignLeft | Qt::AlignTop;
-    auto* lblScelte = creaEtichetta(area, QStringLiteral("Label7"), QStringLiteral("Le tue scelte"),
-                                 carattere("Arial", 20.25), colori::rossoScuro, inAlto, ACapo::si);
+    auto* lblScelte =
+        creaEtichetta(area, QStringLiteral("Label7"), QStringLiteral("Le tue scelte"),
+                      carattere("Arial", 20.25), colori::rossoScuro, inAlto, ACapo::si);
     posizionaTwip(lblScelte, 540, 2085, 2490, 480);
 
     // One line each: the level's summary lies over the bottom of the objective's, so a second
     // line of the objective would be half hidden under it.
     lblObiettivo = creaEtichetta(area, QStringLiteral("Label1"), QStringLiteral("Obiettivo"),
-                           carattere("Arial", 18), colori::rossoScuro, inAlto);
+                                 carattere("Arial", 18), colori::rossoScuro, inAlto);
     impostaSfondo(lblObiettivo, colori::giallo);
     posizionaTwip(lblObiettivo, 3270, 2130, 7875, 495);
 
     lblLivello = creaEtichetta(area, QStringLiteral("Label3"), QStringLiteral("Livello"),
-                           carattere("Arial", 18), colori::rossoScuro, inAlto);
+                               carattere("Arial", 18), colori::rossoScuro, inAlto);
     impostaSfondo(lblLivello, colori::giallo);
     posizionaTwip(lblLivello, 3270, 2580, 7875, 495);
 
@@ -94,19 +95,20 @@ QLabel* frmInizio::creaStriscia(QWidget* cornice, const QString& nome, double si
 }
 
 void frmInizio::creaObiettivi() {
-    fraObiettivi = creaCornice(area, QStringLiteral("Frame1"), QStringLiteral("OBIETTIVI"), colori::crema,
-                         colori::rossoScuro);
+    fraObiettivi = creaCornice(area, QStringLiteral("Frame1"), QStringLiteral("OBIETTIVI"),
+                               colori::crema, colori::rossoScuro);
     posizionaTwip(fraObiettivi, 450, altoCornici, 4050, 3645);
     constexpr std::array<double, 3> alti{300, 1380, 2445};
     for (int i = 0; i < numeroObiettivi; ++i) {
         const double alto = alti[i % 3];
         optObiettivo[i] = creaPulsante(fraObiettivi, QStringLiteral("Option1(%1)").arg(i),
-                                  QString::fromUtf8(obiettivo(i).pulsante), i,
-                                  carattere("Arial", 13.5), colori::blu, ColoriFuoco::no);
+                                       QString::fromUtf8(obiettivo(i).pulsante), i,
+                                       carattere("Arial", 13.5), colori::blu, ColoriFuoco::no);
         posizionaTwip(optObiettivo[i], 90, alto, 3585, 1050);
         optObiettivo[i]->impostaScelto(false);
         connect(optObiettivo[i], &PulsanteOpzione::premuto, this, &frmInizio::sceltaObiettivo);
-        strisceObiettivi[i] = creaStriscia(fraObiettivi, QStringLiteral("Label9(%1)").arg(i), 3750, alto, 240, 960);
+        strisceObiettivi[i] =
+            creaStriscia(fraObiettivi, QStringLiteral("Label9(%1)").arg(i), 3750, alto, 240, 960);
     }
     // At design the second set lies on top, its strips in the window's colour.
     for (int i = 3; i < numeroObiettivi; ++i) {
@@ -117,14 +119,14 @@ void frmInizio::creaObiettivi() {
 }
 
 void frmInizio::creaLivelli() {
-    fraLivelli = creaCornice(area, QStringLiteral("Frame2"), QStringLiteral("LIVELLI"), colori::crema,
-                         colori::rossoScuro);
+    fraLivelli = creaCornice(area, QStringLiteral("Frame2"), QStringLiteral("LIVELLI"),
+                             colori::crema, colori::rossoScuro);
     posizionaTwip(fraLivelli, 4590, altoCornici, 4050, 3645);
     constexpr std::array<double, numeroLivelli> alti{300, 1125, 1965, 2775};
     for (int i = 0; i < numeroLivelli; ++i) {
         optLivello[i] = creaPulsante(fraLivelli, QStringLiteral("Option2(%1)").arg(i),
-                                  QString::fromUtf8(livello(i).pulsante), i,
-                                  carattere("Arial", 14.25), colori::blu, ColoriFuoco::no);
+                                     QString::fromUtf8(livello(i).pulsante), i,
+                                     carattere("Arial", 14.25), colori::blu, ColoriFuoco::no);
         posizionaTwip(optLivello[i], 90, alti[i], 3585, 795);
         optLivello[i]->impostaScelto(false);
         connect(optLivello[i], &PulsanteOpzione::premuto, this, &frmInizio::sceltaLivello);
@@ -135,14 +137,15 @@ void frmInizio::creaLivelli() {
 
 void frmInizio::creaOperativita() {
     fraOperativita = creaCornice(area, QStringLiteral("Frame3"), QStringLiteral("OPERATIVITA'"),
-                         colori::crema, colori::rossoScuro);
+                                 colori::crema, colori::rossoScuro);
     posizionaTwip(fraOperativita, 8745, altoCornici, 2925, 3660);
-    optOperativita[0] = creaPulsante(fraOperativita, QStringLiteral("Option3(0)"), QStringLiteral("Avanti"), 0,
-                              carattere("Arial", 14.25), colori::blu);
+    optOperativita[0] =
+        creaPulsante(fraOperativita, QStringLiteral("Option3(0)"), QStringLiteral("Avanti"), 0,
+                     carattere("Arial", 14.25), colori::blu);
     posizionaTwip(optOperativita[0], 90, 285, 2775, 1635);
     // "Esci" lies over the frame without belonging to it, so it works while the frame is off.
     optOperativita[1] = creaPulsante(area, QStringLiteral("Option3(1)"), QStringLiteral("Esci"), 1,
-                              carattere("Arial", 14.25), colori::blu);
+                                     carattere("Arial", 14.25), colori::blu);
     posizionaTwip(optOperativita[1], 8850, 5565, 2775, 1575);
     for (PulsanteOpzione* p : optOperativita) {
         connect(p, &PulsanteOpzione::premuto, this, &frmInizio::sceltaOperativita);

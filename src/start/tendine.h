@@ -13,8 +13,8 @@ struct Tendine {
     // 7680 twips at 75 twips every 5 ms.
     static constexpr double durata = 512; // ms
 
-    double destra = 0;   // the right panel
-    double sinistra = 0; // the left panel
+    double destra = 0;    // the right panel
+    double sinistra = 0;  // the left panel
     double trascorsi = 0; // ms since the curtain started opening
 
     void chiudi(double larghezzaFinestra);

@@ -64,8 +64,7 @@ QString idScelto(const QComboBox* scelta) {
 }
 
 QString idScelto(const QListWidget* elenco) {
-    return elenco->currentItem() ? elenco->currentItem()->data(Qt::UserRole).toString()
-                                 : QString();
+    return elenco->currentItem() ? elenco->currentItem()->data(Qt::UserRole).toString() : QString();
 }
 
 ClasseRegistro classeScelta(const QComboBox* scelta, const QList<ClasseRegistro>& classi) {
@@ -91,8 +90,7 @@ QLineEdit* campoPin(const QString& nome, QWidget* genitore) {
     campo->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), campo));
     // A touch screen's keyboard opens on its digits, and keeps nothing of what was typed.
-    campo->setInputMethodHints(Qt::ImhDigitsOnly | Qt::ImhSensitiveData |
-                               Qt::ImhNoPredictiveText);
+    campo->setInputMethodHints(Qt::ImhDigitsOnly | Qt::ImhSensitiveData | Qt::ImhNoPredictiveText);
     return campo;
 }
 

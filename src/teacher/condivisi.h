@@ -29,7 +29,8 @@ QString idScelto(const QListWidget* elenco);
 // The chosen class of `classi`, or an empty one.
 ClasseRegistro classeScelta(const QComboBox* scelta, const QList<ClasseRegistro>& classi);
 
-// A button, a PIN box and a date box as every page makes them, named for the tests and screen readers.
+// A button, a PIN box and a date box as every page makes them, named for the tests and screen
+// readers.
 QPushButton* pulsante(const QString& testo, const QString& nome, QWidget* genitore);
 QLineEdit* campoPin(const QString& nome, QWidget* genitore);
 // A date as Italians write it, with a calendar to pick it from.

@@ -16,10 +16,10 @@ SceltaSalvataggio dialogoSalvataggio(QWidget* genitore) {
             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         // The dialog does not ask about a file already there: the question is ours, the same in
         // every desktop and in the tests.
-        return QFileDialog::getSaveFileName(genitore, QStringLiteral("Esporta per il foglio di calcolo"),
-                                            QDir(cartella).filePath(proposta),
-                                            QStringLiteral("CSV (*.csv)"), nullptr,
-                                            QFileDialog::DontConfirmOverwrite);
+        return QFileDialog::getSaveFileName(
+            genitore, QStringLiteral("Esporta per il foglio di calcolo"),
+            QDir(cartella).filePath(proposta), QStringLiteral("CSV (*.csv)"), nullptr,
+            QFileDialog::DontConfirmOverwrite);
     };
 }
 
@@ -41,7 +41,8 @@ void esportaSerie(const QList<SerieRegistrata>& serie, const QString& proposta,
             messaggi.mostra(QStringLiteral("%1 non è un file che posso sostituire.").arg(percorso));
             return;
         }
-        if (!messaggi.chiedi(QStringLiteral("%1 esiste già. Lo sostituisco?").arg(info.fileName()))) {
+        if (!messaggi.chiedi(
+                QStringLiteral("%1 esiste già. Lo sostituisco?").arg(info.fileName()))) {
             return;
         }
         if (!QFile::remove(percorso)) {
@@ -53,5 +54,7 @@ void esportaSerie(const QList<SerieRegistrata>& serie, const QString& proposta,
         messaggi.mostra(QStringLiteral("Non ho esportato le serie: %1.").arg(errore));
         return;
     }
-    dici(QStringLiteral("%1 serie esportate in %2.").arg(serie.size()).arg(QDir::toNativeSeparators(percorso)));
+    dici(QStringLiteral("%1 serie esportate in %2.")
+             .arg(serie.size())
+             .arg(QDir::toNativeSeparators(percorso)));
 }

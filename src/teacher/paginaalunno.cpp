@@ -117,7 +117,8 @@ void PaginaAlunno::aggiorna() {
     QString errore;
     serie.clear();
     if (const QString id = idScelto(alunno); !id.isEmpty()) {
-        const QDateTime inizio = dal->date().startOfDay(), fine = al->date().addDays(1).startOfDay();
+        const QDateTime inizio = dal->date().startOfDay(),
+                        fine = al->date().addDays(1).startOfDay();
         for (const SerieRegistrata& s : deposito.seriePerAlunno(id, errore)) {
             if (s.inizio >= inizio && s.inizio < fine) {
                 serie.append(s);
@@ -145,9 +146,11 @@ void PaginaAlunno::aggiorna() {
     for (int r = 0; r < serie.size(); ++r) {
         QStringList celle = colonneSerie(serie[r]);
         const int risposte = serie[r].esatte + serie[r].errate;
-        celle << (risposte ? QString::number(std::lround(100.0 * serie[r].esatte / risposte)) : QString())
-              << (serie[r].operazioni ? QString::number(double(serie[r].tempoTotale) / serie[r].operazioni, 'f', 1)
-                                      : QString());
+        celle << (risposte ? QString::number(std::lround(100.0 * serie[r].esatte / risposte))
+                           : QString())
+              << (serie[r].operazioni
+                      ? QString::number(double(serie[r].tempoTotale) / serie[r].operazioni, 'f', 1)
+                      : QString());
         for (int c = 0; c < celle.size(); ++c) {
             righe->setItem(r, c, new QTableWidgetItem(celle[c]));
         }
@@ -157,13 +160,18 @@ void PaginaAlunno::aggiorna() {
 
     daEsercitare->clear();
     for (const FattoSbagliato& f : fatti) {
-        daEsercitare->addItem(QStringLiteral("%1: %2 %3").arg(f.fatto).arg(f.volte).arg(f.volte == 1 ? QStringLiteral("volta") : QStringLiteral("volte")));
+        daEsercitare->addItem(
+            QStringLiteral("%1: %2 %3")
+                .arg(f.fatto)
+                .arg(f.volte)
+                .arg(f.volte == 1 ? QStringLiteral("volta") : QStringLiteral("volte")));
     }
 }
 
 QString PaginaAlunno::periodoScritto() const {
     const QString formato = QStringLiteral("dd/MM/yyyy");
-    return QStringLiteral("dal %1 al %2").arg(dal->date().toString(formato), al->date().toString(formato));
+    return QStringLiteral("dal %1 al %2")
+        .arg(dal->date().toString(formato), al->date().toString(formato));
 }
 
 void PaginaAlunno::stampa() {

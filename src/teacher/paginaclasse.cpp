@@ -22,7 +22,6 @@ QString nuovoId() {
     return QUuid::createUuid().toString(QUuid::WithoutBraces);
 }
 
-
 QLineEdit* campo(const QString& nome, const QString& suggerimento, QWidget* genitore) {
     auto* c = new QLineEdit(genitore);
     c->setObjectName(nome);
@@ -35,9 +34,9 @@ QLineEdit* campo(const QString& nome, const QString& suggerimento, QWidget* geni
 PaginaClasse::PaginaClasse(Deposito& deposito, Messaggi& messaggi, Dici dici, QWidget* parent)
     : QWidget(parent), deposito(deposito), messaggi(messaggi), dici(std::move(dici)) {
     fileDaLeggere = [this] {
-        return QFileDialog::getOpenFileName(this, QStringLiteral("Importa l'elenco della classe"),
-                                            {},
-                                            QStringLiteral("Elenchi (*.csv *.txt);;Tutti i file (*)"));
+        return QFileDialog::getOpenFileName(
+            this, QStringLiteral("Importa l'elenco della classe"), {},
+            QStringLiteral("Elenchi (*.csv *.txt);;Tutti i file (*)"));
     };
     elencoClassi = new QListWidget(this);
     elencoClassi->setObjectName(QStringLiteral("elencoClassi"));
@@ -56,7 +55,8 @@ PaginaClasse::PaginaClasse(Deposito& deposito, Messaggi& messaggi, Dici dici, QW
     griglia->addWidget(nomeClasse, 2, 0);
     griglia->addWidget(nomeAlunno, 2, 1);
     const QList<std::tuple<QString, QString, void (PaginaClasse::*)(), int>> azioni{
-        {QStringLiteral("Nuova classe"), QStringLiteral("nuovaClasse"), &PaginaClasse::nuovaClasse, 0},
+        {QStringLiteral("Nuova classe"), QStringLiteral("nuovaClasse"), &PaginaClasse::nuovaClasse,
+         0},
         {QStringLiteral("Rinomina la classe"), QStringLiteral("rinominaClasse"),
          &PaginaClasse::rinominaClasse, 0},
         {QStringLiteral("Rimuovi la classe"), QStringLiteral("rimuoviClasse"),
@@ -144,7 +144,8 @@ void PaginaClasse::rinominaClasse() {
         dici(QStringLiteral("Scegli la classe e scrivi il nuovo nome."));
         return;
     }
-    esito(deposito.rinominaClasse(classe().id, nome), QStringLiteral("Classe rinominata %1.").arg(nome));
+    esito(deposito.rinominaClasse(classe().id, nome),
+          QStringLiteral("Classe rinominata %1.").arg(nome));
     nomeClasse->clear();
 }
 
@@ -154,7 +155,8 @@ void PaginaClasse::rimuoviClasse() {
         return;
     }
     QString errore;
-    const int serie = deposito.serieDellaClasse(c.id, {}, {}, errore, Deposito::Lettura::soloSerie).size();
+    const int serie =
+        deposito.serieDellaClasse(c.id, {}, {}, errore, Deposito::Lettura::soloSerie).size();
     if (!messaggi.chiedi(QStringLiteral("Rimuovo la classe %1, i suoi %2 alunni e le loro %3 "
                                         "serie? Non si potranno recuperare.")
                              .arg(c.nome)
@@ -173,9 +175,10 @@ void PaginaClasse::aggiungiAlunni(const QStringList& nomi) {
     }
     QStringList aggiunti;
     for (const QString& nome : nomi) {
-        const bool presente = std::any_of(c.alunni.cbegin(), c.alunni.cend(), [&](const AlunnoRegistro& a) {
-            return a.nome.compare(nome, Qt::CaseInsensitive) == 0;
-        });
+        const bool presente =
+            std::any_of(c.alunni.cbegin(), c.alunni.cend(), [&](const AlunnoRegistro& a) {
+                return a.nome.compare(nome, Qt::CaseInsensitive) == 0;
+            });
         if (!nome.isEmpty() && !presente) {
             c.alunni.append({nuovoId(), nome});
             aggiunti << nome;
@@ -187,9 +190,9 @@ void PaginaClasse::aggiungiAlunni(const QStringList& nomi) {
         return;
     }
     nomeAlunno->clear();
-    esito(deposito.aggiungiClasse(c), aggiunti.size() == 1
-                                          ? QStringLiteral("%1 aggiunto alla classe.").arg(aggiunti[0])
-                                          : QStringLiteral("%1 alunni aggiunti.").arg(aggiunti.size()));
+    esito(deposito.aggiungiClasse(c),
+          aggiunti.size() == 1 ? QStringLiteral("%1 aggiunto alla classe.").arg(aggiunti[0])
+                               : QStringLiteral("%1 alunni aggiunti.").arg(aggiunti.size()));
 }
 
 void PaginaClasse::rinominaAlunno() {
@@ -216,7 +219,8 @@ void PaginaClasse::rimuoviAlunno() {
                              .arg(serie))) {
         return;
     }
-    esito(deposito.rimuoviAlunno(id), QStringLiteral("%1 rimosso, con le sue %2 serie.").arg(nome).arg(serie));
+    esito(deposito.rimuoviAlunno(id),
+          QStringLiteral("%1 rimosso, con le sue %2 serie.").arg(nome).arg(serie));
 }
 
 void PaginaClasse::importa() {
@@ -231,7 +235,8 @@ void PaginaClasse::importa() {
     }
     QFile file(percorso);
     if (!file.open(QIODevice::ReadOnly) || file.size() > massimoElenco) {
-        messaggi.mostra(QStringLiteral("Non riesco a leggere %1 come elenco di una classe.").arg(percorso));
+        messaggi.mostra(
+            QStringLiteral("Non riesco a leggere %1 come elenco di una classe.").arg(percorso));
         return;
     }
     QStringList presenti;

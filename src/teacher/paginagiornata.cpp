@@ -20,7 +20,8 @@ PaginaGiornata::PaginaGiornata(Deposito& deposito, Messaggi& messaggi, Dici dici
     classe = new QComboBox(this);
     classe->setObjectName(QStringLiteral("classeGiornata"));
     classe->setAccessibleName(QStringLiteral("Classe"));
-    giorno = campoData(QDate::currentDate(), QStringLiteral("giorno"), QStringLiteral("Giorno"), this);
+    giorno =
+        campoData(QDate::currentDate(), QStringLiteral("giorno"), QStringLiteral("Giorno"), this);
     periodo = new QComboBox(this);
     periodo->setObjectName(QStringLiteral("periodo"));
     periodo->setAccessibleName(QStringLiteral("Periodo"));
@@ -31,9 +32,9 @@ PaginaGiornata::PaginaGiornata(Deposito& deposito, Messaggi& messaggi, Dici dici
     righe = new QTableWidget(0, 6, this);
     righe->setObjectName(QStringLiteral("tabellaGiornata"));
     righe->setAccessibleName(QStringLiteral("La classe nel periodo"));
-    righe->setHorizontalHeaderLabels({QStringLiteral("Alunno"), QStringLiteral("Serie"),
-                                      QStringLiteral("Operazioni"), QStringLiteral("Esatte"),
-                                      QStringLiteral("Errate"), QStringLiteral("Ultima valutazione")});
+    righe->setHorizontalHeaderLabels(
+        {QStringLiteral("Alunno"), QStringLiteral("Serie"), QStringLiteral("Operazioni"),
+         QStringLiteral("Esatte"), QStringLiteral("Errate"), QStringLiteral("Ultima valutazione")});
     righe->setEditTriggers(QAbstractItemView::NoEditTriggers);
     righe->setSelectionBehavior(QAbstractItemView::SelectRows);
     righe->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -118,10 +119,12 @@ void PaginaGiornata::esportaClasse() {
         return;
     }
     QString errore;
-    const QList<SerieRegistrata> serie = deposito.serieDellaClasse(scelta.id, {}, {}, errore, Deposito::Lettura::soloSerie);
+    const QList<SerieRegistrata> serie =
+        deposito.serieDellaClasse(scelta.id, {}, {}, errore, Deposito::Lettura::soloSerie);
     if (!errore.isEmpty()) {
         messaggi.mostra(nonLeggo(errore));
         return;
     }
-    esportaSerie(serie, QStringLiteral("classe %1.csv").arg(scelta.nome), salvataggio, messaggi, dici);
+    esportaSerie(serie, QStringLiteral("classe %1.csv").arg(scelta.nome), salvataggio, messaggi,
+                 dici);
 }

@@ -46,10 +46,12 @@ PaginaImpostazioni::PaginaImpostazioni(Deposito& deposito, Messaggi& messaggi, A
     qint16 codice = 1, gruppo = 1;
     impostazioni::leggiLivelli(archivio, this->fileImpostazioni, codice, gruppo);
     operazione->setCurrentIndex(std::clamp<int>(codice, 1, 7) - 1);
-    auto* salva = pulsante(QStringLiteral("Salva l'operazione"), QStringLiteral("salvaOperazione"), gruppoOperazione);
-    auto* spiega = new QLabel(QStringLiteral("Vale dal prossimo avvio di VELTRIX; è scritta in %1.")
-                                  .arg(QDir::toNativeSeparators(QFileInfo(this->fileImpostazioni).absoluteFilePath())),
-                              gruppoOperazione);
+    auto* salva = pulsante(QStringLiteral("Salva l'operazione"), QStringLiteral("salvaOperazione"),
+                           gruppoOperazione);
+    auto* spiega = new QLabel(
+        QStringLiteral("Vale dal prossimo avvio di VELTRIX; è scritta in %1.")
+            .arg(QDir::toNativeSeparators(QFileInfo(this->fileImpostazioni).absoluteFilePath())),
+        gruppoOperazione);
     spiega->setWordWrap(true);
     auto* righeOperazione = new QVBoxLayout(gruppoOperazione);
     righeOperazione->addWidget(operazione);
@@ -60,7 +62,8 @@ PaginaImpostazioni::PaginaImpostazioni(Deposito& deposito, Messaggi& messaggi, A
     auto* gruppoPin = new QGroupBox(QStringLiteral("PIN del docente"), this);
     nuovoPin = campoPin(QStringLiteral("nuovoPin"), gruppoPin);
     ripetiPin = campoPin(QStringLiteral("ripetiNuovoPin"), gruppoPin);
-    auto* cambia = pulsante(QStringLiteral("Cambia il PIN"), QStringLiteral("cambiaPin"), gruppoPin);
+    auto* cambia =
+        pulsante(QStringLiteral("Cambia il PIN"), QStringLiteral("cambiaPin"), gruppoPin);
     auto* modulo = new QFormLayout(gruppoPin);
     modulo->addRow(QStringLiteral("Nuovo PIN:"), nuovoPin);
     modulo->addRow(QStringLiteral("Ripeti il nuovo PIN:"), ripetiPin);
@@ -70,7 +73,8 @@ PaginaImpostazioni::PaginaImpostazioni(Deposito& deposito, Messaggi& messaggi, A
     auto* gruppoDimentica = new QGroupBox(QStringLiteral("Fine dell'anno scolastico"), this);
     prima = campoData(QDate(QDate::currentDate().year(), 9, 1), QStringLiteral("primaDel"),
                       QStringLiteral("Rimuovi le serie iniziate prima del"), gruppoDimentica);
-    auto* rimuovi = pulsante(QStringLiteral("Rimuovi le serie"), QStringLiteral("dimentica"), gruppoDimentica);
+    auto* rimuovi =
+        pulsante(QStringLiteral("Rimuovi le serie"), QStringLiteral("dimentica"), gruppoDimentica);
     auto* moduloDimentica = new QFormLayout(gruppoDimentica);
     moduloDimentica->addRow(QStringLiteral("Rimuovi tutte le serie iniziate prima del:"), prima);
     moduloDimentica->addRow(rimuovi);
@@ -88,8 +92,9 @@ void PaginaImpostazioni::salvaOperazione() {
     impostazioni::leggiLivelli(archivio, fileImpostazioni, codice, gruppo);
     codice = qint16(operazione->currentIndex() + 1);
     if (!impostazioni::scriviLivelli(archivio, fileImpostazioni, codice, gruppo)) {
-        messaggi.mostra(QStringLiteral("Non riesco a scrivere %1: l'operazione resta quella di prima.")
-                            .arg(QDir::toNativeSeparators(fileImpostazioni)));
+        messaggi.mostra(
+            QStringLiteral("Non riesco a scrivere %1: l'operazione resta quella di prima.")
+                .arg(QDir::toNativeSeparators(fileImpostazioni)));
         return;
     }
     dici(QStringLiteral("Operazione %1 salvata: vale dal prossimo avvio.").arg(codice));
@@ -118,12 +123,14 @@ void PaginaImpostazioni::dimentica() {
         return;
     }
     if (quante == 0) {
-        dici(QStringLiteral("Nessuna serie è iniziata prima del %1.").arg(prima->date().toString(QStringLiteral("dd/MM/yyyy"))));
+        dici(QStringLiteral("Nessuna serie è iniziata prima del %1.")
+                 .arg(prima->date().toString(QStringLiteral("dd/MM/yyyy"))));
         return;
     }
-    if (!messaggi.chiedi(QStringLiteral("Rimuovo le %1 serie iniziate prima del %2? Non si potranno recuperare.")
-                             .arg(quante)
-                             .arg(prima->date().toString(QStringLiteral("dd/MM/yyyy"))))) {
+    if (!messaggi.chiedi(
+            QStringLiteral("Rimuovo le %1 serie iniziate prima del %2? Non si potranno recuperare.")
+                .arg(quante)
+                .arg(prima->date().toString(QStringLiteral("dd/MM/yyyy"))))) {
         return;
     }
     if (const QString e = deposito.rimuoviSeriePrima(limite); !e.isEmpty()) {

@@ -54,7 +54,8 @@ PaginaPin::PaginaPin(Deposito& deposito, QWidget* parent) : QWidget(parent), dep
 void PaginaPin::prepara() {
     QString problema;
     impronta = deposito.impostazione(QString::fromLatin1(pin::chiaveImpronta), problema);
-    tentativi = pin::daTesto(deposito.impostazione(QString::fromLatin1(pin::chiaveTentativi), problema));
+    tentativi =
+        pin::daTesto(deposito.impostazione(QString::fromLatin1(pin::chiaveTentativi), problema));
     const bool nuovo = impronta.isEmpty();
     titolo->setText(nuovo ? QStringLiteral("Scegli il PIN del docente: da 4 a 8 cifre. Serve per "
                                            "aprire il registro; gli alunni non lo conoscono.")
@@ -95,8 +96,7 @@ void PaginaPin::scegli() {
         ripeti->setFocus();
         return;
     }
-    if (const QString e = pin::salva(deposito, campo->text());
-        !e.isEmpty()) {
+    if (const QString e = pin::salva(deposito, campo->text()); !e.isEmpty()) {
         errore(QStringLiteral("Non riesco a scrivere nel registro: %1").arg(e));
         return;
     }
@@ -114,9 +114,11 @@ void PaginaPin::prova() {
     campo->clear();
     // Re-read: a try made meanwhile on another PC of the lab counts too.
     QString problema;
-    tentativi = pin::daTesto(deposito.impostazione(QString::fromLatin1(pin::chiaveTentativi), problema));
+    tentativi =
+        pin::daTesto(deposito.impostazione(QString::fromLatin1(pin::chiaveTentativi), problema));
     tentativi = giusto ? pin::Tentativi{} : pin::dopoErrore(tentativi, adesso);
-    deposito.scriviImpostazione(QString::fromLatin1(pin::chiaveTentativi), pin::comeTesto(tentativi));
+    deposito.scriviImpostazione(QString::fromLatin1(pin::chiaveTentativi),
+                                pin::comeTesto(tentativi));
     if (giusto) {
         esito->clear();
         emit aperto();

@@ -3,8 +3,8 @@
 
 #include "platform/servizi.h"
 #include "register/registro.h"
-#include "widgets/finestre.h"
 #include "state/statocondiviso.h"
+#include "widgets/finestre.h"
 
 // What every window is built with: the shared state, the system's services and the window set.
 struct Contesto {

@@ -5,7 +5,6 @@
 #include "widgets/tasti.h"
 #include "widgets/tastipremuti.h"
 
-
 #include <algorithm>
 
 namespace {

@@ -6,9 +6,9 @@
 #include "widgets/tasti.h"
 
 #include <QAccessible>
-#include <QPointer>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 

@@ -3,11 +3,11 @@
 #include "worksheets/frmstampaschede.h"
 
 #include "rules/palette.h"
+#include "rules/scelte.h"
 #include "widgets/areaproporzionale.h"
 #include "widgets/caratteri.h"
 #include "widgets/colori.h"
 #include "widgets/controlli.h"
-#include "rules/scelte.h"
 #include "widgets/pannelloscelte.h"
 #include "widgets/pulsantecomando.h"
 #include "widgets/unita.h"

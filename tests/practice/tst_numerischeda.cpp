@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "comune/finti.h"
 #include "comune/registro.h"
-#include "state/statocondiviso.h"
 #include "practice/numerischeda.h"
+#include "state/statocondiviso.h"
 
 #include <QTest>
 

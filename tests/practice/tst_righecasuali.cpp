@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "comune/finti.h"
 #include "comune/registro.h"
-#include "state/statocondiviso.h"
 #include "practice/righescheda.h"
+#include "state/statocondiviso.h"
 
 #include <QRegularExpression>
 #include <QTest>

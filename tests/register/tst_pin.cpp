@@ -45,9 +45,10 @@ void TestPin::impronta() {
     QVERIFY(pin::giusto(QStringLiteral("2468"), b));
     QVERIFY(!pin::giusto(QStringLiteral("2469"), a));
     QVERIFY(!pin::giusto(QStringLiteral("24680"), a));
-    for (const QString& guasta : {QString(), QStringLiteral("2468"), a.left(a.size() - 4),
-                                  QString(a).replace(QStringLiteral("$1000$"), QStringLiteral("$0$")),
-                                  QString(a).replace(QStringLiteral("sha256"), QStringLiteral("md5"))}) {
+    for (const QString& guasta :
+         {QString(), QStringLiteral("2468"), a.left(a.size() - 4),
+          QString(a).replace(QStringLiteral("$1000$"), QStringLiteral("$0$")),
+          QString(a).replace(QStringLiteral("sha256"), QStringLiteral("md5"))}) {
         QVERIFY2(!pin::giusto(QStringLiteral("2468"), guasta), qPrintable(guasta));
     }
 }

@@ -428,10 +428,15 @@ void TestRegistro::luogoDelRegistro_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("condiviso");
     const QString file = nomeFileRegistro;
-    QTest::newRow("niente") << "" << "" << file << "";
-    QTest::newRow("una cartella") << "/srv/aula" << "scuola" << "/srv/aula/" + file << "";
-    QTest::newRow("il servizio del laboratorio") << "" << "scuola" << file << "service='scuola'";
-    QTest::newRow("parametri") << "service=lab" << "scuola" << file << "service=lab";
+    QTest::newRow("niente") << ""
+                            << "" << file << "";
+    QTest::newRow("una cartella") << "/srv/aula"
+                                  << "scuola"
+                                  << "/srv/aula/" + file << "";
+    QTest::newRow("il servizio del laboratorio") << ""
+                                                 << "scuola" << file << "service='scuola'";
+    QTest::newRow("parametri") << "service=lab"
+                               << "scuola" << file << "service=lab";
     // A socket folder in the host, percent-encoded as libpq reads it; quotes kept inside values.
     QTest::newRow("indirizzo")
         << "postgresql://aula1@%2Fvar%2Frun:5433/reg?sslmode=disable&application_name=l'aula"

@@ -28,8 +28,8 @@ namespace {
 struct Docente {
     explicit Docente(Stampante* stampante = nullptr) : banco(QStringLiteral("veltrix"), stampante) {
         banco.programma->contesto.registro = &registro;
-        finestra = qobject_cast<FinestraRegistro*>(
-            banco.programma->finestre.apri(Finestra::Registro));
+        finestra =
+            qobject_cast<FinestraRegistro*>(banco.programma->finestre.apri(Finestra::Registro));
     }
     ~Docente() {
         banco.programma->finestre.CloseAllWindows();
@@ -90,7 +90,8 @@ SerieRegistrata serie(const AlunnoRegistro& alunno, const QDateTime& quando,
         o.risultato = qint16(o.termineA * o.termineB);
         o.segno = QStringLiteral("x");
         o.mancante = 1;
-        o.riga = QStringLiteral("%1 x %2 x 1 = %3").arg(o.termineA).arg(o.termineB).arg(o.risultato);
+        o.riga =
+            QStringLiteral("%1 x %2 x 1 = %3").arg(o.termineA).arg(o.termineB).arg(o.risultato);
         if (f.endsWith(QLatin1Char('!'))) {
             o.risposte.append({QStringLiteral("1"), false});
             ++s.errate;
@@ -133,8 +134,9 @@ void TestFinestraRegistro::dallaClasseAllaFamiglia() {
     d.premi("nuovaClasse");
     const QString elenco = d.banco.percorso("classe.csv");
     scrivi(elenco, "Cognome;Nome;Data di nascita\r\nBell\xe8;Niccol\xf2;01/02/2017\r\n\r\n"
-                       "D\x92" "Amico;Luca;03/04/2017\r\nRossi;Anna;05/06/2017\r\n"
-                       "Rossi;Anna;05/06/2017\r\n");
+                   "D\x92"
+                   "Amico;Luca;03/04/2017\r\nRossi;Anna;05/06/2017\r\n"
+                   "Rossi;Anna;05/06/2017\r\n");
     d.finestra->paginaClasse()->impostaSceltaFile([&] { return elenco; });
     d.premi("importa");
     QCOMPARE(d.finestra->findChild<QListWidget*>("elencoAlunni")->count(), 3);
@@ -176,10 +178,12 @@ void TestFinestraRegistro::dallaClasseAllaFamiglia() {
     QVERIFY(d.finestra->findChild<QWidget*>("grafico")->accessibleDescription().contains("serie"));
 
     d.premi("stampa");
-    const QStringList pagine = pdf::testo(d.banco.percorso(carta.ultimoFile())).split('\f', Qt::SkipEmptyParts);
+    const QStringList pagine =
+        pdf::testo(d.banco.percorso(carta.ultimoFile())).split('\f', Qt::SkipEmptyParts);
     QVERIFY(pagine.size() >= 2);
     for (int p = 0; p < pagine.size(); ++p) {
-        QVERIFY2(pagine[p].contains(QStringLiteral("Rossi Anna - pagina %1 di %2").arg(p + 1).arg(pagine.size())),
+        QVERIFY2(pagine[p].contains(
+                     QStringLiteral("Rossi Anna - pagina %1 di %2").arg(p + 1).arg(pagine.size())),
                  qPrintable(pagine[p]));
     }
     const QString tutto = pagine.join('\n');
@@ -203,7 +207,8 @@ void TestFinestraRegistro::dallaClasseAllaFamiglia() {
     d.finestra->findChild<QListWidget*>("elencoAlunni")->setCurrentRow(2);
     QVERIFY(d.byteDelFile().contains("Rossi Anna"));
     d.premi("rimuoviAlunno");
-    QVERIFY(d.banco.messaggi.chiesti.last().contains(QStringLiteral("Rossi Anna e le sue 70 serie")));
+    QVERIFY(
+        d.banco.messaggi.chiesti.last().contains(QStringLiteral("Rossi Anna e le sue 70 serie")));
     QVERIFY(!d.byteDelFile().contains("Rossi Anna"));
     QVERIFY(!d.byteDelFile().contains("7 x 8 x 1 = 56"));
     QCOMPARE(d.finestra->findChild<QListWidget*>("elencoAlunni")->count(), 2);
@@ -212,10 +217,12 @@ void TestFinestraRegistro::dallaClasseAllaFamiglia() {
 // Five wrong tries are free; the sixth waits, and the wait outlives the window.
 void TestFinestraRegistro::pinSbagliato() {
     Docente d;
-    QCOMPARE(d.registro.principale().scriviImpostazione(pin::chiaveImpronta, pin::impronta("1357", 1000)),
+    QCOMPARE(d.registro.principale().scriviImpostazione(pin::chiaveImpronta,
+                                                        pin::impronta("1357", 1000)),
              QString());
     d.banco.programma->finestre.chiudi(Finestra::Registro);
-    d.finestra = qobject_cast<FinestraRegistro*>(d.banco.programma->finestre.apri(Finestra::Registro));
+    d.finestra =
+        qobject_cast<FinestraRegistro*>(d.banco.programma->finestre.apri(Finestra::Registro));
     for (int i = 1; i <= pin::erroriLiberi; ++i) {
         d.scrivi("pin", "0000");
         d.premi("entra");
@@ -223,7 +230,8 @@ void TestFinestraRegistro::pinSbagliato() {
     QVERIFY(d.esitoPin().contains("riprova tra 0:"));
     QVERIFY(!d.finestra->findChild<QPushButton*>("entra")->isEnabled());
     d.banco.programma->finestre.chiudi(Finestra::Registro);
-    d.finestra = qobject_cast<FinestraRegistro*>(d.banco.programma->finestre.apri(Finestra::Registro));
+    d.finestra =
+        qobject_cast<FinestraRegistro*>(d.banco.programma->finestre.apri(Finestra::Registro));
     QVERIFY(!d.finestra->findChild<QLineEdit*>("pin")->isEnabled());
     QVERIFY(!d.finestra->schede());
 }
