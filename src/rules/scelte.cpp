@@ -24,7 +24,7 @@ constexpr std::array<LivelloScelta, numeroLivelli> livelli{{
     {"4. Numeri da    1 a 99", 1, 99},
 }};
 // The blanks in the last caption break it where the button is narrow; they are kept as they are.
-constexpr std::array<ObiettivoScheda, numeroObiettiviScheda> obiettiviScheda{{
+constexpr std::array<Obiettivo, numeroObiettiviScheda> obiettiviScheda{{
     {"Calcola risultato", "CALCOLO DEL RISULTATO", 1, 1},
     {"Calcola termine", "CALCOLO DI UN TERMINE", 2, 4},
     {"Calcola risultato o  termine", "CALCOLO CASUALE DEL RISULTATO O DI UN TERMINE", 1, 4},
@@ -59,13 +59,13 @@ QString scegliLivello(StatoCondiviso& stato, int indice) {
     return didascaliaLivello(stato.Livello, stato.DescrizioneLivello);
 }
 
-const ObiettivoScheda& obiettivoScheda(int indice) {
+const Obiettivo& obiettivoScheda(int indice) {
     return obiettiviScheda.at(indice);
 }
 
 // The pupil's own objective stays as it was: only the printed sheet names this one.
 QString scegliObiettivoScheda(StatoCondiviso& stato, int indice) {
-    const ObiettivoScheda& o = obiettivoScheda(indice);
+    const Obiettivo& o = obiettivoScheda(indice);
     stato.ObiettivoScheda = QLatin1String(o.descrizione);
     stato.TipoMin = o.tipoMin;
     stato.TipoMax = o.tipoMax;

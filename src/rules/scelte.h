@@ -34,14 +34,7 @@ QString scegliLivello(StatoCondiviso& stato, int indice);
 // The worksheet window's own objectives, from 0; its levels are the start window's.
 inline constexpr int numeroObiettiviScheda = 3;
 
-struct ObiettivoScheda {
-    const char* pulsante;
-    const char* descrizione;
-    qint16 tipoMin;
-    qint16 tipoMax;
-};
-
-const ObiettivoScheda& obiettivoScheda(int indice);
+const Obiettivo& obiettivoScheda(int indice);
 // Stores the types a worksheet is drawn from and the objective its printout names; returns the
 // part of the window's title that names it.
 QString scegliObiettivoScheda(StatoCondiviso& stato, int indice);

@@ -26,9 +26,7 @@ QWidget* destinatario() {
     return QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
 }
 
-namespace {
-// The character a key types, as the window system tells it with the key.
-QString testoDi(Qt::Key k) {
+QString testoDelTasto(Qt::Key k) {
     switch (k) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -40,11 +38,11 @@ QString testoDi(Qt::Key k) {
     case Qt::Key_Escape:
         return QStringLiteral("\x1b");
     default:
-        return k >= Qt::Key_Space && k <= Qt::Key_AsciiTilde ? QString(QChar(k)).toLower()
+        // Qt names a Latin-1 key by its capital letter.
+        return k >= Qt::Key_Space && k <= Qt::Key_ydiaeresis ? QString(QChar(k)).toLower()
                                                              : QString();
     }
 }
-} // namespace
 
 // Through the toolkit's window system entry, so the window's filters see the key before its
 // control does and a window behind a modal box gets nothing. A key that closes its window is let
@@ -56,7 +54,7 @@ void mandaTasto(QEvent::Type tipo, Qt::Key k, Qt::KeyboardModifiers m, const QSt
     if (!finestra) {
         return;
     }
-    qt_handleKeyEvent(finestra, tipo, k, m, testo.isEmpty() ? testoDi(k) : testo, ripetuto);
+    qt_handleKeyEvent(finestra, tipo, k, m, testo.isEmpty() ? testoDelTasto(k) : testo, ripetuto);
 }
 
 void premi(Qt::Key k, Qt::KeyboardModifiers m) {

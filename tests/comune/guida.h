@@ -18,6 +18,8 @@ template <typename F> F* inPrimoPiano(F* finestra) {
 }
 
 QWidget* destinatario();
+// The character a key types, as the window system sends it with the key; empty for none.
+QString testoDelTasto(Qt::Key k);
 // One key event to the window of `dove` (by default the focused control's, or the active window),
 // marked as a repeat where `ripetuto`.
 void mandaTasto(QEvent::Type tipo, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier,

@@ -45,31 +45,6 @@ const std::array<Qt::Key, 34> tasti{
     Qt::Key_C,      Qt::Key_O,      Qt::Key_R,        Qt::Key_M,      Qt::Key_Agrave,
     Qt::Key_Delete, Qt::Key_Home,   Qt::Key_PageDown, Qt::Key_unknown};
 
-// The character a key types, as the keyboard would give it.
-QString testoDelTasto(Qt::Key k) {
-    if ((k >= Qt::Key_0 && k <= Qt::Key_9) || k == Qt::Key_Space) {
-        return QString(QChar(int(k)));
-    }
-    if (k >= Qt::Key_A && k <= Qt::Key_Z) {
-        return QString(QChar(int(k) - Qt::Key_A + 'a'));
-    }
-    switch (k) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return QStringLiteral("\r");
-    case Qt::Key_Backspace:
-        return QStringLiteral("\b");
-    case Qt::Key_Tab:
-        return QStringLiteral("\t");
-    case Qt::Key_Escape:
-        return QStringLiteral("\x1b");
-    case Qt::Key_Agrave:
-        return QStringLiteral("à");
-    default:
-        return {};
-    }
-}
-
 // The line of the exercise record for an operation on screen: the row with exactly one element
 // hidden, in the operation's own form, then the attempts ("* " wrong, "  " right) and the
 // answer shown by the help ("° ").
