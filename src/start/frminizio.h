@@ -11,6 +11,7 @@
 #include <array>
 
 class AreaProporzionale;
+class PannelloScelte;
 class PulsanteOpzione;
 class QAction;
 class QGroupBox;
@@ -83,8 +84,10 @@ private:
     QGroupBox* fraObiettivi = nullptr;
     QGroupBox* fraLivelli = nullptr;
     QGroupBox* fraOperativita = nullptr;
+    PannelloScelte* filaObiettivi = nullptr;
     std::array<PulsanteOpzione*, 6> optObiettivo{};
     std::array<QLabel*, 6> strisceObiettivi{};
+    PannelloScelte* filaLivelli = nullptr;
     std::array<PulsanteOpzione*, 4> optLivello{};
     std::array<QLabel*, 4> strisceLivelli{};
     std::array<PulsanteOpzione*, 2> optOperativita{};

@@ -11,6 +11,7 @@
 #include "widgets/colori.h"
 #include "widgets/controlli.h"
 #include "widgets/etichetta.h"
+#include "widgets/pannelloscelte.h"
 #include "widgets/pulsanteopzione.h"
 #include "widgets/unita.h"
 
@@ -22,6 +23,21 @@
 namespace {
 // The three frames of choices stand side by side.
 constexpr double altoCornici = 3615;
+
+// A frame's row of choices, made with the mouse alone (the window says "Utilizza il MOUSE"):
+// the choice is shown by the text's colour, not the focus.
+PannelloScelte* creaFila(QGroupBox* cornice, const QString& nome,
+                         const std::vector<PannelloScelte::Pulsante>& pulsanti, double punti) {
+    auto* fila = new PannelloScelte(cornice, nome);
+    RegoleTasti soloMouse;
+    soloMouse.tastiera = false;
+    fila->creaPulsanti(pulsanti, carattere("Arial", punti), colori::blu, soloMouse,
+                       ColoriFuoco::no);
+    for (int posto = 0; posto < fila->numeroPulsanti(); ++posto) {
+        fila->pulsante(posto)->impostaScelto(false);
+    }
+    return fila;
+}
 } // namespace
 
 void frmInizio::creaTitolo() {
@@ -99,16 +115,17 @@ void frmInizio::creaObiettivi() {
                                colori::crema, colori::rossoScuro);
     posizionaTwip(fraObiettivi, 450, altoCornici, 4050, 3645);
     constexpr std::array<double, 3> alti{300, 1380, 2445};
+    std::vector<PannelloScelte::Pulsante> pulsanti;
     for (int i = 0; i < numeroObiettivi; ++i) {
-        const double alto = alti[i % 3];
-        optObiettivo[i] = creaPulsante(fraObiettivi, QStringLiteral("Option1(%1)").arg(i),
-                                       QString::fromUtf8(obiettivo(i).pulsante), i,
-                                       carattere("Arial", 13.5), colori::blu, ColoriFuoco::no);
-        posizionaTwip(optObiettivo[i], 90, alto, 3585, 1050);
-        optObiettivo[i]->impostaScelto(false);
-        connect(optObiettivo[i], &PulsanteOpzione::premuto, this, &frmInizio::sceltaObiettivo);
-        strisceObiettivi[i] =
-            creaStriscia(fraObiettivi, QStringLiteral("Label9(%1)").arg(i), 3750, alto, 240, 960);
+        pulsanti.push_back({QStringLiteral("Option1(%1)").arg(i),
+                            QString::fromUtf8(obiettivo(i).pulsante), 90, alti[i % 3], 3585, 1050});
+    }
+    filaObiettivi = creaFila(fraObiettivi, QStringLiteral("filaObiettivi"), pulsanti, 13.5);
+    connect(filaObiettivi, &PannelloScelte::scelto, this, &frmInizio::sceltaObiettivo);
+    for (int i = 0; i < numeroObiettivi; ++i) {
+        optObiettivo[i] = filaObiettivi->pulsante(i);
+        strisceObiettivi[i] = creaStriscia(fraObiettivi, QStringLiteral("Label9(%1)").arg(i), 3750,
+                                           alti[i % 3], 240, 960);
     }
     // At design the second set lies on top, its strips in the window's colour.
     for (int i = 3; i < numeroObiettivi; ++i) {
@@ -123,13 +140,15 @@ void frmInizio::creaLivelli() {
                              colori::crema, colori::rossoScuro);
     posizionaTwip(fraLivelli, 4590, altoCornici, 4050, 3645);
     constexpr std::array<double, numeroLivelli> alti{300, 1125, 1965, 2775};
+    std::vector<PannelloScelte::Pulsante> pulsanti;
     for (int i = 0; i < numeroLivelli; ++i) {
-        optLivello[i] = creaPulsante(fraLivelli, QStringLiteral("Option2(%1)").arg(i),
-                                     QString::fromUtf8(livello(i).pulsante), i,
-                                     carattere("Arial", 14.25), colori::blu, ColoriFuoco::no);
-        posizionaTwip(optLivello[i], 90, alti[i], 3585, 795);
-        optLivello[i]->impostaScelto(false);
-        connect(optLivello[i], &PulsanteOpzione::premuto, this, &frmInizio::sceltaLivello);
+        pulsanti.push_back({QStringLiteral("Option2(%1)").arg(i),
+                            QString::fromUtf8(livello(i).pulsante), 90, alti[i], 3585, 795});
+    }
+    filaLivelli = creaFila(fraLivelli, QStringLiteral("filaLivelli"), pulsanti, 14.25);
+    connect(filaLivelli, &PannelloScelte::scelto, this, &frmInizio::sceltaLivello);
+    for (int i = 0; i < numeroLivelli; ++i) {
+        optLivello[i] = filaLivelli->pulsante(i);
         strisceLivelli[i] =
             creaStriscia(fraLivelli, QStringLiteral("Label10(%1)").arg(i), 3720, alti[i], 240, 795);
     }

@@ -29,7 +29,7 @@ GruppoTasti::GruppoTasti(std::vector<PulsanteOpzione*> pulsanti, Scelta scelta, 
         aggiungiCifre(this->regole.tasti, numero);
     }
     // Positions in the row, whatever index each button has in its window's control array.
-    for (int posto = 0; posto < numero; ++posto) {
+    for (int posto = 0; posto < numero && this->regole.tastiera; ++posto) {
         PulsanteOpzione* p = this->pulsanti[static_cast<size_t>(posto)];
         connect(p, &PulsanteOpzione::tastoGiu, this,
                 [this, posto](int, int codice) { tastoGiu(posto, codice); });

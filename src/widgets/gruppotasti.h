@@ -25,6 +25,8 @@ enum class Spazio { avanza, preme };
 // The keys of a row besides Enter, which always performs the focused button's choice. The
 // defaults are those of the rows of choices of most windows.
 struct RegoleTasti {
+    // False for a row that answers the mouse alone: its keys choose nothing.
+    bool tastiera = true;
     // "1", "2", ... (main keys or numeric pad) put the focus on the first, second, ... button.
     bool cifrePerPosto = true;
     std::vector<TastoDellaFila> tasti;

@@ -17,10 +17,11 @@ PannelloScelte::PannelloScelte(QWidget* cornice, const QString& nome) : QFrame(c
 }
 
 void PannelloScelte::creaPulsanti(const std::vector<Pulsante>& descrizioni, const QFont& font,
-                                  const QColor& colore, RegoleTasti regole) {
+                                  const QColor& colore, RegoleTasti regole,
+                                  ColoriFuoco coloriFuoco) {
     for (const Pulsante& d : descrizioni) {
         const int posto = numeroPulsanti();
-        PulsanteOpzione* p = creaPulsante(this, d.nome, d.testo, posto, font, colore);
+        PulsanteOpzione* p = creaPulsante(this, d.nome, d.testo, posto, font, colore, coloriFuoco);
         posizionaTwip(p, d.sinistra, d.alto, d.larghezza, d.altezza);
         connect(p, &PulsanteOpzione::premuto, this, &PannelloScelte::scelto);
         pulsanti.push_back(p);

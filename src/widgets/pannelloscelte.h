@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "widgets/controlli.h"
 #include "widgets/gruppotasti.h"
 
 #include <QFrame>
@@ -30,7 +31,8 @@ public:
     // The buttons in the order of their places, in one font and colour, and their keys. They
     // come after whatever else the panel shows, so the focus reaches them after it.
     void creaPulsanti(const std::vector<Pulsante>& descrizioni, const QFont& font,
-                      const QColor& colore, RegoleTasti regole = {});
+                      const QColor& colore, RegoleTasti regole = {},
+                      ColoriFuoco coloriFuoco = ColoriFuoco::si);
     PulsanteOpzione* pulsante(int posto) const { return pulsanti.at(static_cast<size_t>(posto)); }
     int numeroPulsanti() const { return static_cast<int>(pulsanti.size()); }
     // False where the button cannot take the focus: off, or not on screen yet.
