@@ -79,16 +79,27 @@ QList<SintesiAlunno> sintesiClasse(const ClasseRegistro& classe,
     return righe;
 }
 
+std::optional<double> percentualeEsatte(const SerieRegistrata& s) {
+    const int risposte = s.esatte + s.errate;
+    return risposte ? std::optional(100.0 * s.esatte / risposte) : std::nullopt;
+}
+
+std::optional<double> secondiPerOperazione(const SerieRegistrata& s) {
+    return s.operazioni ? std::optional(static_cast<double>(s.tempoTotale) / s.operazioni)
+                        : std::nullopt;
+}
+
 Andamento andamentoAlunno(const QList<SerieRegistrata>& serie) {
     Andamento andamento;
     for (const SerieRegistrata* s : inOrdine(serie)) {
-        const int risposte = s->esatte + s->errate;
-        if (!momento(*s).isValid() || s->esatte < 0 || s->errate < 0 || risposte == 0 ||
-            s->operazioni <= 0) {
+        const auto esatte = percentualeEsatte(*s);
+        const auto secondi = secondiPerOperazione(*s);
+        // Only a damaged register holds negative counts: such a series has no point.
+        if (!momento(*s).isValid() || s->esatte < 0 || s->errate < 0 || s->operazioni < 0 ||
+            !esatte || !secondi) {
             continue;
         }
-        const PuntoAndamento p{momento(*s), 100.0 * s->esatte / risposte,
-                               static_cast<double>(s->tempoTotale) / s->operazioni};
+        const PuntoAndamento p{momento(*s), *esatte, *secondi};
         andamento.punti.append(p);
         andamento.secondiMassimi = std::max(andamento.secondiMassimi, p.secondiPerOperazione);
     }

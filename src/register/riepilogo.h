@@ -9,6 +9,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <optional>
+
 // What the teacher reads in the register: the class at a glance over a period, one pupil's
 // progress series after series, and the facts a pupil missed most. Plain computations on series
 // already read; nothing here touches a database.
@@ -27,6 +29,12 @@ struct SintesiAlunno {
 // left out; a pupil who did nothing in the period has a line of zeros.
 QList<SintesiAlunno> sintesiClasse(const ClasseRegistro& classe,
                                    const QList<SerieRegistrata>& serie, QDate dal, QDate al);
+
+// A series' two figures, as the chart draws them and the pupil's table writes them: the share of
+// right answers among its answers, and the seconds an operation took on average. None where the
+// series has no answer, or no operation.
+std::optional<double> percentualeEsatte(const SerieRegistrata& s);
+std::optional<double> secondiPerOperazione(const SerieRegistrata& s);
 
 // One series on the progress chart: when it ended (when it began, if it never did), the share of
 // right answers and the seconds an operation took on average.

@@ -145,12 +145,10 @@ void PaginaAlunno::aggiorna() {
     righe->setRowCount(int(serie.size()));
     for (int r = 0; r < serie.size(); ++r) {
         QStringList celle = colonneSerie(serie[r]);
-        const int risposte = serie[r].esatte + serie[r].errate;
-        celle << (risposte ? QString::number(std::lround(100.0 * serie[r].esatte / risposte))
-                           : QString())
-              << (serie[r].operazioni
-                      ? QString::number(double(serie[r].tempoTotale) / serie[r].operazioni, 'f', 1)
-                      : QString());
+        const auto esatte = percentualeEsatte(serie[r]);
+        const auto secondi = secondiPerOperazione(serie[r]);
+        celle << (esatte ? QString::number(std::lround(*esatte)) : QString())
+              << (secondi ? QString::number(*secondi, 'f', 1) : QString());
         for (int c = 0; c < celle.size(); ++c) {
             righe->setItem(r, c, new QTableWidgetItem(celle[c]));
         }
