@@ -368,8 +368,20 @@ QString Deposito::segnaInviate(const QStringList& id) {
     });
 }
 
-QList<SerieRegistrata> Deposito::seriePerAlunno(const QString& alunno, QString& errore) {
-    return leggi(QStringLiteral("s.alunno = ?"), {alunno}, errore);
+namespace {
+// A period's bounds as a statement's values: open bounds become the widest ones, so the statement
+// is the same for every call.
+QVariantList periodo(const QDateTime& dal, const QDateTime& al) {
+    return {dal.isValid() ? momento(dal) : QStringLiteral("0"),
+            al.isValid() ? momento(al) : QStringLiteral("9")};
+}
+} // namespace
+
+QList<SerieRegistrata> Deposito::seriePerAlunno(const QString& alunno, QString& errore,
+                                                const QDateTime& dal, const QDateTime& al,
+                                                Lettura lettura) {
+    return leggi(QStringLiteral("s.alunno = ? AND s.inizio >= ? AND s.inizio < ?"),
+                 QVariantList{alunno} + periodo(dal, al), errore, lettura);
 }
 
 QList<ClasseRegistro> Deposito::classi(QString& errore) {
@@ -417,12 +429,9 @@ QString Deposito::aggiungiClasse(const ClasseRegistro& classe) {
 QList<SerieRegistrata> Deposito::serieDellaClasse(const QString& classe, const QDateTime& dal,
                                                   const QDateTime& al, QString& errore,
                                                   Lettura lettura) {
-    // Open bounds become the widest ones, so the statement is the same for every call.
     return leggi(QStringLiteral("s.alunno IN (SELECT id FROM alunni WHERE classe = ?)"
                                 " AND s.inizio >= ? AND s.inizio < ?"),
-                 {classe, dal.isValid() ? momento(dal) : QStringLiteral("0"),
-                  al.isValid() ? momento(al) : QStringLiteral("9")},
-                 errore, lettura);
+                 QVariantList{classe} + periodo(dal, al), errore, lettura);
 }
 
 namespace {

@@ -51,12 +51,14 @@ public:
     // A class with its pupils, added to what is there; the ids given are kept, so that a copy of
     // a shared register's classes names the same pupils.
     QString aggiungiClasse(const ClasseRegistro& classe);
-    // Every series of one pupil, oldest first, with its operations.
-    QList<SerieRegistrata> seriePerAlunno(const QString& alunno, QString& errore);
-    // Series whole, or only their own line: a summary or a spreadsheet needs no operation, and
-    // reads a whole year in a fraction of the time.
+    // Series whole, or only their own line: a summary, a count or a spreadsheet needs no
+    // operation, and reads a whole year in a fraction of the time.
     enum class Lettura { intere, soloSerie };
-    // The series of a class's pupils begun in [dal, al), oldest first; an invalid bound is open.
+    // The series of one pupil, or of a class's pupils, begun in [dal, al), oldest first; an
+    // invalid bound is open.
+    QList<SerieRegistrata> seriePerAlunno(const QString& alunno, QString& errore,
+                                          const QDateTime& dal = {}, const QDateTime& al = {},
+                                          Lettura lettura = Lettura::intere);
     QList<SerieRegistrata> serieDellaClasse(const QString& classe, const QDateTime& dal,
                                             const QDateTime& al, QString& errore,
                                             Lettura lettura = Lettura::intere);

@@ -117,13 +117,8 @@ void PaginaAlunno::aggiorna() {
     QString errore;
     serie.clear();
     if (const QString id = idScelto(alunno); !id.isEmpty()) {
-        const QDateTime inizio = dal->date().startOfDay(),
-                        fine = al->date().addDays(1).startOfDay();
-        for (const SerieRegistrata& s : deposito.seriePerAlunno(id, errore)) {
-            if (s.inizio >= inizio && s.inizio < fine) {
-                serie.append(s);
-            }
-        }
+        serie = deposito.seriePerAlunno(id, errore, dal->date().startOfDay(),
+                                        al->date().addDays(1).startOfDay());
     }
     if (!errore.isEmpty()) {
         dici(nonLeggo(errore));

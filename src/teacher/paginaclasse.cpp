@@ -213,7 +213,8 @@ void PaginaClasse::rimuoviAlunno() {
     }
     const QString nome = elencoAlunni->currentItem()->text();
     QString errore;
-    const int serie = deposito.seriePerAlunno(id, errore).size();
+    const int serie =
+        deposito.seriePerAlunno(id, errore, {}, {}, Deposito::Lettura::soloSerie).size();
     if (!messaggi.chiedi(QStringLiteral("Rimuovo %1 e le sue %2 serie? Non si potranno recuperare.")
                              .arg(nome)
                              .arg(serie))) {
