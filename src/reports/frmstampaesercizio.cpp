@@ -50,9 +50,6 @@ FrmStampaEsercizio::FrmStampaEsercizio(Contesto& contesto)
         LblOp[static_cast<size_t>(k)]->setText(stato.RigheStampa[static_cast<size_t>(k)]);
         LblOp[static_cast<size_t>(k)]->setToolTip(stato.RigheStampa[static_cast<size_t>(k)]);
     }
-    for (int posto = 0; posto < scelte->numeroPulsanti(); ++posto) {
-        scelte->pulsante(posto)->setEnabled(true);
-    }
     massimizza();
 }
 

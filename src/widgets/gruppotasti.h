@@ -49,7 +49,6 @@ public:
     // A key let go anywhere in the program ends the hold.
     GruppoTasti(std::vector<PulsanteOpzione*> pulsanti, Scelta scelta, QObject* parent,
                 RegoleTasti regole = {});
-    void rilascia();
     // One hold with another row, for rows that take each other's place: a key pressed on one
     // and repeated on the other acts once in all.
     void condividiTenuta(const GruppoTasti& altro);
@@ -62,6 +61,7 @@ private:
         bool carattere = false;
     };
 
+    void rilascia();
     void tastoGiu(int posto, int codice);
     void carattere(int posto, int codice);
     void agisci(TastoDellaFila tasto);
